@@ -1,0 +1,61 @@
+// "計算": checks that every item is decided, totals the estimate and writes
+// the lines that no item rule writes.
+
+#include "Estimate.h"
+
+#include "EstimateView.h"
+#include "PriceTables.h"
+
+namespace lumenta {
+
+std::optional<Refusal> Estimate::calculate(bool discount)
+{
+    for (const auto& check : prices::kFlagChecks)
+        if (!state_[check.flag])
+            return Refusal{std::string(check.message), check.step};
+
+    Currency gross;
+    for (Currency slot : state_.slots)
+        gross += slot;
+    const Currency rate = discount ? Currency::fromRatio(-prices::kDiscountPercent, 100) : Currency();
+    state_.grossTotal = gross;
+    state_.discountAmount = gross * rate;
+    state_.grandTotal = gross + state_.discountAmount;
+    view_.setText("SsEditGokei", formatYen(state_.grandTotal));
+    totalShown_ = true;
+
+    const auto writeFixedLine = [this](int row, std::string_view content, std::string_view quantity,
+                                       std::string_view unitPrice, std::string_view amount) {
+        writeCell(SummaryGrid::Item, row, SummaryGrid::lineLabel(row));
+        writeLine(row, content, quantity, unitPrice, amount);
+    };
+    const std::string cremation = formatYen(state_[Slot::cremationFee]);
+    const std::string urn = formatYen(state_[Slot::urnFee]);
+    const std::string gratuities = formatYen(state_[Slot::gratuitiesFee]);
+    const std::string dryIce = formatYen(prices::kDryIce);
+    writeFixedLine(1, "　最上等", "1", cremation, cremation);
+    writeFixedLine(3, "　瀬戸、桐箱、覆い一式", "1", urn, urn);
+    writeFixedLine(5, "　火葬場職員、各運転手など", "1", gratuities, gratuities);
+    writeFixedLine(11, "　通夜当日に使用", "1", dryIce, dryIce);
+    writeFixedLine(16, "　司会進行、式場と火葬場のご案内", "4", "26,000",
+                   formatYen(state_[Slot::wakeMcFee] + state_[Slot::ceremonyMcFee]));
+
+    writeCell(SummaryGrid::Content, 24, "　うち式場費用などの小計");
+    writeCell(SummaryGrid::Amount, 24, formatYen(state_[Slot::hallFee] + state_[Slot::cremationFee]));
+    writeCell(SummaryGrid::Content, 25, "　うち飲食費などの小計");
+    writeCell(SummaryGrid::Amount, 25,
+              formatYen(state_[Slot::wakeFoodFee] + state_[Slot::wakeServingFee] + state_[Slot::ceremonyFoodFee] +
+                        state_[Slot::ceremonyServingFee]));
+
+    view_.setEnabled("plBtnPrint", true);
+    return std::nullopt;
+}
+
+std::optional<Refusal> Estimate::discountClicked(bool discount)
+{
+    if (!totalShown_)
+        return std::nullopt;
+    return calculate(discount);
+}
+
+} // namespace lumenta

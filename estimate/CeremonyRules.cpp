@@ -1,0 +1,127 @@
+// Step 3-5 rules: flowers, reception, wake food, ceremony food, hearse,
+// after-altar. The two food rules share the drinks and serving-staff lines.
+
+#include "Estimate.h"
+
+#include "EstimateView.h"
+#include "PriceTables.h"
+
+#include <string>
+
+namespace lumenta {
+
+namespace {
+
+constexpr std::string_view kSpace = "　";
+
+Currency count(int n) { return Currency::fromYen(n); }
+
+bool inRange(int index, std::size_t size) { return index >= 0 && index < int(size); }
+
+} // namespace
+
+void Estimate::chooseFlowers(int chrysanthemums, int westernFlowers)
+{
+    const auto stands = [](int n) { return inRange(n, prices::kStandChoices) ? n : 0; };
+    const int a = stands(chrysanthemums);
+    const int b = stands(westernFlowers);
+    const Currency fee = prices::kChrysanthemumStand * a + prices::kWesternStand * b;
+    setSlot(Slot::flowersFee, fee);
+    showAmount("SsEditSeika", fee);
+    writeCell(SummaryGrid::Content, 9, "　菊花：15,750円 / 洋花：21,000円");
+    writeCell(SummaryGrid::Quantity, 9, std::to_string(a + b));
+    writeCell(SummaryGrid::Amount, 9, formatYen(fee));  // the unit price stays empty
+    emptyTotal();
+}
+
+void Estimate::chooseReception(bool wanted)
+{
+    state_[Flag::receptionChosen] = true;
+    const Currency fee = wanted ? prices::kReceptionFee : Currency();
+    setSlot(Slot::receptionFee, fee);
+    showAmount("SsEditUketuke", fee);
+    writeLine(17, "　ﾃｰﾌﾞﾙ・椅子・会葬ｶｰﾄﾞ・筆記具など", wanted ? "1" : "0", formatYen(fee), formatYen(fee));
+    emptyTotal();
+}
+
+void Estimate::chooseWakeFood(int index, bool premiumNigiri)
+{
+    state_[Flag::wakeFoodChosen] = true;
+    view_.setEnabled("ChkTuyaryori", true);
+    const prices::WakeFood food = inRange(index, prices::kWakeFoods.size()) ? prices::kWakeFoods[index]
+                                                                            : prices::WakeFood{0, 0, 0};
+    const Currency setPrice = prices::kPlatterSet + (premiumNigiri ? prices::kPremiumNigiriExtra : Currency());
+    const Currency dishes = setPrice * food.platterSets;
+    setSlot(Slot::wakeFoodFee, dishes + prices::kDrinkPerGuest * food.guests);
+    setSlot(Slot::wakeServingFee, prices::kServerFee * food.servers);
+    showAmount("SsEditTuyaRyori", state_[Slot::wakeFoodFee]);
+    showAmount("SsEditTuyaHaizen", state_[Slot::wakeServingFee]);
+    state_.wakeServerCount = count(food.servers);
+    state_.wakeGuestCount = count(food.guests);
+    writeLine(19, std::string(kSpace) + std::to_string(food.guests) + "人分", "1", formatYen(dishes), formatYen(dishes));
+    writeSharedFoodLines();
+    emptyTotal();
+}
+
+void Estimate::chooseCeremonyFood(int dish, int quantity)
+{
+    const bool dishChosen = inRange(dish, prices::kDishes.size());
+    const bool quantityChosen = inRange(quantity, prices::kParties.size());
+    state_[Flag::ceremonyFoodChosen] = dishChosen && quantityChosen;
+    Currency perPerson;
+    std::string dishText;
+    if (dishChosen) {
+        const auto& d = prices::kDishes[dish];
+        perPerson = d.perPerson;
+        dishText = d.text;
+        view_.copyPicture("ImgKokuRyori", d.picture);
+    }
+    const prices::Party party = quantityChosen ? prices::kParties[quantity] : prices::Party{0, 0};
+    const Currency dishes = perPerson * party.guests;
+    setSlot(Slot::ceremonyFoodFee, dishes + prices::kDrinkPerGuest * party.guests);
+    setSlot(Slot::ceremonyServingFee, prices::kServerFee * party.servers);
+    showAmount("SsEditKokuRyori", state_[Slot::ceremonyFoodFee]);
+    showAmount("SsEditKokuHaizen", state_[Slot::ceremonyServingFee]);
+    state_.ceremonyServerCount = count(party.servers);
+    state_.ceremonyGuestCount = count(party.guests);
+    writeLine(20, std::string(kSpace) + dishText, std::to_string(party.guests), formatYen(perPerson), formatYen(dishes));
+    writeSharedFoodLines();
+    emptyTotal();
+}
+
+// Drinks and serving staff cover both days, whichever food rule ran last.
+void Estimate::writeSharedFoodLines()
+{
+    const Currency guests = state_.wakeGuestCount + state_.ceremonyGuestCount;
+    const Currency servers = state_.wakeServerCount + state_.ceremonyServerCount;
+    writeLine(21, "　通夜・告別式両日人数分", formatCount(guests), formatYen(prices::kDrinkPerGuest),
+              formatYen(prices::kDrinkPerGuest * guests));
+    writeLine(22, "　通夜及び葬儀、告別式両日", formatCount(servers), formatYen(prices::kServerFee),
+              formatYen(prices::kServerFee * servers));
+}
+
+void Estimate::chooseHearse(int kind, int hall)
+{
+    if (kind < 1 || kind > int(prices::kHearses.size()))
+        return;
+    state_[Flag::hearseChosen] = true;
+    const auto& h = prices::kHearses[kind - 1];
+    const Currency fee = hall == prices::kRoadCrossingHall ? h.roadCrossingFee : h.fee;
+    view_.copyPicture("ImgReikyu", h.picture);
+    setSlot(Slot::hearseFee, fee);
+    showAmount("SsEditReikyu", fee);
+    writeLine(7, std::string(kSpace) + std::string(h.kind), "1", formatYen(fee), formatYen(fee));
+    emptyTotal();
+}
+
+void Estimate::chooseAfterAltar(bool wanted)
+{
+    state_[Flag::afterAltarChosen] = true;
+    const Currency fee = wanted ? prices::kAfterAltarFee : Currency();
+    setSlot(Slot::afterAltarFee, fee);
+    showAmount("SsEditAto", fee);
+    writeLine(14, "　1段後飾り", "1", formatYen(fee), formatYen(fee));
+    emptyTotal();
+}
+
+} // namespace lumenta

@@ -1,0 +1,51 @@
+#include "Estimate.h"
+
+#include "EstimateView.h"
+#include "PriceTables.h"
+
+namespace lumenta {
+
+Estimate::Estimate(EstimateView& view) : view_(view) {}
+
+void Estimate::reset()
+{
+    state_.slots.fill(Currency());
+    state_.flags.fill(false);
+    for (Flag f : prices::kPresetFlags)
+        state_[f] = true;
+    for (const auto& charge : prices::kFixedCharges) {
+        state_[charge.slot] = charge.amount;
+        showAmount(charge.field, charge.amount);
+    }
+    view_.setText("LblMapInfo1", "");
+    view_.setText("LblMapInfo", "");
+    for (int row = 1; row <= SummaryGrid::kEstimateLines; ++row)
+        writeCell(SummaryGrid::Item, row, SummaryGrid::lineLabel(row));
+}
+
+void Estimate::setSlot(Slot slot, Currency amount) { state_[slot] = amount; }
+
+void Estimate::showAmount(std::string_view field, Currency amount) { view_.setText(field, formatYen(amount)); }
+
+void Estimate::writeCell(int column, int row, std::string_view text)
+{
+    grid_.setCell(column, row, text);
+    view_.setGridCell(column, row, text);
+}
+
+void Estimate::writeLine(int row, std::string_view content, std::string_view quantity,
+                         std::string_view unitPrice, std::string_view amount)
+{
+    writeCell(SummaryGrid::Content, row, content);
+    writeCell(SummaryGrid::Quantity, row, quantity);
+    writeCell(SummaryGrid::UnitPrice, row, unitPrice);
+    writeCell(SummaryGrid::Amount, row, amount);
+}
+
+void Estimate::emptyTotal()
+{
+    totalShown_ = false;
+    view_.setText("SsEditGokei", "");
+}
+
+} // namespace lumenta

@@ -1,0 +1,93 @@
+// Step 2 rules: coffin, altar, make-up, portrait, return gifts and letters.
+
+#include "Estimate.h"
+
+#include "EstimateView.h"
+#include "PriceTables.h"
+
+#include <string>
+
+namespace lumenta {
+
+namespace {
+constexpr std::string_view kSpace = "　";
+} // namespace
+
+void Estimate::chooseCoffin(int index)
+{
+    if (index < 0 || index >= int(prices::kCoffins.size()))
+        return;
+    state_[Flag::coffinChosen] = true;
+    const auto& c = prices::kCoffins[index];
+    setSlot(Slot::coffinFee, c.fee);
+    view_.copyPicture("ImgHitugi1", c.picture);
+    showAmount("SsEditHitugi", c.fee);
+    const std::string fee = formatYen(c.fee);
+    writeLine(10, std::string(kSpace) + std::string(c.name), "1", fee, fee);
+    emptyTotal();
+}
+
+void Estimate::chooseAltar(int index)
+{
+    if (index < 0 || index >= int(prices::kAltars.size()))
+        return;
+    state_[Flag::altarChosen] = true;
+    const auto& a = prices::kAltars[index];
+    setSlot(Slot::altarFee, a.fee);
+    view_.copyPicture("ImgSaidan1", a.picture);
+    showAmount("SsEditSaidan", a.fee);
+    const std::string fee = formatYen(a.fee);
+    writeLine(8, std::string(kSpace) + std::string(a.name), "1", fee, fee);
+    emptyTotal();
+}
+
+void Estimate::chooseMakeup(bool wanted)
+{
+    state_[Flag::makeupChosen] = true;
+    const Currency fee = wanted ? prices::kMakeupFee : Currency();
+    setSlot(Slot::makeupFee, fee);
+    showAmount("SsEditKesho", fee);
+    writeLine(12, "　ﾗｽﾄﾒｲｸ", wanted ? "1" : "0", formatYen(fee), formatYen(fee));
+    emptyTotal();
+}
+
+void Estimate::choosePortrait(bool wanted)
+{
+    state_[Flag::portraitChosen] = true;
+    const Currency fee = wanted ? prices::kPortraitFee : Currency();
+    setSlot(Slot::portraitFee, fee);
+    showAmount("SsEditIei", fee);
+    writeLine(13, "　ｶﾗｰ四切り(祭壇用・お別用・手札各1)", wanted ? "1" : "0", formatYen(fee), formatYen(fee));
+    emptyTotal();
+}
+
+void Estimate::chooseReturnGifts(int kind, int giftCountIndex, int letterCountIndex)
+{
+    Currency unitPrice;
+    std::string kindText;
+    if (kind >= 0 && kind < int(prices::kGiftKinds.size())) {
+        const auto& k = prices::kGiftKinds[kind];
+        unitPrice = k.unitPrice;
+        kindText = k.text;
+        view_.copyPicture("Imghenrei", k.picture);
+        view_.setVisible("LblImgHenrei", k.showsContents);
+        if (k.clearsCount) {
+            giftCountIndex = 0;
+            view_.setCurrentIndex("CBoxHenrei2", 0);
+        }
+    }
+    const auto countOf = [](int index) {
+        return index >= 0 && index < prices::kCountChoices ? index * prices::kCountStep : 0;
+    };
+    const int gifts = countOf(giftCountIndex);
+    const int letters = countOf(letterCountIndex);
+    const Currency giftAmount = unitPrice * gifts;
+    const Currency letterAmount = prices::kLetterPrice * letters;
+    setSlot(Slot::returnGiftsFee, giftAmount + letterAmount);
+    showAmount("SsEditHenrei", giftAmount + letterAmount);
+    writeLine(23, std::string(kSpace) + kindText, std::to_string(gifts), formatYen(unitPrice), formatYen(giftAmount));
+    writeLine(18, "　会葬客へのお礼状", std::to_string(letters), formatYen(prices::kLetterPrice), formatYen(letterAmount));
+    emptyTotal();
+}
+
+} // namespace lumenta

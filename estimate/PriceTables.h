@@ -1,0 +1,165 @@
+#pragma once
+
+// Every price, option text and message of the estimate, as tables.
+// Amounts are whole yen with the consumption tax included.
+
+#include "Currency.h"
+#include "EstimateState.h"
+
+#include <array>
+#include <string_view>
+
+namespace lumenta::prices {
+
+// Step 1: place.
+struct Hall {
+    std::string_view name;  // as written to the hall label and the grid
+};
+inline constexpr std::array<Hall, 6> kHalls = {{
+    {"堀之内斎場"}, {"代々幡斎場"}, {"落合斎場"}, {"町屋斎場"}, {"四ツ木斎場"}, {"桐ヶ谷斎場"},
+}};
+inline constexpr int kRoadCrossingHall = 3;  // 落合斎場: a vehicle must cross a road
+inline constexpr Currency kHallFee = 236'775_yen;
+
+struct Distance {
+    std::string_view text;  // the list entry, with its leading blank
+    Currency fee;
+};
+// The tariff is not monotonic: the 50 km band is cheaper than 30 and 40 km.
+inline constexpr std::array<Distance, 7> kDistances = {{
+    {" 10", 18'522_yen}, {" 20", 22'932_yen}, {" 30", 27'342_yen}, {" 40", 31'892_yen},
+    {" 50", 26'302_yen}, {" 60", 40'712_yen}, {" 70", 45'276_yen},
+}};
+
+inline constexpr Currency kStoragePerDay = 7'875_yen;
+inline constexpr Currency kDryIce = 8'355_yen;
+inline constexpr int kStorageChoices = 4;  // wake after 3-6 days: stored 2-5 days
+inline constexpr Currency kProceduresFee = 15'750_yen;
+
+// Step 2: preparation.
+struct Option {
+    std::string_view name;     // as written to the grid
+    Currency fee;
+    std::string_view picture;  // stored picture shown for it
+};
+inline constexpr std::array<Option, 6> kCoffins = {{
+    {"白木棺（6尺）", 47'300_yen, "Img51"},    {"布棺（6尺）", 51'500_yen, "Img52"},
+    {"雅（6尺）", 75'600_yen, "Img53"},        {"白木棺（6.25尺）", 49'900_yen, "Img51"},
+    {"布棺（6.25尺）", 58'100_yen, "Img52"},   {"雅（6.25尺）", 88'200_yen, "Img53"},
+}};
+inline constexpr std::array<Option, 4> kAltars = {{
+    {"白木5尺", 105'000_yen, "Img61"}, {"花1", 178'500_yen, "Img62"},
+    {"花2", 199'500_yen, "Img63"},     {"花3", 294'000_yen, "Img64"},
+}};
+inline constexpr Currency kMakeupFee = 26'000_yen;
+inline constexpr Currency kPortraitFee = 27'000_yen;
+
+struct GiftKind {
+    std::string_view text;     // the list entry, price included
+    Currency unitPrice;
+    std::string_view picture;
+    bool showsContents;        // LblImgHenrei lists the set's contents
+    bool clearsCount;          // "no gifts" sets the gift count back to 0
+};
+inline constexpr std::array<GiftKind, 4> kGiftKinds = {{
+    {"ﾊﾝｶﾁ （525円）", 525_yen, "Img91", false, false},
+    {"お茶　（840円）", 840_yen, "Img92", false, false},
+    {"即返し （3,150円）", 3'150_yen, "Img93", true, false},
+    {"－返礼品は不要", 0_yen, "Img94", false, true},
+}};
+inline constexpr int kCountChoices = 13;   // 0, 10, ... 120
+inline constexpr int kCountStep = 10;
+inline constexpr Currency kLetterPrice = 84_yen;
+
+// Step 3: wake.
+inline constexpr Currency kChrysanthemumStand = 15'750_yen;
+inline constexpr Currency kWesternStand = 21'000_yen;
+inline constexpr int kStandChoices = 11;  // 0-10
+inline constexpr Currency kReceptionFee = 20'000_yen;
+
+struct WakeFood {
+    int guests;
+    int platterSets;
+    int servers;
+};
+// In list order: 30, 80, 50, 100 people (the screen shows two columns).
+inline constexpr std::array<WakeFood, 4> kWakeFoods = {{{30, 5, 1}, {80, 11, 2}, {50, 7, 1}, {100, 14, 2}}};
+inline constexpr Currency kPlatterSet = 18'375_yen;
+inline constexpr Currency kPremiumNigiriExtra = 4'725_yen;
+inline constexpr Currency kDrinkPerGuest = 350_yen;
+inline constexpr Currency kServerFee = 10'500_yen;
+
+// Step 4: farewell ceremony.
+struct Dish {
+    std::string_view text;
+    Currency perPerson;
+    std::string_view picture;
+};
+inline constexpr std::array<Dish, 3> kDishes = {{
+    {"すずらん (2,310円）", 2'310_yen, "Img131"},
+    {"あけび　（3,465円）", 3'465_yen, "Img132"},
+    {"さくら （4,200円）", 4'200_yen, "Img133"},
+}};
+struct Party {
+    int guests;
+    int servers;
+};
+inline constexpr std::array<Party, 8> kParties = {{{5, 1}, {10, 1}, {15, 1}, {20, 1}, {25, 1}, {30, 2}, {35, 2}, {40, 2}}};
+
+struct Hearse {
+    std::string_view kind;     // as written to the grid
+    Currency fee;              // at every hall but the road-crossing one
+    Currency roadCrossingFee;  // at the road-crossing hall
+    std::string_view picture;
+    std::string_view caption;             // button caption at most halls
+    std::string_view roadCrossingCaption; // button caption at the road-crossing hall
+};
+inline constexpr std::array<Hearse, 3> kHearses = {{
+    {"台車", 0_yen, 0_yen, "Img151", "台 車 （無料）", "台 車 （無料）"},
+    {"普通車", 13'958_yen, 18'522_yen, "Img152", "普通車（13,958円）", "普通車（18,522円）"},
+    {"指定車", 32'476_yen, 38'066_yen, "Img153", "指定車（32,476円）", "指定車（38,066円）"},
+}};
+
+// Step 5: cremation.
+inline constexpr Currency kAfterAltarFee = 10'500_yen;
+
+// Fixed charges, set when the estimate is reset, with the field showing each.
+struct FixedCharge {
+    Slot slot;
+    Currency amount;
+    std::string_view field;
+};
+inline constexpr std::array<FixedCharge, 5> kFixedCharges = {{
+    {Slot::wakeMcFee, 52'000_yen, "SsEditTuyaShikai"},
+    {Slot::ceremonyMcFee, 52'000_yen, "SsEditKokuShikai"},
+    {Slot::cremationFee, 48'300_yen, "SsEditKaso"},
+    {Slot::urnFee, 12'075_yen, "SsEditTubo"},
+    {Slot::gratuitiesFee, 20'000_yen, "SsEditKokoro"},
+}};
+
+// The calculation's refusals, in the order in which the flags are checked.
+struct FlagCheck {
+    Flag flag;
+    std::string_view message;
+    int step;
+};
+inline constexpr std::array<FlagCheck, 13> kFlagChecks = {{
+    {Flag::hallChosen, "　火葬場が選択されていない為、計算ができません", 1},
+    {Flag::distanceChosen, "　安置場所の距離が選択されていない為、計算ができません", 1},
+    {Flag::storageDaysChosen, "　保管日数が選択されていない為、計算ができません", 1},
+    {Flag::proceduresChosen, "　手続き代行の有無を選択されていない為、計算ができません", 1},
+    {Flag::coffinChosen, "　棺の種類が選択されていない為、計算ができません", 2},
+    {Flag::altarChosen, "　祭壇の種類が選択されていない為、計算ができません", 2},
+    {Flag::makeupChosen, "　死化粧の有無を選択されていない為、計算ができません", 2},
+    {Flag::portraitChosen, "　遺影写真の有無を選択されていない為、計算ができません", 2},
+    {Flag::receptionChosen, "　受付設備の有無を選択されていない為、計算ができません", 3},
+    {Flag::wakeFoodChosen, "　通夜のお料理が選択されていない為、計算ができません", 3},
+    {Flag::ceremonyFoodChosen, "　告別式のお料理や数量が選択されていない為、計算ができません", 4},
+    {Flag::hearseChosen, "　霊柩車が選択されていない為、計算ができません", 4},
+    {Flag::afterAltarChosen, "　後飾りの有無を選択されていない為、計算ができません", 5},
+}};
+inline constexpr std::array<Flag, 3> kPresetFlags = {Flag::returnGiftsChosen, Flag::flowersChosen, Flag::spareChosen};
+
+inline constexpr int kDiscountPercent = 5;
+
+} // namespace lumenta::prices

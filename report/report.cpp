@@ -1,0 +1,1 @@
+// The report engine is added here.

@@ -1,0 +1,1 @@
+// Pictures are embedded here once they exist.

@@ -1,0 +1,1 @@
+// Screens are added here.

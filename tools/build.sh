@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds Lumenta into ./build (Release with assertions kept off).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+werror=OFF
+[[ "${CI:-}" == "true" ]] && werror=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMENTA_WERROR="$werror" >/dev/null
+cmake --build build --parallel "$(nproc)"

@@ -1,0 +1,46 @@
+#include "Panel.h"
+
+#include <QPainter>
+
+TPanel::TPanel(QWidget* parent) : QFrame(parent) {}
+
+void TPanel::setBevelInner(Bevel b) { inner_ = b; update(); }
+void TPanel::setBevelOuter(Bevel b) { outer_ = b; update(); }
+void TPanel::setColor(const QColor& c) { color_ = c; update(); }
+void TPanel::setCaption(const QString& text) { caption_ = text; update(); }
+void TPanel::setCaptionAlignment(Qt::Alignment a) { alignment_ = a; update(); }
+
+namespace {
+
+// One 1-pixel bevel: light top-left and dark bottom-right when raised.
+void drawBevel(QPainter& p, QRect& r, TPanel::Bevel bevel, const QPalette& pal)
+{
+    if (bevel == TPanel::bvNone)
+        return;
+    const QColor light = pal.color(QPalette::Light);
+    const QColor dark = pal.color(QPalette::Dark);
+    const QColor topLeft = bevel == TPanel::bvRaised ? light : dark;
+    const QColor bottomRight = bevel == TPanel::bvRaised ? dark : light;
+    p.setPen(topLeft);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(bottomRight);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    r.adjust(1, 1, -1, -1);
+}
+
+} // namespace
+
+void TPanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QRect r = rect();
+    p.fillRect(r, color_.isValid() ? color_ : palette().color(QPalette::Button));
+    drawBevel(p, r, outer_, palette());
+    drawBevel(p, r, inner_, palette());
+    if (!caption_.isEmpty()) {
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(r.adjusted(2, 0, -2, 0), int(alignment_ | Qt::AlignVCenter) & ~Qt::AlignTop & ~Qt::AlignBottom, caption_);
+    }
+}

@@ -1,0 +1,82 @@
+#include "RadioGroup.h"
+
+#include <QRadioButton>
+
+TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent)
+{
+    group_.setExclusive(true);
+    connect(&group_, &QButtonGroup::idClicked, this, &TRadioGroup::clicked);
+}
+
+void TRadioGroup::setItems(const QStringList& items)
+{
+    items_ = items;
+    rebuild();
+}
+
+void TRadioGroup::setColumns(int columns)
+{
+    columns_ = std::max(1, columns);
+    arrange();
+}
+
+int TRadioGroup::itemIndex() const { return group_.checkedId(); }
+
+void TRadioGroup::setItemIndex(int index)
+{
+    if (index < 0) {
+        if (QAbstractButton* b = group_.checkedButton()) {
+            group_.setExclusive(false);
+            b->setChecked(false);
+            group_.setExclusive(true);
+        }
+        return;
+    }
+    if (QAbstractButton* b = group_.button(index))
+        b->setChecked(true);
+}
+
+QRadioButton* TRadioGroup::button(int index) const
+{
+    return qobject_cast<QRadioButton*>(group_.button(index));
+}
+
+void TRadioGroup::rebuild()
+{
+    for (QAbstractButton* b : group_.buttons()) {
+        group_.removeButton(b);
+        delete b;
+    }
+    for (int i = 0; i < items_.size(); ++i) {
+        auto* b = new QRadioButton(items_[i], this);
+        b->setObjectName(objectName() + "_" + QString::number(i));
+        group_.addButton(b, i);
+        b->show();
+    }
+    arrange();
+}
+
+// Columns of equal width under the caption, the larger half on the left.
+void TRadioGroup::arrange()
+{
+    const int count = int(items_.size());
+    if (count == 0)
+        return;
+    const int perColumn = (count + columns_ - 1) / columns_;
+    const int top = fontMetrics().height();
+    const QRect area = rect().adjusted(8, top, -4, -4);
+    const int colWidth = area.width() / columns_;
+    const int rowHeight = perColumn ? area.height() / perColumn : 0;
+    for (int i = 0; i < count; ++i) {
+        const int c = i / perColumn;
+        const int r = i % perColumn;
+        group_.button(i)->setGeometry(area.left() + c * colWidth, area.top() + r * rowHeight,
+                                      colWidth, rowHeight);
+    }
+}
+
+void TRadioGroup::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    arrange();
+}
