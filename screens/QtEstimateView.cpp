@@ -1,0 +1,91 @@
+#include "QtEstimateView.h"
+
+#include "Panel.h"
+#include "StrCGrid.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace {
+
+QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+} // namespace
+
+QtEstimateView::QtEstimateView(QWidget* root, PictureSource pictures) : root_(root), pictures_(std::move(pictures)) {}
+
+QWidget* QtEstimateView::find(std::string_view name) const
+{
+    const QString n = qstr(name);
+    if (root_->objectName() == n)
+        return root_;
+    return root_->findChild<QWidget*>(n);
+}
+
+void QtEstimateView::setText(std::string_view control, std::string_view text)
+{
+    QWidget* w = find(control);
+    const QString t = qstr(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->setText(t);
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(t);
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->setText(t);
+    else if (auto* panel = qobject_cast<TPanel*>(w))
+        panel->setCaption(t);
+}
+
+void QtEstimateView::setEnabled(std::string_view control, bool enabled)
+{
+    if (QWidget* w = find(control))
+        w->setEnabled(enabled);
+}
+
+void QtEstimateView::setVisible(std::string_view control, bool visible)
+{
+    if (QWidget* w = find(control))
+        w->setVisible(visible);
+}
+
+void QtEstimateView::setChecked(std::string_view control, bool checked)
+{
+    auto* button = qobject_cast<QAbstractButton*>(find(control));
+    if (!button)
+        return;
+    const QSignalBlocker blocker(button);
+    // An exclusive radio button can only be unchecked with its exclusivity off.
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(false);
+    button->setChecked(checked);
+    button->setAutoExclusive(exclusive);
+}
+
+void QtEstimateView::setCurrentIndex(std::string_view control, int index)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(find(control))) {
+        const QSignalBlocker blocker(combo);
+        combo->setCurrentIndex(index);
+    }
+}
+
+void QtEstimateView::copyPicture(std::string_view frame, std::string_view stored)
+{
+    auto* label = qobject_cast<QLabel*>(find(frame));
+    if (!label)
+        return;
+    const QPixmap picture = pictures_ ? pictures_(qstr(stored)) : QPixmap();
+    if (picture.isNull())
+        label->clear();  // the frame's caption shows through again
+    else
+        label->setPixmap(picture);
+}
+
+void QtEstimateView::setGridCell(int column, int row, std::string_view text)
+{
+    if (auto* grid = root_->findChild<TStrColGrid*>("StrColGrid1"))
+        grid->setCell(column, row, qstr(text));
+}

@@ -1,1 +1,0 @@
-// Screens are added here.
