@@ -1,0 +1,188 @@
+#include "RecordingView.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+using namespace lumenta;
+
+namespace {
+
+// Parses a money text of the grid ("¥1,234", "-¥5") back into yen.
+std::int64_t yenOf(const std::string& text)
+{
+    std::int64_t value = 0;
+    for (char c : text)
+        if (c >= '0' && c <= '9')
+            value = value * 10 + (c - '0');
+    return text.rfind('-', 0) == 0 ? -value : value;
+}
+
+std::int64_t lineAmount(const Estimate& e, int row) { return yenOf(e.grid().cell(4, row)); }
+
+} // namespace
+
+TEST(Calculation, RefusesAtTheFirstUndecidedItemInFlagOrder)
+{
+    Shown s;
+    struct Step {
+        std::function<void(Estimate&)> decide;
+        std::string message;
+        int step;
+    };
+    const Step steps[] = {
+        {[](Estimate& e) { e.chooseHall(6); }, "　火葬場が選択されていない為、計算ができません", 1},
+        {[](Estimate& e) { e.chooseDistance(1); }, "　安置場所の距離が選択されていない為、計算ができません", 1},
+        {[](Estimate& e) { e.chooseStorage(2); }, "　保管日数が選択されていない為、計算ができません", 1},
+        {[](Estimate& e) { e.chooseProcedures(true); }, "　手続き代行の有無を選択されていない為、計算ができません", 1},
+        {[](Estimate& e) { e.chooseCoffin(1); }, "　棺の種類が選択されていない為、計算ができません", 2},
+        {[](Estimate& e) { e.chooseAltar(1); }, "　祭壇の種類が選択されていない為、計算ができません", 2},
+        {[](Estimate& e) { e.chooseMakeup(true); }, "　死化粧の有無を選択されていない為、計算ができません", 2},
+        {[](Estimate& e) { e.choosePortrait(true); }, "　遺影写真の有無を選択されていない為、計算ができません", 2},
+        {[](Estimate& e) { e.chooseReception(true); }, "　受付設備の有無を選択されていない為、計算ができません", 3},
+        {[](Estimate& e) { e.chooseWakeFood(1, false); }, "　通夜のお料理が選択されていない為、計算ができません", 3},
+        {[](Estimate& e) { e.chooseCeremonyFood(1, 1); }, "　告別式のお料理や数量が選択されていない為、計算ができません", 4},
+        {[](Estimate& e) { e.chooseHearse(2, 6); }, "　霊柩車が選択されていない為、計算ができません", 4},
+        {[](Estimate& e) { e.chooseAfterAltar(true); }, "　後飾りの有無を選択されていない為、計算ができません", 5},
+    };
+    for (const Step& step : steps) {
+        const auto refusal = s.estimate.calculate(false);
+        ASSERT_TRUE(refusal.has_value());
+        EXPECT_EQ(*refusal, (Refusal{step.message, step.step}));
+        // A refusal writes nothing.
+        EXPECT_EQ(s.view.text["SsEditGokei"], "");
+        EXPECT_EQ(s.view.enabled.count("plBtnPrint"), 0u);
+        EXPECT_EQ(s.estimate.grid().cell(1, 1), "");
+        step.decide(s.estimate);
+    }
+    EXPECT_FALSE(s.estimate.calculate(false).has_value());
+    EXPECT_TRUE(s.view.enabled["plBtnPrint"]);
+}
+
+TEST(Calculation, TotalsTheSlotsAndWritesItsOwnLines)
+{
+    Shown s;
+    s.decideAll();
+    ASSERT_FALSE(s.estimate.calculate(false).has_value());
+    const auto& st = s.estimate.state();
+    // 184,375 fixed + hall 236,775 + transport 18,522 + storage 24,105 + procedures 15,750
+    // + coffin 47,300 + altar 105,000 + make-up 26,000 + portrait 27,000 + reception 20,000
+    // + wake 102,375 + 10,500 + ceremony 13,300 + 10,500 + hearse 13,958 + after-altar 10,500
+    EXPECT_EQ(st.grossTotal, 865'960_yen);
+    EXPECT_EQ(st.discountAmount, 0_yen);
+    EXPECT_EQ(st.grandTotal, 865'960_yen);
+    EXPECT_EQ(s.view.text["SsEditGokei"], "¥865,960");
+    EXPECT_TRUE(s.estimate.totalShown());
+
+    EXPECT_EQ(s.line(1), (std::array<std::string, 4>{"　最上等", "1", "¥48,300", "¥48,300"}));
+    EXPECT_EQ(s.line(3), (std::array<std::string, 4>{"　瀬戸、桐箱、覆い一式", "1", "¥12,075", "¥12,075"}));
+    EXPECT_EQ(s.line(5), (std::array<std::string, 4>{"　火葬場職員、各運転手など", "1", "¥20,000", "¥20,000"}));
+    EXPECT_EQ(s.line(11), (std::array<std::string, 4>{"　通夜当日に使用", "1", "¥8,355", "¥8,355"}));
+    EXPECT_EQ(s.line(16), (std::array<std::string, 4>{"　司会進行、式場と火葬場のご案内", "4", "26,000", "¥104,000"}));
+    EXPECT_EQ(s.line(24), (std::array<std::string, 4>{"　うち式場費用などの小計", "", "", "¥285,075"}));
+    EXPECT_EQ(s.line(25), (std::array<std::string, 4>{"　うち飲食費などの小計", "", "", "¥136,675"}));
+    EXPECT_EQ(s.estimate.grid().cell(0, 24), "");
+
+    // Calculating again rewrites the same texts.
+    const SummaryGrid before = s.estimate.grid();
+    ASSERT_FALSE(s.estimate.calculate(false).has_value());
+    for (int r = 0; r < SummaryGrid::kRows; ++r)
+        for (int c = 0; c < SummaryGrid::kColumns; ++c)
+            EXPECT_EQ(s.estimate.grid().cell(c, r), before.cell(c, r));
+}
+
+TEST(Calculation, DiscountKeepsItsFractionUntilShown)
+{
+    Shown s;
+    s.decideAll();
+    s.estimate.chooseDistance(4);  // gross 873,740: 5 % is 43,687 exactly
+    s.estimate.chooseFlowers(0, 1);  // + 21,000 -> 894,740: 5 % is 44,737
+    s.estimate.chooseReturnGifts(0, 1, 0);  // + 5,250 -> 899,990: 5 % is 44,999.5
+    ASSERT_FALSE(s.estimate.calculate(true).has_value());
+    const auto& st = s.estimate.state();
+    EXPECT_EQ(st.grossTotal, 899'990_yen);
+    EXPECT_EQ(st.discountAmount.raw(), -449'995'000);
+    EXPECT_EQ(st.grandTotal.raw(), 8'549'905'000);
+    EXPECT_EQ(s.view.text["SsEditGokei"], "¥854,991");  // 854,990.5 rounded away from zero
+    EXPECT_EQ(formatYen(st.discountAmount), "-¥45,000");
+}
+
+TEST(Calculation, DiscountBoxRecalculatesOnlyWhileATotalIsShown)
+{
+    Shown s;
+    s.decideAll();
+    EXPECT_FALSE(s.estimate.discountClicked(true).has_value());
+    EXPECT_EQ(s.view.text.count("SsEditGokei") ? s.view.text["SsEditGokei"] : "", "");
+    EXPECT_EQ(s.estimate.state().grossTotal, 0_yen);
+
+    ASSERT_FALSE(s.estimate.calculate(false).has_value());
+    EXPECT_FALSE(s.estimate.discountClicked(true).has_value());
+    EXPECT_EQ(s.view.text["SsEditGokei"], "¥822,662");  // 865,960 x 0.95
+    EXPECT_FALSE(s.estimate.discountClicked(false).has_value());
+    EXPECT_EQ(s.view.text["SsEditGokei"], "¥865,960");
+
+    s.estimate.chooseAfterAltar(false);
+    EXPECT_FALSE(s.estimate.discountClicked(true).has_value());
+    EXPECT_EQ(s.view.text["SsEditGokei"], "");
+    EXPECT_EQ(s.estimate.state().grossTotal, 865'960_yen);  // the last totals stay
+}
+
+// Any complete set of picks, in any order and repeated: the gross total is the
+// sum of the slots, and the grid's amounts add up to it line by line.
+TEST(Calculation, GridAgreesWithTheSlotsForRandomEstimates)
+{
+    std::mt19937 rng(20070131);
+    const auto pick = [&rng](int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(rng)); };
+    const auto yes = [&rng]() { return std::bernoulli_distribution(0.5)(rng); };
+    for (int round = 0; round < 500; ++round) {
+        Shown s;
+        Estimate& e = s.estimate;
+        const std::function<void()> picks[] = {
+            [&] { e.chooseHall(1 + pick(6)); },
+            [&] { e.chooseDistance(pick(7)); },
+            [&] { e.chooseStorage(pick(4)); },
+            [&] { e.chooseProcedures(yes()); },
+            [&] { e.chooseCoffin(pick(6)); },
+            [&] { e.chooseAltar(pick(4)); },
+            [&] { e.chooseMakeup(yes()); },
+            [&] { e.choosePortrait(yes()); },
+            [&] { e.chooseReturnGifts(pick(5) - 1, pick(13), pick(13)); },
+            [&] { e.chooseFlowers(pick(11), pick(11)); },
+            [&] { e.chooseReception(yes()); },
+            [&] { e.chooseWakeFood(pick(4), yes()); },
+            [&] { e.chooseCeremonyFood(pick(3), pick(8)); },
+            [&] { e.chooseHearse(2 + pick(2), e.chosenHall()); },
+            [&] { e.chooseAfterAltar(yes()); },
+        };
+        for (auto& p : picks)
+            p();
+        for (int extra = pick(20); extra > 0; --extra)
+            picks[pick(15)]();
+        picks[13]();  // a hall change may have undecided the hearse
+        const bool discount = yes();
+        ASSERT_FALSE(e.calculate(discount).has_value());
+
+        const auto& st = e.state();
+        Currency sum;
+        for (Currency slot : st.slots)
+            sum += slot;
+        ASSERT_EQ(st.grossTotal, sum);
+        ASSERT_EQ(st.grandTotal, st.grossTotal + st.discountAmount);
+        ASSERT_EQ(st.discountAmount, discount ? Currency::fromRaw(-(sum.raw() / 20)) : Currency()) << sum.raw();
+
+        std::int64_t lines = 0;
+        for (int row = 1; row <= SummaryGrid::kEstimateLines; ++row)
+            lines += lineAmount(e, row);
+        ASSERT_EQ(Currency::fromYen(lines), st.grossTotal) << "round " << round;
+        ASSERT_EQ(lineAmount(e, 2) + lineAmount(e, 11), st[Slot::storageFee].wholeUnits());
+        ASSERT_EQ(lineAmount(e, 18) + lineAmount(e, 23), st[Slot::returnGiftsFee].wholeUnits());
+        ASSERT_EQ(lineAmount(e, 19) + lineAmount(e, 20) + lineAmount(e, 21),
+                  (st[Slot::wakeFoodFee] + st[Slot::ceremonyFoodFee]).wholeUnits());
+        ASSERT_EQ(lineAmount(e, 22), (st[Slot::wakeServingFee] + st[Slot::ceremonyServingFee]).wholeUnits());
+        ASSERT_EQ(lineAmount(e, 24), (st[Slot::hallFee] + st[Slot::cremationFee]).wholeUnits());
+        ASSERT_EQ(lineAmount(e, 25), (st[Slot::wakeFoodFee] + st[Slot::wakeServingFee] + st[Slot::ceremonyFoodFee] +
+                                      st[Slot::ceremonyServingFee]).wholeUnits());
+        ASSERT_EQ(s.view.text["SsEditGokei"], formatYen(st.grandTotal));
+    }
+}
