@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth imagemagick poppler-utils
   cups cups-bsd printer-driver-cups-pdf
+  appstream desktop-file-utils
 )
 
 missing=()
