@@ -15,7 +15,7 @@ std::optional<Refusal> Estimate::calculate(bool discount)
             return Refusal{std::string(check.message), check.step};
 
     Currency gross;
-    for (Currency slot : state_.slots)
+    for (Currency slot : state_.amounts)
         gross += slot;
     const Currency rate = discount ? Currency::fromRatio(-prices::kDiscountPercent, 100) : Currency();
     state_.grossTotal = gross;

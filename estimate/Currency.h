@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <string>
 
@@ -38,7 +37,12 @@ public:
     Currency& operator+=(Currency other) { return *this = *this + other; }
     Currency& operator-=(Currency other) { return *this = *this - other; }
 
-    constexpr auto operator<=>(const Currency&) const = default;
+    constexpr bool operator==(const Currency& o) const { return raw_ == o.raw_; }
+    constexpr bool operator!=(const Currency& o) const { return raw_ != o.raw_; }
+    constexpr bool operator<(const Currency& o) const { return raw_ < o.raw_; }
+    constexpr bool operator>(const Currency& o) const { return raw_ > o.raw_; }
+    constexpr bool operator<=(const Currency& o) const { return raw_ <= o.raw_; }
+    constexpr bool operator>=(const Currency& o) const { return raw_ >= o.raw_; }
 
 private:
     constexpr explicit Currency(std::int64_t raw) : raw_(raw) {}

@@ -9,7 +9,7 @@ Estimate::Estimate(EstimateView& view) : view_(view) {}
 
 void Estimate::reset()
 {
-    state_.slots.fill(Currency());
+    state_.amounts.fill(Currency());
     state_.flags.fill(false);
     for (Flag f : prices::kPresetFlags)
         state_[f] = true;

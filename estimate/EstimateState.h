@@ -65,7 +65,7 @@ struct ProductInfo {
 
 // The one estimate record of a window.
 struct EstimateState {
-    std::array<Currency, kSlotCount> slots{};
+    std::array<Currency, kSlotCount> amounts{};
     std::array<bool, kFlagCount> flags{};
 
     // Head counts shared by the two food rules (a count of 5 is 5 units).
@@ -81,8 +81,8 @@ struct EstimateState {
 
     ProductInfo product;
 
-    Currency& operator[](Slot s) { return slots[static_cast<std::size_t>(s)]; }
-    Currency operator[](Slot s) const { return slots[static_cast<std::size_t>(s)]; }
+    Currency& operator[](Slot s) { return amounts[static_cast<std::size_t>(s)]; }
+    Currency operator[](Slot s) const { return amounts[static_cast<std::size_t>(s)]; }
     bool& operator[](Flag f) { return flags[static_cast<std::size_t>(f)]; }
     bool operator[](Flag f) const { return flags[static_cast<std::size_t>(f)]; }
 };

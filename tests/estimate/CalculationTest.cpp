@@ -129,7 +129,7 @@ TEST(Calculation, DiscountBoxRecalculatesOnlyWhileATotalIsShown)
 }
 
 // Any complete set of picks, in any order and repeated: the gross total is the
-// sum of the slots, and the grid's amounts add up to it line by line.
+// sum of the amounts, and the grid's amounts add up to it line by line.
 TEST(Calculation, GridAgreesWithTheSlotsForRandomEstimates)
 {
     std::mt19937 rng(20070131);
@@ -165,7 +165,7 @@ TEST(Calculation, GridAgreesWithTheSlotsForRandomEstimates)
 
         const auto& st = e.state();
         Currency sum;
-        for (Currency slot : st.slots)
+        for (Currency slot : st.amounts)
             sum += slot;
         ASSERT_EQ(st.grossTotal, sum);
         ASSERT_EQ(st.grandTotal, st.grossTotal + st.discountAmount);

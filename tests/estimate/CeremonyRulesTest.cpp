@@ -71,7 +71,7 @@ TEST(SharedFoodLines, CoverBothDaysWhicheverRuleRanLast)
     EXPECT_EQ(ceremonyFirst.line(21), drinks);
     EXPECT_EQ(ceremonyFirst.line(22), serving);
 
-    // The food slots hold all drinks: each day its own guests.
+    // The food amounts hold all drinks: each day its own guests.
     const auto& st = wakeFirst.estimate.state();
     EXPECT_EQ(st[Slot::wakeFoodFee] + st[Slot::ceremonyFoodFee], 7_yen * 18'375 + 20_yen * 2'310 + 70_yen * 350);
 }

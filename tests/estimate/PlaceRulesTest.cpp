@@ -23,7 +23,7 @@ TEST(Reset, ShowsTheFixedChargesAndPresetsThreeFlags)
         EXPECT_EQ(st.flags[f], preset) << "flag " << f + 1;
     }
     Currency fixed;
-    for (Currency c : st.slots)
+    for (Currency c : st.amounts)
         fixed += c;
     EXPECT_EQ(fixed, 184'375_yen);
 
@@ -85,7 +85,7 @@ TEST(HallRule, PickingTheSameHallTwiceEqualsPickingItOnce)
     once.estimate.chooseHall(2);
     twice.estimate.chooseHall(2);
     twice.estimate.chooseHall(2);
-    EXPECT_EQ(once.estimate.state().slots, twice.estimate.state().slots);
+    EXPECT_EQ(once.estimate.state().amounts, twice.estimate.state().amounts);
     EXPECT_EQ(once.estimate.state().flags, twice.estimate.state().flags);
     EXPECT_EQ(once.view.text, twice.view.text);
 }
