@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QColor>
+
+// The fixed edge colours of the classic three-dimensional look, shared by
+// the panels, the buttons and the grid.
+namespace classic {
+
+inline QColor highlightEdge() { return {255, 255, 255}; }
+inline QColor shadow() { return {128, 128, 128}; }
+inline QColor darkShadow() { return {64, 64, 64}; }
+inline QColor lightEdge() { return {223, 223, 223}; }
+
+} // namespace classic
