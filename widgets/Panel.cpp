@@ -23,12 +23,7 @@ void drawBevel(QPainter& p, QRect& r, TPanel::Bevel bevel)
     const QColor dark = classic::shadow();
     const QColor topLeft = bevel == TPanel::bvRaised ? light : dark;
     const QColor bottomRight = bevel == TPanel::bvRaised ? dark : light;
-    p.setPen(topLeft);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(bottomRight);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    classic::drawEdge(p, r, topLeft, bottomRight);
     r.adjust(1, 1, -1, -1);
 }
 

@@ -194,14 +194,8 @@ void TStrColGrid::paintCell(QPainter& p, int column, int row) const
     p.setPen(textColour);
     paintText(p, r, displayText(column, row), align, layout, param ? param->fontWidth : 1);
 
-    if (fixed) {
-        p.setPen(classic::highlightEdge());
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(classic::shadow());
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
-    }
+    if (fixed)
+        classic::drawEdge(p, r, classic::highlightEdge(), classic::shadow());
 }
 
 void TStrColGrid::paintText(QPainter& p, const QRect& r, const QString& text, Qt::AlignmentFlag align,
@@ -240,18 +234,23 @@ void TStrColGrid::paintText(QPainter& p, const QRect& r, const QString& text, Qt
         p.restore();
         if (i > 0 && horzLines_) {
             p.save();
-            p.setPen(classic::lightEdge());
+            p.setPen(dataLineColour());
             p.drawLine(band.left(), top, band.right(), top);
             p.restore();
         }
     }
 }
 
-// Grid lines fill the one-pixel gaps: black beside fixed cells, silver
-// (grey on a silver grid) between data cells.
+// Lines between data cells are silver, or grey on a silver grid.
+QColor TStrColGrid::dataLineColour() const
+{
+    return color_ == QColor(192, 192, 192) ? classic::shadow() : QColor(192, 192, 192);
+}
+
+// Grid lines fill the one-pixel gaps: black beside fixed cells.
 void TStrColGrid::paintLines(QPainter& p) const
 {
-    const QColor dataLine = color_ == QColor(192, 192, 192) ? classic::shadow() : QColor(192, 192, 192);
+    const QColor dataLine = dataLineColour();
     const QColor fixedLine = Qt::black;
     for (int r = 0; r < rows_; ++r) {
         for (int c = 0; c < columns_; ++c) {
@@ -272,16 +271,8 @@ void TStrColGrid::paintBorder(QPainter& p) const
         return;
     const QRect outer = rect().adjusted(0, 0, -1, -1);
     const QRect inner = outer.adjusted(1, 1, -1, -1);
-    const auto edge = [&](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(bottomRight);
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
-    };
-    edge(outer, classic::shadow(), classic::highlightEdge());
-    edge(inner, classic::darkShadow(), classic::lightEdge());
+    classic::drawEdge(p, outer, classic::shadow(), classic::highlightEdge());
+    classic::drawEdge(p, inner, classic::darkShadow(), classic::lightEdge());
 }
 
 namespace {

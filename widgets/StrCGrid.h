@@ -139,6 +139,7 @@ private:
     void paintCell(QPainter& p, int column, int row) const;
     void paintText(QPainter& p, const QRect& r, const QString& text, Qt::AlignmentFlag align,
                    TSCGCellParam::Layout layout, int fontWidth) const;
+    QColor dataLineColour() const;
     void paintLines(QPainter& p) const;
     void paintBorder(QPainter& p) const;
     void paintFocusFrame(QImage& image) const;

@@ -231,15 +231,8 @@ void TplButton::paintFrame(QPainter& p) const
             p.setPen(classic::shadow());
             p.drawRect(r.adjusted(1, 1, -1, -1));
         } else {
-            p.setPen(classic::highlightEdge());
-            p.drawLine(r.topLeft(), r.topRight());
-            p.drawLine(r.topLeft(), r.bottomLeft());
-            p.setPen(classic::darkShadow());
-            p.drawLine(r.bottomLeft(), r.bottomRight());
-            p.drawLine(r.topRight(), r.bottomRight());
-            p.setPen(classic::shadow());
-            p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-            p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+            classic::drawEdge(p, r, classic::highlightEdge(), classic::darkShadow());
+            classic::drawEdge(p, r.adjusted(1, 1, -1, -1), classic::lightEdge(), classic::shadow());
         }
         break;
     case bsFlat:

@@ -8,7 +8,16 @@ namespace {
 const QColor kLight(245, 255, 234);
 const QColor kGreen(95, 216, 0);
 
-QColor pixel(QWidget& w, int x, int y) { return w.grab().toImage().pixelColor(x, y); }
+// The bare face of a frameless button in the active step colours.
+QImage activeFace(QSize size)
+{
+    TplButton b;
+    b.setButtonStyle(TplButton::bsFlatNoFrame);
+    b.resize(size);
+    b.setGradColor(1, kLight);
+    b.setGradColor(2, kGreen);
+    return b.grab().toImage();
+}
 
 } // namespace
 
@@ -17,12 +26,7 @@ class TestPlButton : public QObject {
 private slots:
     void gradientStepsByWholePixelsTowardZero()
     {
-        TplButton b;
-        b.setButtonStyle(TplButton::bsFlatNoFrame);
-        b.resize(67, 50);
-        b.setGradColor(1, kLight);
-        b.setGradColor(2, kGreen);
-        const QImage face = b.grab().toImage();
+        const QImage face = activeFace({67, 50});
         QCOMPARE(face.pixelColor(30, 0), kLight);
         QCOMPARE(face.pixelColor(30, 49), kGreen);
         // Row 25: 245 - 3750/49, 255 - 975/49, 234 - 5850/49, each truncated toward zero.
@@ -35,12 +39,7 @@ private slots:
 
     void oneRowButtonIsTheBeginColour()
     {
-        TplButton b;
-        b.setButtonStyle(TplButton::bsFlatNoFrame);
-        b.resize(20, 1);
-        b.setGradColor(1, kLight);
-        b.setGradColor(2, kGreen);
-        QCOMPARE(pixel(b, 5, 0), kLight);
+        QCOMPARE(activeFace({20, 1}).pixelColor(5, 0), kLight);
     }
 
     void centredCaptionTop()
