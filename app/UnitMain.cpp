@@ -1,8 +1,228 @@
+// The estimate record has a field named like a Qt keyword macro, so its
+// header comes before any Qt header.
+#include "Estimate.h"
+
 #include "UnitMain.h"
 
-TFormMain::TFormMain(QWidget* parent) : QWidget(parent)
+#include "Panel.h"
+#include "UiFont.h"
+#include "WebPages.h"
+#include "plButton.h"
+
+#include <QAbstractButton>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace {
+
+struct ColourPair {
+    QColor top;
+    QColor bottom;
+};
+const ColourPair kActive{QColor(245, 255, 234), QColor(95, 216, 0)};
+const ColourPair kInactive{Qt::white, QColor(192, 192, 192)};
+
+void paint(TplButton* button, const ColourPair& pair)
+{
+    button->setGradColor(1, pair.top);
+    button->setGradColor(2, pair.bottom);
+}
+
+} // namespace
+
+TFormMain::TFormMain(QWidget* parent)
+    : QWidget(parent),
+      view_(this, [this](const QString& name) { return screens_.picture ? screens_.picture(name) : QPixmap(); }),
+      estimate_(std::make_unique<lumenta::Estimate>(view_)),
+      openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); })
+{
+    FormCreate();
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::FormCreate()
 {
     setObjectName("FormMain");
-    setWindowTitle("Lumenta ver.1.00");
-    setFixedSize(1001, 737);
+    const lumenta::ProductInfo& product = estimate_->state().product;
+    setWindowTitle(QString::fromStdString(product.appTitle + " ver." + product.appVersion));
+    setFont(uiFont(15));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+    setPalette(pal);
+
+    header_ = buildHeaderBar(this);
+    screens_ = createScreens(*estimate_, this);
+    placeScreens();
+    connectHeader();
+    connectScreens();
+    fitToChildren();
+}
+
+// The seven panels lie on top of each other under the header bar; the start
+// screen covers step 1, which is already visible beneath it.
+void TFormMain::placeScreens()
+{
+    const std::array<std::pair<QWidget*, bool>, 7> table{{
+        {screens_.top, true},
+        {screens_.steps[0], true},
+        {screens_.steps[1], false},
+        {screens_.steps[2], false},
+        {screens_.steps[3], false},
+        {screens_.steps[4], false},
+        {screens_.pictures, false},
+    }};
+    for (const auto& [panel, visible] : table) {
+        panel->setVisible(visible);
+        panel->move(0, 81);
+    }
+    screens_.top->raise();
+}
+
+// The window's client area is just large enough for its visible children:
+// the header bar and one screen, which meet without a gap.
+void TFormMain::fitToChildren()
+{
+    QRect extent;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isHidden())
+            extent = extent.united(child->geometry());
+    setFixedSize(extent.size());
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void TFormMain::connectHeader()
+{
+    static constexpr void (TFormMain::*kStepHandlers[5])() = {
+        &TFormMain::plBtnBashoClick, &TFormMain::plBtnJunbiClick, &TFormMain::plBtnTuyaClick,
+        &TFormMain::plBtnKokuClick, &TFormMain::plBtnKasoClick,
+    };
+    for (std::size_t i = 0; i < header_.steps.size(); ++i)
+        connect(header_.steps[i], &TplButton::clicked, this, kStepHandlers[i]);
+    connect(header_.plBtnClose, &TplButton::clicked, this, &TFormMain::plBtnCloseClick);
+    connect(header_.plButton1, &TplButton::clicked, this, &TFormMain::plButton1Click);
+    connect(header_.plBtnPrint, &TplButton::clicked, this, &TFormMain::plBtnPrintClick);
+
+    // The whole banner opens the maker's home page, except the icon's frame.
+    header_.PnlCM1->installEventFilter(this);
+    header_.PnlIcon->installEventFilter(this);
+    header_.ImgIcon->installEventFilter(this);
+    for (QLabel* l : header_.bannerLabels)
+        l->installEventFilter(this);
+}
+
+void TFormMain::connectScreens()
+{
+    if (auto* start = findChild<TplButton*>("plBtnStart"))
+        connect(start, &TplButton::clicked, this, &TFormMain::plBtnStartClick);
+    if (auto* calculate = findChild<TplButton*>("plBntCal"))
+        connect(calculate, &TplButton::clicked, this, &TFormMain::plBntCalClick);
+    if (QAbstractButton* discount = discountBox())
+        connect(discount, &QAbstractButton::clicked, this, &TFormMain::ChkDiscountClick);
+
+    std::vector<TplButton*> hovering(header_.steps.begin(), header_.steps.end());
+    hovering.insert(hovering.end(), {header_.plBtnClose, header_.plBtnPrint, header_.plButton1,
+                                     findChild<TplButton*>("plBtnStart")});
+    for (TplButton* b : hovering) {
+        if (!b)
+            continue;
+        connect(b, &TplButton::mouseEnter, this, [this, b] { plBtnStartMouseEnter(b); });
+        connect(b, &TplButton::mouseLeave, this, [this, b] { plBtnStartMouseLeave(b); });
+    }
+}
+
+QAbstractButton* TFormMain::discountBox() const { return findChild<QAbstractButton*>("ChkDiscount"); }
+
+void TFormMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+// Every run starts from the same defaults: the reset also shows the fixed
+// charges, writes the grid's line labels and empties the hall labels.
+void TFormMain::FormShow() { estimate_->reset(); }
+
+void TFormMain::plBtnStartClick()
+{
+    screens_.top->hide();
+    for (TplButton* b : header_.steps)
+        b->setEnabled(true);
+    paint(header_.steps[0], kActive);
+}
+
+void TFormMain::showStep(int index)
+{
+    for (int i = 0; i < 5; ++i)
+        screens_.steps[i]->setVisible(i == index);
+    for (int i = 0; i < 5; ++i)
+        paint(header_.steps[std::size_t(i)], i == index ? kActive : kInactive);
+}
+
+void TFormMain::plBtnStartMouseEnter(QObject* sender)
+{
+    auto* b = qobject_cast<TplButton*>(sender);
+    if (!b)
+        return;
+    const QColor top = b->gradBeginColor();
+    b->setGradColor(1, b->gradEndColor());
+    b->setGradColor(2, top);
+}
+
+void TFormMain::plBtnCloseClick() { close(); }
+void TFormMain::PnlCM1Click() { openUrl_(QUrl(kMakerHomePage)); }
+void TFormMain::plButton1Click() { openUrl_(QUrl(kSoftwarePage)); }
+
+// Clicks on the banner's parts end here, so that none reaches the banner a
+// second time; the icon's frame takes its clicks without opening anything.
+bool TFormMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const auto* w = qobject_cast<QWidget*>(watched);
+    if (w && w != header_.PnlIcon && mouse->button() == Qt::LeftButton &&
+        w->rect().contains(mouse->position().toPoint()))
+        PnlCM1Click();
+    return true;
+}
+
+bool TFormMain::report(const lumenta::Refusal* refusal)
+{
+    if (!refusal)
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("警告"), QString::fromStdString(refusal->message),
+                    QMessageBox::NoButton, this);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+    if (refusal->step >= 1 && refusal->step <= 5)
+        showStep(refusal->step - 1);
+    return false;
+}
+
+bool TFormMain::plBntCalClick()
+{
+    const QAbstractButton* discount = discountBox();
+    const auto refusal = estimate_->calculate(discount && discount->isChecked());
+    return report(refusal ? &*refusal : nullptr);
+}
+
+void TFormMain::ChkDiscountClick(bool checked)
+{
+    const auto refusal = estimate_->discountClicked(checked);
+    report(refusal ? &*refusal : nullptr);
+}
+
+void TFormMain::plBtnPrintClick()
+{
+    if (plBntCalClick())
+        emit printRequested();
 }

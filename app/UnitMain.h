@@ -1,10 +1,83 @@
 #pragma once
 
-#include <QWidget>
+#include "HeaderBar.h"
+#include "QtEstimateView.h"
+#include "ScreenFactory.h"
 
-// The main window.
+#include <QUrl>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAbstractButton;
+
+// The estimate core stays out of this header: its headers pull in standard
+// headers that the meta-object compiler cannot read.
+namespace lumenta {
+class Estimate;
+struct Refusal;
+} // namespace lumenta
+
+// The main window: the header bar, the start screen and the five step
+// screens stacked under it, and every handler that moves between them.
 class TFormMain : public QWidget {
     Q_OBJECT
 public:
     explicit TFormMain(QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    const lumenta::Estimate& estimate() const { return *estimate_; }
+    lumenta::Estimate& estimate() { return *estimate_; }
+    // How a web page is opened; the default hands it to the desktop's browser.
+    void setUrlOpener(std::function<void(const QUrl&)> opener) { openUrl_ = std::move(opener); }
+
+public slots:
+    void plBtnStartClick();
+    void plBtnBashoClick() { showStep(0); }
+    void plBtnJunbiClick() { showStep(1); }
+    void plBtnTuyaClick() { showStep(2); }
+    void plBtnKokuClick() { showStep(3); }
+    void plBtnKasoClick() { showStep(4); }
+    void plBtnCloseClick();
+    void PnlCM1Click();
+    void plButton1Click();
+    // "計算": true when the total could be made; otherwise the user has been
+    // told which item is missing and its step is shown.
+    bool plBntCalClick();
+    void ChkDiscountClick(bool checked);
+    // "印 刷": recalculates and, when that succeeds, asks for the sheet.
+    void plBtnPrintClick();
+
+    // The pointer entered or left one of the header or start buttons: the
+    // button's two gradient colours change places.
+    void plBtnStartMouseEnter(QObject* sender);
+    void plBtnStartMouseLeave(QObject* sender) { plBtnStartMouseEnter(sender); }
+
+signals:
+    // A calculation for printing succeeded: the sheet can be filled and printed.
+    void printRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void placeScreens();
+    void fitToChildren();
+    void connectHeader();
+    void connectScreens();
+    void showStep(int index);
+    // Shows the warning of a refused calculation and moves to the item's step.
+    bool report(const lumenta::Refusal* refusal);
+    QAbstractButton* discountBox() const;
+
+    Screens screens_;
+    QtEstimateView view_;
+    std::unique_ptr<lumenta::Estimate> estimate_;
+    HeaderBar header_;
+    bool shown_ = false;
+    std::function<void(const QUrl&)> openUrl_;
 };

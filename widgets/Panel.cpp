@@ -1,5 +1,7 @@
 #include "Panel.h"
 
+#include "ClassicColors.h"
+
 #include <QPainter>
 
 TPanel::TPanel(QWidget* parent) : QFrame(parent) {}
@@ -13,20 +15,15 @@ void TPanel::setCaptionAlignment(Qt::Alignment a) { alignment_ = a; update(); }
 namespace {
 
 // One 1-pixel bevel: light top-left and dark bottom-right when raised.
-void drawBevel(QPainter& p, QRect& r, TPanel::Bevel bevel, const QPalette& pal)
+void drawBevel(QPainter& p, QRect& r, TPanel::Bevel bevel)
 {
     if (bevel == TPanel::bvNone)
         return;
-    const QColor light = pal.color(QPalette::Light);
-    const QColor dark = pal.color(QPalette::Dark);
+    const QColor light = classic::highlightEdge();
+    const QColor dark = classic::shadow();
     const QColor topLeft = bevel == TPanel::bvRaised ? light : dark;
     const QColor bottomRight = bevel == TPanel::bvRaised ? dark : light;
-    p.setPen(topLeft);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(bottomRight);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    classic::drawEdge(p, r, topLeft, bottomRight);
     r.adjust(1, 1, -1, -1);
 }
 
@@ -37,8 +34,8 @@ void TPanel::paintEvent(QPaintEvent*)
     QPainter p(this);
     QRect r = rect();
     p.fillRect(r, color_.isValid() ? color_ : palette().color(QPalette::Button));
-    drawBevel(p, r, outer_, palette());
-    drawBevel(p, r, inner_, palette());
+    drawBevel(p, r, outer_);
+    drawBevel(p, r, inner_);
     if (!caption_.isEmpty()) {
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(r.adjusted(2, 0, -2, 0), int(alignment_ | Qt::AlignVCenter) & ~Qt::AlignTop & ~Qt::AlignBottom, caption_);

@@ -4,6 +4,7 @@
 
 TSsEdit::TSsEdit(QWidget* parent) : QLineEdit(parent)
 {
+    resize(121, 20);
     setReadOnly(true);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setFocusPolicy(Qt::ClickFocus);

@@ -1,8 +1,20 @@
 #include "plButton.h"
 
+#include "ClassicColors.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QShortcut>
+
+namespace {
+
+const QColor kRoundFrameColor(117, 117, 117);
+const QColor kFocusColor(32, 32, 32);
+constexpr int kFocusDiameter = 8;
+
+} // namespace
 
 TplButton::TplButton(QWidget* parent) : QWidget(parent)
 {
@@ -10,67 +22,299 @@ TplButton::TplButton(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void TplButton::setButtonStyle(ButtonStyle style) { style_ = style; update(); }
-void TplButton::setGradation(bool on) { gradation_ = on; update(); }
+void TplButton::requestRepaint()
+{
+    ++repaintRequests_;
+    update();
+}
+
+void TplButton::setButtonStyle(ButtonStyle style)
+{
+    style_ = style;
+    updateShape();
+    requestRepaint();
+}
+
+void TplButton::setGradation(bool on) { gradation_ = on; requestRepaint(); }
+void TplButton::setColor(const QColor& c) { color_ = c; requestRepaint(); }
 
 void TplButton::setGradColor(int index, const QColor& color)
 {
+    if (index != 1 && index != 2)
+        return;
     QColor& target = index == 1 ? begin_ : end_;
     if (target == color)
         return;
     target = color;
-    update();
+    requestRepaint();
 }
 
-void TplButton::setCaptionA(const QString& text) { captionA_ = text; update(); }
-void TplButton::setCaptionB(const QString& text) { captionB_ = text; update(); }
-void TplButton::setCaptionAAlignment(CaptionAlignment a) { alignA_ = a; update(); }
-void TplButton::setCaptionBAlignment(CaptionAlignment a) { alignB_ = a; update(); }
-void TplButton::setCaptionTop(int top) { captionTop_ = top; update(); }
-void TplButton::setCaptionVertCenter(bool on) { vertCenter_ = on; update(); }
-void TplButton::setCaptionLineSpace(int space) { lineSpace_ = space; update(); }
-void TplButton::setFocusLook(bool on) { focusLook_ = on; update(); }
+void TplButton::setCaptionA(const QString& text) { lines_[0].text = text; requestRepaint(); }
+void TplButton::setCaptionB(const QString& text) { lines_[1].text = text; requestRepaint(); }
+void TplButton::setCaptionAAlignment(CaptionAlignment a) { lines_[0].alignment = a; requestRepaint(); }
+void TplButton::setCaptionBAlignment(CaptionAlignment a) { lines_[1].alignment = a; requestRepaint(); }
 
-// Placeholder look until the full painting lands: a plain gradient and the captions.
+void TplButton::setCaptionMargins(int line, int left, int right)
+{
+    if (line != 1 && line != 2)
+        return;
+    lines_[line - 1].left = left;
+    lines_[line - 1].right = right;
+    requestRepaint();
+}
+
+void TplButton::setCaptionTop(int top) { captionTop_ = top; requestRepaint(); }
+void TplButton::setCaptionVertCenter(bool on) { vertCenter_ = on; requestRepaint(); }
+void TplButton::setCaptionLineSpace(int space) { lineSpace_ = space; requestRepaint(); }
+
+void TplButton::setFocusLook(bool on)
+{
+    focusLook_ = on;
+    if (!on)
+        setFocusPolicy(Qt::NoFocus);
+    requestRepaint();
+}
+
+void TplButton::setCancel(bool on)
+{
+    cancel_ = on;
+    if (on && !escape_) {
+        escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        escape_->setContext(Qt::WindowShortcut);
+        connect(escape_, &QShortcut::activated, this, [this] {
+            if (cancel_ && focusLook_ && isEnabled())
+                click();
+        });
+    }
+}
+
+void TplButton::click()
+{
+    pressed_ = false;
+    emit clicked();
+    requestRepaint();
+}
+
+int TplButton::centredCaptionTop(int height, int textHeight, int lineSpace, bool twoLines)
+{
+    if (twoLines)
+        return (height - 2 * textHeight - lineSpace) / 2;
+    return (height - textHeight) / 2 + 1;
+}
+
+QColor TplButton::gradientRow(const QColor& begin, const QColor& end, int y, int height)
+{
+    if (height <= 1)
+        return begin;
+    // Integer steps per channel, truncating toward zero.
+    const auto channel = [&](int b, int e) { return b + y * (e - b) / (height - 1); };
+    return QColor(channel(begin.red(), end.red()), channel(begin.green(), end.green()),
+                  channel(begin.blue(), end.blue()));
+}
+
+// The round styles clip the window to a rounded rectangle one pixel larger
+// than the button, so the parent shows in the cut corners.
+void TplButton::updateShape()
+{
+    if (!isRound()) {
+        clearMask();
+        return;
+    }
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, width() + 1, height() + 1), kCornerDiameter / 2.0, kCornerDiameter / 2.0);
+    setMask(QRegion(path.toFillPolygon().toPolygon()));
+}
+
+void TplButton::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    updateShape();
+}
+
 void TplButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, begin_);
-    g.setColorAt(1, end_);
-    p.fillRect(rect(), g);
-    p.drawText(rect(), Qt::AlignCenter, captionB_.isEmpty() ? captionA_ : captionA_ + '\n' + captionB_);
+    paintFace(p);
+    paintCaptions(p);
+    paintFrame(p);
+    paintFocus(p);
+}
+
+void TplButton::paintFace(QPainter& p) const
+{
+    if (!gradation_) {
+        p.fillRect(rect(), color_.isValid() ? color_ : palette().color(QPalette::Button));
+        return;
+    }
+    const int h = height();
+    for (int y = 0; y < h; ++y) {
+        p.setPen(gradientRow(begin_, end_, y, h));
+        p.drawLine(0, y, width() - 1, y);
+    }
+}
+
+void TplButton::paintCaptions(QPainter& p)
+{
+    const int h = fontMetrics().height();
+    const bool first = !lines_[0].text.isEmpty();
+    const bool second = !lines_[1].text.isEmpty();
+    if (vertCenter_)
+        captionTop_ = centredCaptionTop(height(), h, lineSpace_, second);
+    int secondTop = captionTop_;
+    if (first)
+        secondTop = captionTop_ + h + lineSpace_;
+    else if (vertCenter_)
+        secondTop = centredCaptionTop(height(), h, lineSpace_, false);
+    if (first)
+        paintLine(p, lines_[0], captionTop_);
+    if (second)
+        paintLine(p, lines_[1], secondTop);
+}
+
+void TplButton::paintLine(QPainter& p, const Line& line, int top) const
+{
+    const QFontMetrics fm = fontMetrics();
+    const int left = line.left + 2;
+    const int right = width() - line.right - 2;
+    // Left edges of the pieces to draw: the whole line, or each character for taEven.
+    QList<std::pair<int, QString>> pieces;
+    const int textWidth = fm.horizontalAdvance(line.text);
+    if (line.alignment == taLeft) {
+        pieces.append({left, line.text});
+    } else if (line.alignment == taRight) {
+        pieces.append({right - textWidth, line.text});
+    } else if (line.alignment == taEven && line.text.size() > 1) {
+        const int n = int(line.text.size());
+        int charsWidth = 0;
+        for (QChar c : line.text)
+            charsWidth += fm.horizontalAdvance(c);
+        const int spare = right - left - charsWidth;
+        const int gap = spare / (n - 1);
+        const int remainder = spare % (n - 1);
+        int x = left;
+        for (int i = 0; i < n; ++i) {
+            pieces.append({x, QString(line.text[i])});
+            x += fm.horizontalAdvance(line.text[i]) + gap + (i < remainder ? 1 : 0);
+        }
+    } else {
+        pieces.append({width() / 2 - textWidth / 2, line.text});
+    }
+
+    const int shift = pressed_ && focusLook_ ? 1 : 0;
+    const int baseline = top + fm.ascent() + shift;
+    const auto drawAll = [&](int dx, const QColor& colour) {
+        p.setPen(colour);
+        for (const auto& [x, text] : pieces)
+            p.drawText(x + shift + dx, baseline + dx, text);
+    };
+    if (!isEnabled() && focusLook_) {
+        drawAll(1, classic::highlightEdge());
+        drawAll(0, classic::shadow());
+    } else {
+        drawAll(0, palette().color(QPalette::Active, QPalette::WindowText));
+    }
+}
+
+void TplButton::paintFrame(QPainter& p) const
+{
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    p.setBrush(Qt::NoBrush);
+    switch (style_) {
+    case bsRoundRect:
+        p.setPen(kRoundFrameColor);
+        p.drawRoundedRect(r, kCornerDiameter / 2.0, kCornerDiameter / 2.0);
+        break;
+    case bsNormal:
+        if (pressed_ && focusLook_) {
+            p.setPen(classic::darkShadow());
+            p.drawRect(r);
+            p.setPen(classic::shadow());
+            p.drawRect(r.adjusted(1, 1, -1, -1));
+        } else {
+            classic::drawEdge(p, r, classic::highlightEdge(), classic::darkShadow());
+            classic::drawEdge(p, r.adjusted(1, 1, -1, -1), classic::lightEdge(), classic::shadow());
+        }
+        break;
+    case bsFlat:
+        p.setPen(classic::shadow());
+        p.drawRect(r);
+        break;
+    case bsFlatNoFrame:
+    case bsRoundRectNoFrame:
+        break;
+    }
+}
+
+void TplButton::paintFocus(QPainter& p) const
+{
+    if (!hasFocus() || !focusLook_)
+        return;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kFocusColor, 1, Qt::DotLine));
+    if (isRound())
+        p.drawRoundedRect(rect().adjusted(2, 2, -3, -3), kFocusDiameter / 2.0, kFocusDiameter / 2.0);
+    else
+        p.drawRect(rect().adjusted(3, 3, -4, -4));
 }
 
 void TplButton::mousePressEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton) { pressed_ = true; update(); }
+    if (e->button() != Qt::LeftButton)
+        return;
+    if (focusLook_ && focusPolicy() != Qt::NoFocus)
+        setFocus(Qt::MouseFocusReason);
+    pressed_ = true;
+    requestRepaint();
 }
 
 void TplButton::mouseReleaseEvent(QMouseEvent* e)
 {
     if (e->button() != Qt::LeftButton || !pressed_)
         return;
+    if (rect().contains(e->position().toPoint())) {
+        click();
+        return;
+    }
     pressed_ = false;
-    update();
-    if (rect().contains(e->position().toPoint()))
-        emit clicked();
+    requestRepaint();
 }
 
-void TplButton::enterEvent(QEnterEvent*) { emit mouseEnter(); }
-void TplButton::leaveEvent(QEvent*) { pressed_ = false; emit mouseLeave(); update(); }
+// A disabled button takes no notice of the pointer.
+void TplButton::enterEvent(QEnterEvent*)
+{
+    if (!isEnabled())
+        return;
+    emit mouseEnter();
+    if (pressed_)
+        requestRepaint();
+}
+
+void TplButton::leaveEvent(QEvent*)
+{
+    if (!isEnabled())
+        return;
+    pressed_ = false;
+    emit mouseLeave();
+    requestRepaint();
+}
 
 void TplButton::keyPressEvent(QKeyEvent* e)
 {
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && isEnabled())
-        emit clicked();
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && isEnabled() && focusLook_)
+        click();
     else
         QWidget::keyPressEvent(e);
 }
 
 void TplButton::changeEvent(QEvent* e)
 {
-    if (e->type() == QEvent::EnabledChange)
+    if (e->type() == QEvent::EnabledChange) {
+        pressed_ = false;
+        requestRepaint();
+    } else if (e->type() == QEvent::FontChange || e->type() == QEvent::PaletteChange) {
         update();
+    }
     QWidget::changeEvent(e);
 }

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
+class QShortcut;
+
 // Gradient push button with two caption lines (header, start and
 // calculate buttons).
 class TplButton : public QWidget {
@@ -20,6 +23,8 @@ class TplButton : public QWidget {
     Q_PROPERTY(bool captionVertCenter READ captionVertCenter WRITE setCaptionVertCenter)
     Q_PROPERTY(int captionLineSpace READ captionLineSpace WRITE setCaptionLineSpace)
     Q_PROPERTY(bool focusLook READ focusLook WRITE setFocusLook)
+    Q_PROPERTY(bool cancel READ cancel WRITE setCancel)
+    Q_PROPERTY(QColor color READ color WRITE setColor)
 
 public:
     enum ButtonStyle { bsNormal, bsFlat, bsFlatNoFrame, bsRoundRect, bsRoundRectNoFrame };
@@ -27,12 +32,18 @@ public:
     enum CaptionAlignment { taCenter, taLeft, taRight, taEven };
     Q_ENUM(CaptionAlignment)
 
+    // Corner diameter of the round styles.
+    static constexpr int kCornerDiameter = 10;
+
     explicit TplButton(QWidget* parent = nullptr);
 
     ButtonStyle buttonStyle() const { return style_; }
     void setButtonStyle(ButtonStyle style);
     bool gradation() const { return gradation_; }
     void setGradation(bool on);
+    // Face colour when the gradient is off.
+    QColor color() const { return color_; }
+    void setColor(const QColor& c);
 
     // The indexed colour setter: 1 = GradBeginColor, 2 = GradEndColor.
     // Setting a colour to the value it already has does not repaint.
@@ -42,14 +53,17 @@ public:
     void setGradBeginColor(const QColor& c) { setGradColor(1, c); }
     void setGradEndColor(const QColor& c) { setGradColor(2, c); }
 
-    QString captionA() const { return captionA_; }
-    QString captionB() const { return captionB_; }
+    QString captionA() const { return lines_[0].text; }
+    QString captionB() const { return lines_[1].text; }
     void setCaptionA(const QString& text);
     void setCaptionB(const QString& text);
-    CaptionAlignment captionAAlignment() const { return alignA_; }
-    CaptionAlignment captionBAlignment() const { return alignB_; }
+    CaptionAlignment captionAAlignment() const { return lines_[0].alignment; }
+    CaptionAlignment captionBAlignment() const { return lines_[1].alignment; }
     void setCaptionAAlignment(CaptionAlignment a);
     void setCaptionBAlignment(CaptionAlignment a);
+    // Left and right margins of caption line 1 or 2 (used by taLeft, taRight, taEven).
+    void setCaptionMargins(int line, int left, int right);
+    // Top of the first caption line; with vertical centring, the value last computed.
     int captionTop() const { return captionTop_; }
     void setCaptionTop(int top);
     bool captionVertCenter() const { return vertCenter_; }
@@ -59,8 +73,25 @@ public:
     // Whether the button takes the focus and shows the pressed and focus looks.
     bool focusLook() const { return focusLook_; }
     void setFocusLook(bool on);
+    // Esc anywhere in the window clicks a cancel button.
+    bool cancel() const { return cancel_; }
+    void setCancel(bool on);
+
+    bool isPressed() const { return pressed_; }
+    // How many repaints the button has asked for so far.
+    int repaintRequests() const { return repaintRequests_; }
+
+    // Top of the first caption line when the lines are centred vertically in
+    // a button of the given height.
+    static int centredCaptionTop(int height, int textHeight, int lineSpace, bool twoLines);
+    // Colour of pixel row y of a face gradient over the given height.
+    static QColor gradientRow(const QColor& begin, const QColor& end, int y, int height);
 
     QSize sizeHint() const override { return {75, 26}; }
+
+public slots:
+    // Clears the pressed state, fires clicked() and repaints.
+    void click();
 
 signals:
     void clicked();
@@ -69,6 +100,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -77,17 +109,34 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    struct Line {
+        QString text;
+        CaptionAlignment alignment = taCenter;
+        int left = 0;
+        int right = 0;
+    };
+
+    bool isRound() const { return style_ == bsRoundRect || style_ == bsRoundRectNoFrame; }
+    void requestRepaint();
+    void updateShape();
+    void paintFace(QPainter& p) const;
+    void paintCaptions(QPainter& p);
+    void paintLine(QPainter& p, const Line& line, int top) const;
+    void paintFrame(QPainter& p) const;
+    void paintFocus(QPainter& p) const;
+
     ButtonStyle style_ = bsNormal;
     bool gradation_ = true;
+    QColor color_;
     QColor begin_ = Qt::white;
     QColor end_ = QColor(192, 192, 192);
-    QString captionA_;
-    QString captionB_;
-    CaptionAlignment alignA_ = taCenter;
-    CaptionAlignment alignB_ = taCenter;
+    Line lines_[2];
     int captionTop_ = 0;
     bool vertCenter_ = true;
     int lineSpace_ = 4;
     bool focusLook_ = true;
+    bool cancel_ = false;
     bool pressed_ = false;
+    int repaintRequests_ = 0;
+    QShortcut* escape_ = nullptr;
 };

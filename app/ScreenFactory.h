@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace lumenta {
+class Estimate;
+}
+
+// The seven full-size screen panels of the main window, in the order in
+// which the window stacks them, and the picture store's pictures.
+struct Screens {
+    QWidget* top = nullptr;    // PnlMainTop, the start screen
+    QWidget* steps[5] = {};    // PnlMainBasho, PnlMainJunbi, PnlMainTuya, PnlMainKoku, PnlMainKaso
+    QWidget* pictures = nullptr;  // PnlImg, never shown
+    std::function<QPixmap(const QString& storedName)> picture;
+};
+
+// Builds every screen on the main window. Each step screen drives the one
+// estimate of the window.
+Screens createScreens(lumenta::Estimate& estimate, QWidget* parent);

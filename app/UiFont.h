@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QFont>
+
+// The window's font family at a pixel height.
+QFont uiFont(int pixelSize, bool bold = false);

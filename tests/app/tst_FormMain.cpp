@@ -1,0 +1,263 @@
+#include "EstimateProbe.h"
+#include "UnitMain.h"
+#include "plButton.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QColor kLight(245, 255, 234);
+const QColor kGreen(95, 216, 0);
+const QColor kSilver(192, 192, 192);
+
+const char* const kSteps[] = {"PnlMainBasho", "PnlMainJunbi", "PnlMainTuya", "PnlMainKoku", "PnlMainKaso"};
+const char* const kStepButtons[] = {"plBtnBasho", "plBtnJunbi", "plBtnTuya", "plBtnKoku", "plBtnKaso"};
+
+struct Seen {
+    QString title;
+    QString text;
+    int buttons = 0;
+    QString buttonText;
+};
+
+// Answers the next modal warning with its OK button and remembers what it said.
+void answerNextWarning(Seen& seen)
+{
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.buttons = int(box->buttons().size());
+        seen.buttonText = box->buttons().value(0)->text();
+        box->buttons().value(0)->click();
+    });
+}
+
+} // namespace
+
+class TestFormMain : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TFormMain> form;
+    QList<QUrl> opened;
+
+    TplButton* button(const char* name) const { return form->findChild<TplButton*>(name); }
+    QWidget* panel(const char* name) const { return form->findChild<QWidget*>(name); }
+
+    void enter(TplButton* b)
+    {
+        QEnterEvent e(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(b, &e);
+    }
+    void leave(TplButton* b)
+    {
+        QEvent e(QEvent::Leave);
+        QApplication::sendEvent(b, &e);
+    }
+    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton, {}, QPoint(20, 20)); }
+
+    // Exactly the step panel k is visible and only its button carries the active pair.
+    void checkStepShown(int k)
+    {
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(panel(kSteps[i])->isVisible(), i == k);
+            TplButton* b = button(kStepButtons[i]);
+            QCOMPARE(b->gradBeginColor(), i == k ? kLight : QColor(Qt::white));
+            QCOMPARE(b->gradEndColor(), i == k ? kGreen : kSilver);
+        }
+        QVERIFY(!panel("PnlMainTop")->isVisible());
+        QVERIFY(!panel("PnlImg")->isVisible());
+    }
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<TFormMain>();
+        opened.clear();
+        form->setUrlOpener([this](const QUrl& url) { opened << url; });
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void windowAndPanelGeometry()
+    {
+        QCOMPARE(form->windowTitle(), QStringLiteral("Lumenta ver.1.00"));
+        QCOMPARE(form->size(), QSize(1001, 737));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QCOMPARE(panel("PnlInfo")->geometry(), QRect(0, -1, 1001, 82));
+        for (const char* name : {"PnlMainTop", "PnlMainBasho", "PnlMainJunbi", "PnlMainTuya", "PnlMainKoku",
+                                 "PnlMainKaso", "PnlImg"})
+            QCOMPARE(panel(name)->geometry(), QRect(0, 81, 1000, 655));
+        QCOMPARE(form->font().pixelSize(), 15);
+        // The start screen is found where a click lands on the screen area.
+        QCOMPARE(form->childAt(300, 300), panel("PnlMainTop"));
+    }
+
+    void startState()
+    {
+        QVERIFY(panel("PnlMainTop")->isVisible());
+        QVERIFY(panel("PnlMainBasho")->isVisible());
+        for (const char* name : {"PnlMainJunbi", "PnlMainTuya", "PnlMainKoku", "PnlMainKaso", "PnlImg"})
+            QVERIFY(!panel(name)->isVisible());
+        QVERIFY(!button("plBtnPrint")->isEnabled());
+        for (const char* name : kStepButtons) {
+            TplButton* b = button(name);
+            QVERIFY(!b->isEnabled());
+            click(name);
+            enter(b);
+            QCOMPARE(b->gradBeginColor(), QColor(Qt::white));
+            QCOMPARE(b->gradEndColor(), kSilver);
+        }
+        QVERIFY(panel("PnlMainTop")->isVisible());
+        QVERIFY(!panel("PnlMainJunbi")->isVisible());
+    }
+
+    void startButtonShowsStepOne()
+    {
+        click("plBtnStart");
+        for (const char* name : kStepButtons)
+            QVERIFY(button(name)->isEnabled());
+        checkStepShown(0);
+        QVERIFY(!button("plBtnPrint")->isEnabled());
+    }
+
+    void eachStepButtonShowsItsStepAlone()
+    {
+        click("plBtnStart");
+        for (int k : {2, 4, 0, 3, 1, 1, 4}) {
+            click(kStepButtons[k]);
+            checkStepShown(k);
+        }
+    }
+
+    void clickedStepButtonRestsInExchangedOrder()
+    {
+        click("plBtnStart");
+        TplButton* b = button("plBtnTuya");
+        enter(b);
+        QCOMPARE(b->gradBeginColor(), kSilver);
+        click("plBtnTuya");
+        leave(b);
+        QCOMPARE(b->gradBeginColor(), kGreen);
+        QCOMPARE(b->gradEndColor(), kLight);
+
+        // Pressing it again, under the pointer, ends in the same order.
+        enter(b);
+        click("plBtnTuya");
+        leave(b);
+        QCOMPARE(b->gradBeginColor(), kGreen);
+        QCOMPARE(panel("PnlMainTuya")->isVisible(), true);
+        QCOMPARE(panel("PnlMainBasho")->isVisible(), false);
+    }
+
+    void hoverExchangesOnlyTheWiredButtons()
+    {
+        click("plBtnStart");
+        for (const char* name : {"plBtnClose", "plButton1", "plBtnJunbi"}) {
+            TplButton* b = button(name);
+            const QColor top = b->gradBeginColor();
+            const QColor bottom = b->gradEndColor();
+            enter(b);
+            QCOMPARE(b->gradBeginColor(), bottom);
+            QCOMPARE(b->gradEndColor(), top);
+            leave(b);
+            QCOMPARE(b->gradBeginColor(), top);
+        }
+        TplButton* calc = button("plBntCal");
+        const QColor top = calc->gradBeginColor();
+        enter(calc);
+        QCOMPARE(calc->gradBeginColor(), top);
+    }
+
+    void refusedCalculationJumpsLikeAButtonPress()
+    {
+        click("plBtnStart");
+        click("plBtnKaso");
+        Seen seen;
+        answerNextWarning(seen);
+        QVERIFY(!form->plBntCalClick());
+        QCOMPARE(seen.title, QStringLiteral("警告"));
+        QCOMPARE(seen.text, QStringLiteral("　火葬場が選択されていない為、計算ができません"));
+        QCOMPARE(seen.buttons, 1);
+        QCOMPARE(seen.buttonText, QStringLiteral("OK"));
+        checkStepShown(0);
+        QVERIFY(!button("plBtnPrint")->isEnabled());
+
+        // The print button's recalculation refuses the same way and asks for no sheet.
+        QSignalSpy prints(form.get(), &TFormMain::printRequested);
+        click("plBtnKoku");
+        answerNextWarning(seen);
+        form->plBtnPrintClick();
+        QCOMPARE(prints.count(), 0);
+        checkStepShown(0);
+    }
+
+    void discountClickWithoutTotalDoesNothing()
+    {
+        click("plBtnStart");
+        click("plBtnKaso");
+        auto* discount = form->findChild<QAbstractButton*>("ChkDiscount");
+        discount->click();
+        QVERIFY(discount->isChecked());
+        checkStepShown(4);  // no warning, no jump
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void showingRanTheResetOnce()
+    {
+        QVERIFY(probe::fixedChargesSet(*form));
+        QVERIFY(!probe::hallChosen(*form));
+        QVERIFY(probe::returnGiftsPreset(*form));
+        QCOMPARE(form->findChild<QLabel*>("LblMapInfo1")->text(), QString());
+        QCOMPARE(form->findChild<QLabel*>("LblMapInfo")->text(), QString());
+
+        probe::chooseHall(*form, 1);
+        form->hide();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(probe::hallChosen(*form));
+    }
+
+    void bannerAndSoftwarePages()
+    {
+        for (const char* name : {"LblCM1", "LblCM2", "LblCM3", "ImgIcon", "PnlCM1"})
+            QTest::mouseClick(panel(name), Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseClick(panel("PnlIcon"), Qt::LeftButton, {}, QPoint(1, 1));
+        QCOMPARE(opened.size(), 5);
+        for (const QUrl& url : opened)
+            QCOMPARE(url, QUrl("https://vermora.example/"));
+        click("plButton1");
+        QCOMPARE(opened.last(), QUrl("https://vermora.example/lumenta/"));
+    }
+
+    void headerButtonsTakeNoTabStop()
+    {
+        for (const char* name : {"plBtnBasho", "plBtnJunbi", "plBtnTuya", "plBtnKoku", "plBtnKaso", "plBtnClose",
+                                 "plBtnPrint", "plButton1", "plBtnStart"})
+            QVERIFY2(!(button(name)->focusPolicy() & Qt::TabFocus), name);
+        // A step button that took the focus by a click is clicked again by Enter.
+        click("plBtnStart");
+        click("plBtnKoku");
+        QVERIFY(button("plBtnKoku")->hasFocus() || !form->isActiveWindow());
+        click("plBtnJunbi");
+        QTest::keyClick(button("plBtnJunbi"), Qt::Key_Return);
+        checkStepShown(1);
+    }
+
+    void closeButtonClosesTheWindow()
+    {
+        click("plBtnClose");
+        QVERIFY(!form->isVisible());
+    }
+};
+
+QTEST_MAIN(TestFormMain)
+#include "tst_FormMain.moc"
