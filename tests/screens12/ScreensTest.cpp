@@ -323,6 +323,33 @@ private slots:
             QVERIFY2(store->picture(QLatin1String(none)).isNull(), none);
     }
 
+    // The widgets' own properties come from the forms by name, so a
+    // misspelt key would go unnoticed but for this.
+    void designedPanelsAndButtons()
+    {
+        auto* header = h->find<TPanel>("PnlMap1");
+        QCOMPARE(header->bevelInner(), TPanel::bvRaised);
+        QCOMPARE(header->bevelOuter(), TPanel::bvLowered);
+        QCOMPARE(header->captionAlignment(), Qt::AlignLeft | Qt::AlignVCenter);
+        QCOMPARE(header->caption(), QStringLiteral("　　式場（火葬場）の選択"));
+        QCOMPARE(header->color(), QColor(255, 235, 161));
+        QCOMPARE(h->find<TPanel>("PnlMainBasho")->color(), QColor(250, 190, 76));
+        QCOMPARE(h->find<TPanel>("PnlAnti2")->color(), QColor(192, 192, 192));
+        QCOMPARE(h->find<TPanel>("PnlShindan2")->bevelOuter(), TPanel::bvNone);
+        QCOMPARE(h->find<TPanel>("PnlMapInfo")->bevelInner(), TPanel::bvLowered);
+        QCOMPARE(h->find<TPanel>("PnlMainTop21")->bevelOuter(), TPanel::bvNone);
+        QCOMPARE(h->find<TPanel>("PnlImgSaidan")->color(), QColor(128, 128, 128));
+        QCOMPARE(group("RBtnGrpSaidan")->columns(), 2);
+        QCOMPARE(group("RBtnGrpSaidan")->items().size(), 4);
+        QCOMPARE(group("RBtnGrpSaidan")->title(), QStringLiteral(" 祭壇の種類 "));
+
+        TplButton* startButton = h->start->startButton();
+        QCOMPARE(startButton->buttonStyle(), TplButton::bsRoundRect);
+        QCOMPARE(startButton->gradEndColor(), QColor(226, 221, 199));
+        QCOMPARE(startButton->captionTop(), 20);
+        QVERIFY(!startButton->captionVertCenter());
+    }
+
     void startScreenTexts()
     {
         StartScreen* start = h->start;
