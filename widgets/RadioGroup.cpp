@@ -1,5 +1,6 @@
 #include "RadioGroup.h"
 
+#include <QEvent>
 #include <QRadioButton>
 
 TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent)
@@ -79,4 +80,12 @@ void TRadioGroup::resizeEvent(QResizeEvent* event)
 {
     QGroupBox::resizeEvent(event);
     arrange();
+}
+
+// A font given later (by a style sheet, say) moves the caption and the rows.
+void TRadioGroup::changeEvent(QEvent* event)
+{
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        arrange();
 }

@@ -1,0 +1,22 @@
+#include "MemoLayout.h"
+
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+constexpr int kMemoMargin = 2;
+} // namespace
+
+void layOutMemos(QWidget* screen)
+{
+    screen->ensurePolished();
+    for (QTextEdit* memo : screen->findChildren<QTextEdit*>()) {
+        memo->document()->setDocumentMargin(kMemoMargin);
+        QTextBlockFormat pitch;
+        pitch.setLineHeight(memo->font().pixelSize(), QTextBlockFormat::FixedHeight);
+        QTextCursor all(memo->document());
+        all.select(QTextCursor::Document);
+        all.mergeBlockFormat(pitch);
+    }
+}

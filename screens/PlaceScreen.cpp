@@ -1,0 +1,47 @@
+// Before any Qt header: the estimate record has a member that Qt spells
+// as a keyword macro.
+#include "Estimate.h"
+
+#include "PlaceScreen.h"
+#include "ui_PnlMainBasho.h"
+
+#include "BuiltInPicture.h"
+#include "ButtonChoice.h"
+#include "MemoLayout.h"
+
+PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainBasho>())
+{
+    ui_->setupUi(this);
+    layOutMemos(this);
+    for (QLabel* picture : {ui_->ImgMap, ui_->ImgAnti})
+        picture->setPixmap(builtInPicture(picture->objectName(), picture->size()));
+
+    for (QRadioButton* hall : {ui_->RBtnMap1, ui_->RBtnMap2, ui_->RBtnMap3, ui_->RBtnMap4, ui_->RBtnMap5, ui_->RBtnMap6})
+        connect(hall, &QRadioButton::clicked, this, &PlaceScreen::RBtnMapClick);
+    // Only the user's own pick runs a rule.
+    connect(ui_->CBoxHanso, &QComboBox::activated, this, &PlaceScreen::CBoxHansoClick);
+    connect(ui_->CBoxHokan, &QComboBox::activated, this, &PlaceScreen::CBoxHokanClick);
+    for (QRadioButton* b : {ui_->RBtnShindan1, ui_->RBtnShindan2})
+        connect(b, &QRadioButton::clicked, this, &PlaceScreen::RBtnShindanClick);
+}
+
+PlaceScreen::~PlaceScreen() = default;
+
+void PlaceScreen::RBtnMapClick()
+{
+    // RBtnMap1 ... RBtnMap6 are halls 1 to 6.
+    const int place = checkedPlace(
+        {ui_->RBtnMap1, ui_->RBtnMap2, ui_->RBtnMap3, ui_->RBtnMap4, ui_->RBtnMap5, ui_->RBtnMap6});
+    if (place >= 0)
+        estimate_.chooseHall(place + 1);
+}
+
+void PlaceScreen::CBoxHansoClick() { estimate_.chooseDistance(ui_->CBoxHanso->currentIndex()); }
+
+void PlaceScreen::CBoxHokanClick() { estimate_.chooseStorage(ui_->CBoxHokan->currentIndex()); }
+
+void PlaceScreen::RBtnShindanClick()
+{
+    if (const auto byProxy = yesOrNo(ui_->RBtnShindan1, ui_->RBtnShindan2))
+        estimate_.chooseProcedures(*byProxy);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Panel.h"
+
+#include <memory>
+
+namespace lumenta {
+class Estimate;
+}
+
+// Step 1 "1.場所": the hall on the map, the distance to the mortuary, the
+// days of storage and the official procedures. Each handler reads its
+// controls' current state and runs the item's rule.
+namespace Ui {
+class PnlMainBasho;
+}
+
+class PlaceScreen : public TPanel {
+    Q_OBJECT
+public:
+    PlaceScreen(lumenta::Estimate& estimate, QWidget* parent = nullptr);
+    ~PlaceScreen() override;
+
+    void RBtnMapClick();
+    void CBoxHansoClick();
+    void CBoxHokanClick();
+    void RBtnShindanClick();
+
+private:
+    lumenta::Estimate& estimate_;
+    std::unique_ptr<Ui::PnlMainBasho> ui_;
+};

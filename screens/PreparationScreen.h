@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Panel.h"
+
+#include <memory>
+
+namespace lumenta {
+class Estimate;
+}
+
+// Step 2 "2.準備": coffin, altar, make-up, portrait photograph, return gifts
+// and letters of thanks. Each handler reads its controls' current state and
+// runs the item's rule.
+namespace Ui {
+class PnlMainJunbi;
+}
+
+class PreparationScreen : public TPanel {
+    Q_OBJECT
+public:
+    PreparationScreen(lumenta::Estimate& estimate, QWidget* parent = nullptr);
+    ~PreparationScreen() override;
+
+    void RBtnHitugiClick();
+    void RBtnGrpSaidanClick();
+    void Kesho1Click();
+    void IeiClick();
+    void CBoxHenreiChange();
+
+private:
+    lumenta::Estimate& estimate_;
+    std::unique_ptr<Ui::PnlMainJunbi> ui_;
+};

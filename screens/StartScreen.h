@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Panel.h"
+
+#include <memory>
+
+class TplButton;
+
+// The start screen PnlMainTop: the hall collage, the introduction, the merits
+// and demerits of a funeral at a crematorium hall, and the start button.
+namespace Ui {
+class PnlMainTop;
+}
+
+class StartScreen : public TPanel {
+    Q_OBJECT
+public:
+    explicit StartScreen(QWidget* parent = nullptr);
+    ~StartScreen() override;
+
+    // "見積りを開始します": the window leaves the start screen through it.
+    TplButton* startButton() const;
+
+private:
+    std::unique_ptr<Ui::PnlMainTop> ui_;
+};
