@@ -2,8 +2,12 @@
 
 #include "RadioGroup.h"
 
+#include "TextFitting.h"
+
+#include <QComboBox>
 #include <QFont>
 #include <QLabel>
+#include <QTextEdit>
 #include <QWidget>
 
 namespace screens {
@@ -43,6 +47,14 @@ void setUpForm(QWidget* form)
     // depends on the font that has just been set.
     for (TRadioGroup* group : form->findChildren<TRadioGroup*>())
         group->setColumns(group->columns());
+    for (QTextEdit* memo : form->findChildren<QTextEdit*>())
+        fitMemo(memo);
+    for (QComboBox* list : form->findChildren<QComboBox*>())
+        fitList(list);
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        fitGapLabel(label);
+        fitLabel(label);
+    }
 }
 
 QPixmap screenPicture(const QString& name, QSize size)

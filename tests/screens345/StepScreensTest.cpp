@@ -22,6 +22,10 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
 
 #include <memory>
 
@@ -89,6 +93,8 @@ private:
     std::unique_ptr<Screens> s;
 
 private slots:
+    // The window registers the same substitute for the screen font.
+    void initTestCase() { QFont::insertSubstitution(u("ＭＳ Ｐゴシック"), u("IPAPGothic")); }
     void init() { s = std::make_unique<Screens>(); }
     void cleanup() { s.reset(); }
 
@@ -135,6 +141,27 @@ private slots:
         QVERIFY(s->get<QLabel>("ImgReikyu")->pixmap().isNull());
         QCOMPARE(s->get<TPanel>("PnlImgReikyu")->caption(), u("種類をお選び下さい"));
         QCOMPARE(s->get<TPanel>("PnlImgKokuRyori")->caption(), u("種類をお選び下さい"));
+    }
+
+    // Every explanatory line is on screen: none wraps and none is cut off
+    // at the bottom of its box.
+    void explanatoryTextsShowEveryLine()
+    {
+        const auto memos = s->root.findChildren<QTextEdit*>();
+        QCOMPARE(memos.size(), 14);
+        for (QTextEdit* memo : memos) {
+            QTextDocument* doc = memo->document();
+            const QString name = memo->objectName();
+            QVERIFY2(memo->toPlainText().startsWith('\n'), qPrintable(name));
+            QVERIFY2(memo->isReadOnly() && memo->focusPolicy() == Qt::NoFocus, qPrintable(name));
+            const qreal height = doc->documentLayout()->documentSize().height();
+            QVERIFY2(height <= memo->viewport()->height(),
+                     qPrintable(QStringLiteral("%1: %2 > %3").arg(name).arg(height).arg(memo->viewport()->height())));
+            for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+                QVERIFY2(b.layout()->lineCount() == 1, qPrintable(name + ": " + b.text()));
+        }
+        QCOMPARE(s->get<QTextEdit>("MemoTuyaRyori1")->toPlainText().split('\n').last(),
+                 u("　　※アルコール無し、１人当たり350円にて計算"));
     }
 
     void summaryGridShowsCaptionsLabelsAndGreySubtotals()
