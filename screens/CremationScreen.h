@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Panel.h"
+
+#include <memory>
+
+namespace lumenta { class Estimate; }
+namespace Ui { class PnlMainKaso; }
+
+// Step 5 "5.火葬": cremation fee, urn, gratuities and the after-altar, and
+// the summary area: the summary grid, the calculate button, the discount box
+// and the total. The main window wires the calculate button and the discount
+// box (plBntCal, ChkDiscount), which it finds by name.
+class CremationScreen : public TPanel {
+    Q_OBJECT
+public:
+    CremationScreen(lumenta::Estimate& estimate, QWidget* parent = nullptr);
+    ~CremationScreen() override;
+
+    // An after-altar button was clicked.
+    void AtoClick();
+
+private:
+    lumenta::Estimate& estimate_;
+    std::unique_ptr<Ui::PnlMainKaso> ui_;
+};

@@ -1,0 +1,70 @@
+#include "FormSetup.h"
+
+#include "RadioGroup.h"
+
+#include "TextFitting.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QTextEdit>
+#include <QWidget>
+
+namespace screens {
+
+namespace {
+
+void applyPixelFont(QWidget* w)
+{
+    const QVariant size = w->property("fontPixelSize");
+    if (!size.isValid())
+        return;
+    QFont font(kScreenFontFamily);
+    font.setPixelSize(size.toInt());
+    w->setFont(font);
+}
+
+void showFixedPicture(QWidget* w)
+{
+    auto* label = qobject_cast<QLabel*>(w);
+    const QVariant name = w->property("picture");
+    if (label && name.isValid())
+        label->setPixmap(screenPicture(name.toString(), label->size()));
+}
+
+} // namespace
+
+void setUpForm(QWidget* form)
+{
+    applyPixelFont(form);
+    // Parents come before their children, so a child's own size wins.
+    const QList<QWidget*> widgets = form->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        applyPixelFont(w);
+        showFixedPicture(w);
+    }
+    // A radio group places its buttons under its caption, whose height
+    // depends on the font that has just been set.
+    for (TRadioGroup* group : form->findChildren<TRadioGroup*>())
+        group->setColumns(group->columns());
+    for (QTextEdit* memo : form->findChildren<QTextEdit*>())
+        fitMemo(memo);
+    for (QComboBox* list : form->findChildren<QComboBox*>())
+        fitList(list);
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        fitGapLabel(label);
+        fitLabel(label);
+    }
+}
+
+QPixmap screenPicture(const QString& name, QSize size)
+{
+    QPixmap picture(QStringLiteral(":/pictures/%1.jpg").arg(name));
+    if (picture.isNull()) {
+        picture = QPixmap(size);
+        picture.fill(QColor(192, 192, 192));
+    }
+    return picture;
+}
+
+} // namespace screens

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+// Finishes a screen built from a Designer form with what the form file cannot
+// hold. Fonts are given in pixels: a widget carrying the dynamic property
+// "fontPixelSize" gets the screen font at that size (its children inherit
+// it). A picture label carrying the dynamic property "picture" shows that
+// built-in picture for the whole run. Texts are fitted to the room the
+// screens give them: memos and labels carrying "fitWidth" get a slightly
+// tighter letter spacing where the screen font runs wider, and a label whose
+// gap of ideographic spaces a list box covers resumes right after the list.
+namespace screens {
+
+inline constexpr const char* kScreenFontFamily = "ＭＳ Ｐゴシック";
+
+void setUpForm(QWidget* form);
+
+// A built-in picture (":/pictures/<name>.jpg"), or a plain grey one of the
+// given size while that picture is missing.
+QPixmap screenPicture(const QString& name, QSize size);
+
+} // namespace screens

@@ -1,0 +1,158 @@
+#include "OfficiantTable.h"
+
+#include <QPainter>
+
+namespace {
+
+struct NameGrade {
+    const char* male;
+    const char* female;
+    const char* nameFee;
+    const char* total;
+};
+
+struct Religion {
+    const char* name;
+    const char* note;  // second line under the name, may be empty
+    const char* offering;
+    // Buddhist schools have two grades of posthumous name; the others none.
+    NameGrade grades[2];
+    int gradeCount;
+};
+
+constexpr Religion kReligions[] = {
+    {"浄土真宗", "（法名）", "20万円～",
+     {{"釈○○", "釈尼○○", "5万円～", "25万円～"},
+      {"○○院釈○○", "○○院釈尼○○", "30万円～", "50万円～"}}, 2},
+    {"真言宗", "", "20万円～",
+     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
+      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
+    {"日蓮宗", "（法号）", "20万円～",
+     {{"○○日○信士", "○○日○信女", "5万円～", "25万円～"},
+      {"○○院○日○居士", "○○院○日○大姉", "40万円～", "60万円～"}}, 2},
+    {"浄土宗", "", "20万円～",
+     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
+      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
+    {"曹洞宗", "", "20万円～",
+     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
+      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
+    {"天台宗", "", "20万円～",
+     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
+      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
+    {"神道", "", "15万円～", {}, 0},
+    {"キリスト教", "", "15万円～", {}, 0},
+};
+
+// Columns: religion, offering, man's name, woman's name, name fee, total.
+constexpr int kColumnX[] = {0, 64, 120, 224, 328, 386, 453};
+constexpr int kHeaderHeight = 28;
+constexpr int kGradeHeight = 17;
+constexpr int kPlainHeight = 16;
+
+const QColor kHeaderColour(232, 225, 205);
+const QColor kNameColour(248, 245, 236);
+const QColor kRuleColour(176, 168, 150);
+const QColor kTextColour(50, 45, 40);
+const QColor kNoteColour(110, 100, 85);
+
+QString s(const char* text) { return QString::fromUtf8(text); }
+
+QRect cellRect(int firstColumn, int lastColumn, int top, int height)
+{
+    return QRect(kColumnX[firstColumn], top, kColumnX[lastColumn + 1] - kColumnX[firstColumn], height);
+}
+
+QFont tableFont(int pixelSize)
+{
+    QFont f(QStringLiteral("IPAPGothic"));
+    f.setPixelSize(pixelSize);
+    return f;
+}
+
+class Painter {
+public:
+    explicit Painter(QWidget* w) : p_(w) {}
+
+    void text(const QRect& r, const QString& t, int flags, int pixelSize = 11, const QColor& colour = kTextColour)
+    {
+        p_.setFont(tableFont(pixelSize));
+        p_.setPen(colour);
+        p_.drawText(r.adjusted(3, 0, -3, 0), flags, t);
+    }
+    void fill(const QRect& r, const QColor& c) { p_.fillRect(r, c); }
+    void rule(int x1, int y1, int x2, int y2)
+    {
+        p_.setPen(kRuleColour);
+        p_.drawLine(x1, y1, x2, y2);
+    }
+
+private:
+    QPainter p_;
+};
+
+void paintHeader(Painter& p)
+{
+    const int h = kHeaderHeight;
+    p.fill(QRect(0, 0, kColumnX[6], h), kHeaderColour);
+    p.text(cellRect(0, 0, 0, h), s("宗教・\n宗旨宗派"), Qt::AlignCenter);
+    p.text(cellRect(1, 1, 0, h), s("お礼・\n読経"), Qt::AlignCenter);
+    p.text(cellRect(2, 4, 1, h / 2), s("戒名(法名・法号)"), Qt::AlignCenter);
+    p.text(cellRect(2, 4, h / 2, h / 2), s("俗名で行う場合は必要ありません"), Qt::AlignCenter, 10, kNoteColour);
+    p.text(cellRect(5, 5, 0, h), s("合計"), Qt::AlignCenter);
+}
+
+// One religion: its name and offering span its grade rows.
+int paintReligion(Painter& p, const Religion& r, int top)
+{
+    const int rows = r.gradeCount ? r.gradeCount : 1;
+    const int rowHeight = r.gradeCount ? kGradeHeight : kPlainHeight;
+    const int height = rows * rowHeight;
+    p.fill(cellRect(0, 0, top, height), kNameColour);
+    const QString name = *r.note ? s(r.name) + '\n' + s(r.note) : s(r.name);
+    p.text(cellRect(0, 0, top, height), name, Qt::AlignCenter);
+    p.text(cellRect(1, 1, top, height), s(r.offering), Qt::AlignRight | Qt::AlignVCenter);
+    for (int g = 0; g < r.gradeCount; ++g) {
+        const NameGrade& grade = r.grades[g];
+        const int y = top + g * rowHeight;
+        p.text(cellRect(2, 2, y, rowHeight), s(grade.male), Qt::AlignLeft | Qt::AlignVCenter);
+        p.text(cellRect(3, 3, y, rowHeight), s(grade.female), Qt::AlignLeft | Qt::AlignVCenter);
+        p.text(cellRect(4, 4, y, rowHeight), s(grade.nameFee), Qt::AlignRight | Qt::AlignVCenter);
+        p.text(cellRect(5, 5, y, rowHeight), s(grade.total), Qt::AlignRight | Qt::AlignVCenter);
+        if (g > 0)
+            p.rule(kColumnX[2], y, kColumnX[6], y);
+    }
+    if (!r.gradeCount) {
+        p.text(cellRect(2, 4, top, height), s("―"), Qt::AlignCenter, 11, kNoteColour);
+        p.text(cellRect(5, 5, top, height), s(r.offering), Qt::AlignRight | Qt::AlignVCenter);
+    }
+    p.rule(0, top + height, kColumnX[6], top + height);
+    return top + height;
+}
+
+} // namespace
+
+OfficiantTable::OfficiantTable(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void OfficiantTable::paintEvent(QPaintEvent*)
+{
+    Painter p(this);
+    p.fill(rect(), Qt::white);
+    paintHeader(p);
+    int y = kHeaderHeight;
+    p.rule(0, y, kColumnX[6], y);
+    for (const Religion& r : kReligions)
+        y = paintReligion(p, r, y);
+    // Column rules; the name patterns share one rule-free band per grade.
+    for (int c = 1; c < 6; ++c) {
+        const int top = c == 3 || c == 4 ? kHeaderHeight : 0;
+        if (c != 3)
+            p.rule(kColumnX[c], top, kColumnX[c], y);
+    }
+    p.rule(0, y - 1, kColumnX[6] - 1, y - 1);
+    p.rule(0, 0, kColumnX[6] - 1, 0);
+    p.rule(0, 0, 0, y);
+    p.rule(kColumnX[6] - 1, 0, kColumnX[6] - 1, y);
+}

@@ -1,0 +1,44 @@
+// The estimate core comes before any Qt header: its record has a member
+// named like one of Qt's keyword macros.
+#include "Estimate.h"
+
+#include "WakeScreen.h"
+#include "FormSetup.h"
+#include "ui_PnlMainTuya.h"
+
+WakeScreen::WakeScreen(lumenta::Estimate& estimate, QWidget* parent)
+    : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainTuya>())
+{
+    ui_->setupUi(this);
+    screens::setUpForm(this);
+
+    // The rules run on the user's changes only: what the estimate shows is
+    // set with the controls' signals blocked.
+    for (QComboBox* flowers : {ui_->CBoxSeika1, ui_->CBoxSeika2})
+        connect(flowers, &QComboBox::currentIndexChanged, this, &WakeScreen::CBoxSeikaChange);
+    for (QRadioButton* reception : {ui_->RBtnUke1, ui_->RBtnUke2})
+        connect(reception, &QRadioButton::clicked, this, &WakeScreen::UketukeClick);
+    connect(ui_->RBtnGrpTuyaRyori, &TRadioGroup::clicked, this, &WakeScreen::RBtnGrpTuyaRyoriClick);
+    connect(ui_->ChkTuyaryori, &QCheckBox::clicked, this, &WakeScreen::RBtnGrpTuyaRyoriClick);
+}
+
+WakeScreen::~WakeScreen() = default;
+
+void WakeScreen::CBoxSeikaChange()
+{
+    // The number of stands is the entry's index.
+    estimate_.chooseFlowers(ui_->CBoxSeika1->currentIndex(), ui_->CBoxSeika2->currentIndex());
+}
+
+void WakeScreen::UketukeClick()
+{
+    if (ui_->RBtnUke1->isChecked())
+        estimate_.chooseReception(true);
+    else if (ui_->RBtnUke2->isChecked())
+        estimate_.chooseReception(false);
+}
+
+void WakeScreen::RBtnGrpTuyaRyoriClick()
+{
+    estimate_.chooseWakeFood(ui_->RBtnGrpTuyaRyori->itemIndex(), ui_->ChkTuyaryori->isChecked());
+}

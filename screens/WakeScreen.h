@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Panel.h"
+
+#include <memory>
+
+namespace lumenta { class Estimate; }
+namespace Ui { class PnlMainTuya; }
+
+// Step 3 "3.通夜": flowers, reception, the wake's master of ceremonies, wake
+// food and the wake's serving staff.
+class WakeScreen : public TPanel {
+    Q_OBJECT
+public:
+    WakeScreen(lumenta::Estimate& estimate, QWidget* parent = nullptr);
+    ~WakeScreen() override;
+
+    // Either flower list changed.
+    void CBoxSeikaChange();
+    // A reception button was clicked.
+    void UketukeClick();
+    // The wake-food group or the premium-nigiri box was clicked.
+    void RBtnGrpTuyaRyoriClick();
+
+private:
+    lumenta::Estimate& estimate_;
+    std::unique_ptr<Ui::PnlMainTuya> ui_;
+};
