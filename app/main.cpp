@@ -1,3 +1,4 @@
+#include "Resources.h"
 #include "UnitMain.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    lumentaInitResources();
     QApplication::setApplicationName("Lumenta");
     TFormMain formMain;
     formMain.show();
