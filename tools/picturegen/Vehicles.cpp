@@ -9,6 +9,8 @@
 
 #include <QPainterPath>
 
+#include <initializer_list>
+
 namespace picturegen {
 
 namespace {
@@ -16,6 +18,19 @@ namespace {
 const QColor kBody(78, 76, 82);
 const QColor kBodyLight(112, 110, 118);
 const QColor kGlass(182, 196, 206);
+
+// A polygon given in shares of the box: (0, 0) is its top left, (1, 1) its bottom right.
+QPolygonF inBox(const QRectF& b, std::initializer_list<QPointF> shares)
+{
+    QPolygonF poly;
+    for (const QPointF& s : shares)
+        poly << QPointF(b.left() + b.width() * s.x(), b.top() + b.height() * s.y());
+    return poly;
+}
+
+// The body: the cabin polygon joined to the common lower body; then the driver's window.
+void carBody(QPainter& p, const QRectF& b, std::initializer_list<QPointF> cabin,
+             std::initializer_list<QPointF> window);
 
 void wheel(QPainter& p, QPointF c, qreal r)
 {
@@ -58,27 +73,26 @@ void wheelsAndShadow(QPainter& p, const QRectF& b)
     wheel(p, QPointF(b.left() + b.width() * 0.8, b.top() + b.height() * 0.82), r);
 }
 
+void carBody(QPainter& p, const QRectF& b, std::initializer_list<QPointF> cabin,
+             std::initializer_list<QPointF> window)
+{
+    QPainterPath cabinPath;
+    cabinPath.addPolygon(inBox(b, cabin));
+    cabinPath.closeSubpath();
+    bodyPaint(p, cabinPath.united(lowerBody(b)), b);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGlass);
+    p.drawPolygon(inBox(b, window));
+}
+
 } // namespace
 
 void estateHearse(QPainter& p, const QRectF& b)
 {
     wheelsAndShadow(p, b);
-    QPainterPath cabin;
-    cabin.moveTo(b.left() + b.width() * 0.2, b.top() + b.height() * 0.46);
-    cabin.lineTo(b.left() + b.width() * 0.32, b.top() + b.height() * 0.12);
-    cabin.lineTo(b.right() - b.width() * 0.03, b.top() + b.height() * 0.1);
-    cabin.lineTo(b.right() - b.width() * 0.01, b.top() + b.height() * 0.46);
-    cabin.closeSubpath();
-    bodyPaint(p, cabin.united(lowerBody(b)), b);
-    // windows: the driver's and, behind, the curtained rear
-    p.setPen(Qt::NoPen);
-    p.setBrush(kGlass);
-    QPolygonF front;
-    front << QPointF(b.left() + b.width() * 0.24, b.top() + b.height() * 0.42)
-          << QPointF(b.left() + b.width() * 0.33, b.top() + b.height() * 0.18)
-          << QPointF(b.left() + b.width() * 0.46, b.top() + b.height() * 0.17)
-          << QPointF(b.left() + b.width() * 0.46, b.top() + b.height() * 0.42);
-    p.drawPolygon(front);
+    // the driver's window and, behind, the curtained rear
+    carBody(p, b, {{0.2, 0.46}, {0.32, 0.12}, {0.97, 0.1}, {0.99, 0.46}},
+            {{0.24, 0.42}, {0.33, 0.18}, {0.46, 0.17}, {0.46, 0.42}});
     const QRectF rear(b.left() + b.width() * 0.52, b.top() + b.height() * 0.17, b.width() * 0.4, b.height() * 0.25);
     p.setBrush(QColor(226, 222, 214));
     p.drawRect(rear);
@@ -95,21 +109,8 @@ void templeHearse(QPainter& p, const QRectF& b)
 {
     wheelsAndShadow(p, b);
     // the driver's cabin
-    QPainterPath cabin;
-    cabin.moveTo(b.left() + b.width() * 0.2, b.top() + b.height() * 0.46);
-    cabin.lineTo(b.left() + b.width() * 0.3, b.top() + b.height() * 0.22);
-    cabin.lineTo(b.left() + b.width() * 0.46, b.top() + b.height() * 0.22);
-    cabin.lineTo(b.left() + b.width() * 0.46, b.top() + b.height() * 0.46);
-    cabin.closeSubpath();
-    bodyPaint(p, cabin.united(lowerBody(b)), b);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kGlass);
-    QPolygonF glass;
-    glass << QPointF(b.left() + b.width() * 0.235, b.top() + b.height() * 0.43)
-          << QPointF(b.left() + b.width() * 0.31, b.top() + b.height() * 0.26)
-          << QPointF(b.left() + b.width() * 0.43, b.top() + b.height() * 0.26)
-          << QPointF(b.left() + b.width() * 0.43, b.top() + b.height() * 0.43);
-    p.drawPolygon(glass);
+    carBody(p, b, {{0.2, 0.46}, {0.3, 0.22}, {0.46, 0.22}, {0.46, 0.46}},
+            {{0.235, 0.43}, {0.31, 0.26}, {0.43, 0.26}, {0.43, 0.43}});
     // the carved rear in dark lacquer with golden fittings, under a curved roof
     const QRectF hall(b.left() + b.width() * 0.5, b.top() + b.height() * 0.2, b.width() * 0.46, b.height() * 0.26);
     p.setPen(QPen(palette::gold.darker(120), 0.7));
