@@ -1,0 +1,25 @@
+#include "Resources.h"
+
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+void lumentaInitResources()
+{
+    // Registering again is a no-op, so a second call costs nothing.
+    Q_INIT_RESOURCE(lumenta_pictures);
+    Q_INIT_RESOURCE(lumenta_icons);
+}
+
+namespace lumenta {
+
+QString picturePath(const QString& name)
+{
+    return QStringLiteral(":/pictures/%1.jpg").arg(name);
+}
+
+QString iconPath(int size)
+{
+    return QStringLiteral(":/icons/lumenta-%1.png").arg(size);
+}
+
+} // namespace lumenta

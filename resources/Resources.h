@@ -1,0 +1,19 @@
+#pragma once
+
+// The embedded pictures and icons.
+
+#include <QString>
+
+// Makes sure the embedded pictures and icons are registered; call once at start.
+// Safe to call more than once.
+void lumentaInitResources();
+
+namespace lumenta {
+
+// ":/pictures/<name>.jpg" for a picture named as on the screens, e.g. "ImgMap".
+QString picturePath(const QString& name);
+
+// ":/icons/lumenta-<size>.png" for size 16, 32, 48, 64, 128 or 256.
+QString iconPath(int size);
+
+} // namespace lumenta

@@ -1,1 +1,0 @@
-// Pictures are embedded here once they exist.
