@@ -24,14 +24,13 @@ constexpr int kAmountColumn = 4;
 const FontFace kGothicFace{kGothic, kGothicFallback};
 const FontFace kMinchoFace{kMincho, kMinchoFallback};
 
-ReportElement rectangle(const QString& name, QRectF mm, int penDots, std::optional<QColor> fill,
-                        PenPlacement placement = PenPlacement::Centred)
+ReportElement rectangle(const QString& name, QRectF mm, int penDots, std::optional<QColor> fill)
 {
     ReportElement element;
     element.name = name;
     element.kind = ReportElement::Kind::Rectangle;
     element.geometry = mm;
-    element.rectangle = {penDots, placement, fill};
+    element.rectangle = {penDots, fill};
     return element;
 }
 
@@ -200,8 +199,7 @@ double lineTop(int line)
 ReportPage build()
 {
     ReportPage page(QPageSize(QPageSize::A4), QMarginsF(10, 10, 10, 10), QSizeF(190.15, 278.69), kWhite);
-    page.add(rectangle(QStringLiteral("QRShape189"), QRectF(7.58, 17.50, 173.10, 230.90), 10, std::nullopt,
-                       PenPlacement::Inside));
+    page.add(rectangle(QStringLiteral("QRShape189"), QRectF(7.58, 17.50, 173.10, 230.90), 10, std::nullopt));
     addCells(page, false);
     addHeavyRules(page);
     addCells(page, true);

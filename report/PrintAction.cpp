@@ -76,6 +76,11 @@ PrintOutcome PrintAction::runJob(const QString& printerName, const ReportPage& p
 {
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer, printerName, page);
+    // An unknown name quietly falls back to another printer: refuse that.
+    if (printer.printerName() != printerName) {
+        failure = QStringLiteral("プリンタ「%1」が見つかりません。").arg(printerName);
+        return PrintOutcome::PrinterFailed;
+    }
     if (!printer.isValid() || printer.printerState() == QPrinter::Error) {
         failure = QStringLiteral("プリンタ「%1」が使えません。").arg(printerName);
         return PrintOutcome::PrinterFailed;

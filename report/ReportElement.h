@@ -20,15 +20,10 @@ enum class Sizing {
     AutoWidth,  // one line; the box grows to the right from its left edge
 };
 
-// Where a rectangle's pen lies relative to its edge.
-enum class PenPlacement {
-    Centred,  // on the edge, half inside and half outside
-    Inside,   // entirely within the rectangle
-};
-
+// A rectangle's black pen lies entirely within the rectangle, so that its
+// outer edge is where the geometry says at any resolution.
 struct RectangleStyle {
     int penDots = 1;                  // pen width in dots of the output device
-    PenPlacement placement = PenPlacement::Centred;
     std::optional<QColor> fill;       // no value: not filled
 };
 

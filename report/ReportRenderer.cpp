@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <cmath>
+
 namespace lumenta::report {
 
 namespace {
@@ -46,7 +48,7 @@ void layOutRectangle(std::vector<DrawStep>& steps, const QRectF& box, const Rect
     if (style.fill)
         steps.push_back({DrawStep::Kind::Fill, box, *style.fill, 0, {}, 0, {}});
     const qreal pen = style.penDots;
-    const qreal inset = style.placement == PenPlacement::Inside ? pen / 2 : 0;
+    const qreal inset = pen / 2;
     steps.push_back(
         {DrawStep::Kind::Frame, box.adjusted(inset, inset, -inset, -inset), Qt::black, pen, {}, 0, {}});
 }
@@ -61,10 +63,32 @@ int textFlags(const LabelStyle& style)
     return flags;
 }
 
-void layOutLabel(std::vector<DrawStep>& steps, const QRectF& box, const ReportElement& label)
+// A fixed label one line high would lose the end of a slightly too long
+// text to the wrap: such a line is narrowed to fit instead, down to this
+// share of its natural width. Longer texts wrap and are cut at the bottom.
+constexpr int kNarrowestStretch = 85;
+
+QFont fittedFont(const ReportElement& label, const QRectF& box, const QPaintDevice& device)
+{
+    QFont font = ReportRenderer::fontFor(label.label);
+    if (label.label.sizing != Sizing::Fixed)
+        return font;
+    const QFontMetricsF metrics(font, &device);
+    const qreal width = metrics.horizontalAdvance(label.text);
+    const bool oneLine = box.height() < 2 * metrics.lineSpacing();
+    if (!oneLine || width <= box.width())
+        return font;
+    const int stretch = int(std::floor(100 * box.width() / width));
+    if (stretch >= kNarrowestStretch)
+        font.setStretch(stretch);
+    return font;
+}
+
+void layOutLabel(std::vector<DrawStep>& steps, const QRectF& box, const ReportElement& label,
+                 const QPaintDevice& device)
 {
     steps.push_back({DrawStep::Kind::Fill, box, label.label.background, 0, {}, 0, {}});
-    steps.push_back({DrawStep::Kind::Text, box, Qt::black, 0, ReportRenderer::fontFor(label.label),
+    steps.push_back({DrawStep::Kind::Text, box, Qt::black, 0, fittedFont(label, box, device),
                      textFlags(label.label), label.text});
 }
 
@@ -129,7 +153,7 @@ std::vector<DrawStep> ReportRenderer::layout(const ReportPage& page, const QPain
         {DrawStep::Kind::Fill, scale.toDevice(QRectF(QPointF(0, 0), page.bandSize())), page.bandColor(), 0, {}, 0, {}});
     for (const ReportElement& element : page.elements()) {
         if (element.isLabel())
-            layOutLabel(steps, scale.toDevice(labelBox(element, device)), element);
+            layOutLabel(steps, scale.toDevice(labelBox(element, device)), element, device);
         else
             layOutRectangle(steps, scale.toDevice(element.geometry), element.rectangle);
     }

@@ -18,7 +18,7 @@ struct DrawStep {
     Kind kind = Kind::Fill;
     QRectF box;
     QColor colour;
-    qreal penWidth = 0;  // Frame: the pen, centred on the box's edges
+    qreal penWidth = 0;  // Frame: the pen, centred on the box's edges (already inset)
     QFont font;          // Text
     int flags = 0;       // Text: alignment and wrapping
     QString text;
