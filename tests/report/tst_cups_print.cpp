@@ -107,6 +107,21 @@ private Q_SLOTS:
         QFile::remove(fresh.first());
     }
 
+    // With the printer list empty the user is asked about a PDF file, and
+    // the installed printer receives nothing.
+    void noPrinterMakesNoJob()
+    {
+        TFormPrint form;
+        fakes::Printers none;
+        fakes::Prompter prompter;
+        form.setPrintServices(&none, &prompter, nullptr);
+        const int jobsBefore = completedJobs(printer_);
+        QCOMPARE(form.printEstimate(samples::plainEstimate(), nullptr), PrintOutcome::NotSaved);
+        QCOMPARE(prompter.questions.size(), 1);
+        QTest::qWait(2000);
+        QCOMPARE(completedJobs(printer_), jobsBefore);
+    }
+
     // Cancelling in the progress window, at either phase before the job is
     // opened, leaves no job behind.
     void cancelLeavesNoJob_data()
