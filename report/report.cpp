@@ -1,1 +1,0 @@
-// The report engine is added here.

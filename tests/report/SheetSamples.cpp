@@ -1,0 +1,82 @@
+#include "SheetSamples.h"
+
+#include "Estimate.h"
+#include "EstimateView.h"
+
+#include <QFont>
+#include <QTest>
+
+namespace samples {
+
+namespace {
+
+// The sheet only needs the estimate's grid and totals, not its screen.
+class NoScreen : public lumenta::EstimateView {
+public:
+    void setText(std::string_view, std::string_view) override {}
+    void setEnabled(std::string_view, bool) override {}
+    void setVisible(std::string_view, bool) override {}
+    void setChecked(std::string_view, bool) override {}
+    void setCurrentIndex(std::string_view, int) override {}
+    void copyPicture(std::string_view, std::string_view) override {}
+    void setGridCell(int, int, std::string_view) override {}
+};
+
+struct Choices {
+    int hall, distance, storage;
+    bool proxy;
+    int coffin, altar;
+    bool makeup, portrait;
+    int giftKind, gifts, letters, chrysanthemums, westernFlowers;
+    bool reception;
+    int wakeFood;
+    bool premium;
+    int dish, quantity, hearse;
+    bool afterAltar, discount;
+};
+
+lumenta::SheetText estimate(const Choices& c)
+{
+    NoScreen screen;
+    lumenta::Estimate e(screen);
+    e.reset();
+    e.chooseHall(c.hall);
+    e.chooseDistance(c.distance);
+    e.chooseStorage(c.storage);
+    e.chooseProcedures(c.proxy);
+    e.chooseCoffin(c.coffin);
+    e.chooseAltar(c.altar);
+    e.chooseMakeup(c.makeup);
+    e.choosePortrait(c.portrait);
+    e.chooseReturnGifts(c.giftKind, c.gifts, c.letters);
+    e.chooseFlowers(c.chrysanthemums, c.westernFlowers);
+    e.chooseReception(c.reception);
+    e.chooseWakeFood(c.wakeFood, c.premium);
+    e.chooseCeremonyFood(c.dish, c.quantity);
+    e.chooseHearse(c.hearse, c.hall);
+    e.chooseAfterAltar(c.afterAltar);
+    const auto refusal = e.calculate(c.discount);
+    if (refusal)
+        qFatal("sample estimate refused: %s", refusal->message.c_str());
+    return lumenta::buildSheetText(e.grid(), e.state());
+}
+
+} // namespace
+
+void registerFontSubstitutes()
+{
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+}
+
+lumenta::SheetText plainEstimate()
+{
+    return estimate({1, 0, 0, true, 0, 0, false, false, -1, 0, 0, 0, 0, false, 0, false, 0, 0, 1, false, false});
+}
+
+lumenta::SheetText discountedEstimate()
+{
+    return estimate({4, 6, 3, false, 5, 3, true, true, 2, 12, 12, 10, 10, true, 3, true, 2, 7, 3, true, true});
+}
+
+} // namespace samples

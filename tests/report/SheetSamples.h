@@ -1,0 +1,16 @@
+#pragma once
+
+#include "SheetText.h"
+
+// Estimates worked out by the estimate core, for the sheet tests.
+namespace samples {
+
+// The substitutes the application registers for the sheet's two faces.
+void registerFontSubstitutes();
+
+// A modest estimate without the discount, at the first hall.
+lumenta::SheetText plainEstimate();
+// A large estimate at another hall, with the 5 % discount.
+lumenta::SheetText discountedEstimate();
+
+} // namespace samples
