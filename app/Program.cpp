@@ -1,0 +1,28 @@
+#include "Program.h"
+
+#include "Estimate.h"
+#include "SheetText.h"
+#include "UnitMain.h"
+#include "UnitPrint.h"
+
+#include <QFont>
+
+void registerFontSubstitutes()
+{
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+}
+
+Program::Program()
+{
+    registerFontSubstitutes();
+    formMain_ = std::make_unique<TFormMain>();
+    formPrint_ = std::make_unique<TFormPrint>();
+    TFormMain* window = formMain_.get();
+    TFormPrint* sheet = formPrint_.get();
+    QObject::connect(window, &TFormMain::printRequested, sheet, [window, sheet] {
+        sheet->printEstimate(lumenta::buildSheetText(window->estimate().grid(), window->estimate().state()), window);
+    });
+}
+
+Program::~Program() = default;

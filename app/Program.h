@@ -1,0 +1,25 @@
+#pragma once
+
+#include <memory>
+
+class TFormMain;
+class TFormPrint;
+
+// Everything the program builds at start-up, in this order: the Japanese
+// font substitutes, the main window, then the hidden report form, with the
+// print button wired to it.
+class Program {
+public:
+    Program();
+    ~Program();
+
+    TFormMain& formMain() { return *formMain_; }
+    TFormPrint& formPrint() { return *formPrint_; }
+
+private:
+    std::unique_ptr<TFormMain> formMain_;
+    std::unique_ptr<TFormPrint> formPrint_;
+};
+
+// "ＭＳ Ｐゴシック" and "ＭＳ Ｐ明朝" are drawn with the metric-compatible IPA faces.
+void registerFontSubstitutes();
