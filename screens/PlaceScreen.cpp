@@ -8,11 +8,15 @@
 #include "BuiltInPicture.h"
 #include "ButtonChoice.h"
 #include "MemoLayout.h"
+#include "TextFitting.h"
 
 PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainBasho>())
 {
     ui_->setupUi(this);
     layOutMemos(this);
+    // The list boxes cover the labels' runs of ideographic spaces.
+    for (QLabel* label : {ui_->LblHanso1, ui_->LblHokan})
+        screens::fitGapLabel(label);
     for (QLabel* picture : {ui_->ImgMap, ui_->ImgAnti})
         picture->setPixmap(builtInPicture(picture->objectName(), picture->size()));
 

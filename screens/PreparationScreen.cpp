@@ -7,12 +7,16 @@
 
 #include "ButtonChoice.h"
 #include "MemoLayout.h"
+#include "TextFitting.h"
 
 PreparationScreen::PreparationScreen(lumenta::Estimate& estimate, QWidget* parent)
     : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainJunbi>())
 {
     ui_->setupUi(this);
     layOutMemos(this);
+    // The list boxes cover the labels' runs of ideographic spaces.
+    for (QLabel* label : {ui_->LblHenrei1, ui_->LblHenrei2})
+        screens::fitGapLabel(label);
 
     connect(ui_->RBtnGrpHitugi, &TRadioGroup::clicked, this, &PreparationScreen::RBtnHitugiClick);
     connect(ui_->RBtnGrpSaidan, &TRadioGroup::clicked, this, &PreparationScreen::RBtnGrpSaidanClick);

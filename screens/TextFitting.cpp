@@ -29,12 +29,29 @@ void fitLetterSpacing(QWidget* w, int naturalWidth, int available)
     w->setFont(font);
 }
 
-// Paints a gap label as its text before the gap and its text after it,
-// the latter starting at a given x.
+// A label's text split at its run of ideographic spaces, which a list box
+// covers: "菊花：　　　　　基" is "菊花：" and "基".
+struct GapParts {
+    QString before;
+    QString after;
+    bool found = false;
+};
+
+GapParts splitAtGap(const QString& text)
+{
+    static const QRegularExpression gap(QStringLiteral("^(.*?)\\x{3000}+ ?(.+)$"));
+    const QRegularExpressionMatch m = gap.match(text);
+    return m.hasMatch() ? GapParts{m.captured(1), m.captured(2), true} : GapParts{};
+}
+
+// Paints a gap label as its text before the list box and its text after it.
+// The text is read at every paint, so a rule may rewrite the caption.
+// A left-aligned label keeps its start; a right-aligned one ends its first
+// part right beside the list box.
 class GapPainter : public QObject {
 public:
-    GapPainter(QLabel* label, QString before, QString after, int afterX)
-        : QObject(label), before_(std::move(before)), after_(std::move(after)), afterX_(afterX)
+    GapPainter(QLabel* label, int listLeft, int listRight)
+        : QObject(label), listLeft_(listLeft), listRight_(listRight)
     {
     }
 
@@ -43,18 +60,26 @@ public:
         if (event->type() != QEvent::Paint)
             return false;
         auto* label = static_cast<QLabel*>(watched);
+        const GapParts parts = splitAtGap(label->text());
+        if (!parts.found)
+            return false;
         QPainter p(label);
+        p.setFont(label->font());
         p.setPen(label->palette().color(label->foregroundRole()));
         const QRect r = label->contentsRect();
-        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, before_);
-        p.drawText(r.adjusted(afterX_, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, after_);
+        const QFontMetrics metrics(label->font());
+        const int beforeX = label->alignment() & Qt::AlignRight
+                                ? listLeft_ - 2 - metrics.horizontalAdvance(parts.before)
+                                : r.left();
+        p.drawText(QRect(beforeX, r.top(), r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter, parts.before);
+        p.drawText(QRect(listRight_ + 3, r.top(), r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                   parts.after);
         return true;
     }
 
 private:
-    QString before_;
-    QString after_;
-    int afterX_;
+    int listLeft_;   // in the label's coordinates
+    int listRight_;
 };
 
 // The height of one line as the text layout stacks them, a little more than
@@ -114,22 +139,21 @@ void fitLabel(QLabel* label)
 
 void fitGapLabel(QLabel* label)
 {
-    static const QRegularExpression gap(QStringLiteral("^(.*?)\\x{3000}+(.+)$"));
-    const QRegularExpressionMatch m = gap.match(label->text());
-    if (!m.hasMatch() || !label->parentWidget())
+    const GapParts parts = splitAtGap(label->text());
+    if (!parts.found || !label->parentWidget())
         return;
-    const QFontMetrics metrics(label->font());
-    const int textLeft = label->x() + label->contentsRect().left();
-    const int gapLeft = textLeft + metrics.horizontalAdvance(m.captured(1));
     const auto lists = label->parentWidget()->findChildren<QComboBox*>(Qt::FindDirectChildrenOnly);
     for (const QComboBox* list : lists) {
         const QRect r = list->geometry();
-        const bool overGap = r.left() >= gapLeft - 2 && r.left() <= gapLeft + metrics.height();
-        if (!overGap || !r.intersects(label->geometry()))
+        if (!r.intersects(label->geometry().adjusted(0, -4, 0, 4)))
             continue;
-        const int afterX = r.right() + 3 - textLeft;
-        label->installEventFilter(new GapPainter(label, m.captured(1), m.captured(2), afterX));
-        label->resize(afterX + metrics.horizontalAdvance(m.captured(2)) + 4, label->height());
+        const int listLeft = r.left() - label->x();
+        const int listRight = r.right() - label->x();
+        label->installEventFilter(new GapPainter(label, listLeft, listRight));
+        // Room for the longest text that may follow the list box.
+        const int needed = listRight + 3 + QFontMetrics(label->font()).horizontalAdvance(parts.after) + 4;
+        if (needed > label->width())
+            label->resize(needed, label->height());
         return;
     }
 }
