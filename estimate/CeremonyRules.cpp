@@ -34,15 +34,7 @@ void Estimate::chooseFlowers(int chrysanthemums, int westernFlowers)
     emptyTotal();
 }
 
-void Estimate::chooseReception(bool wanted)
-{
-    state_[Flag::receptionChosen] = true;
-    const Currency fee = wanted ? prices::kReceptionFee : Currency();
-    setSlot(Slot::receptionFee, fee);
-    showAmount("SsEditUketuke", fee);
-    writeLine(17, "　ﾃｰﾌﾞﾙ・椅子・会葬ｶｰﾄﾞ・筆記具など", wanted ? "1" : "0", formatYen(fee), formatYen(fee));
-    emptyTotal();
-}
+void Estimate::chooseReception(bool wanted) { chooseYesNo(prices::kReception, wanted); }
 
 void Estimate::chooseWakeFood(int index, bool premiumNigiri)
 {
@@ -114,14 +106,6 @@ void Estimate::chooseHearse(int kind, int hall)
     emptyTotal();
 }
 
-void Estimate::chooseAfterAltar(bool wanted)
-{
-    state_[Flag::afterAltarChosen] = true;
-    const Currency fee = wanted ? prices::kAfterAltarFee : Currency();
-    setSlot(Slot::afterAltarFee, fee);
-    showAmount("SsEditAto", fee);
-    writeLine(14, "　1段後飾り", "1", formatYen(fee), formatYen(fee));
-    emptyTotal();
-}
+void Estimate::chooseAfterAltar(bool wanted) { chooseYesNo(prices::kAfterAltar, wanted); }
 
 } // namespace lumenta

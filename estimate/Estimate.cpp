@@ -42,6 +42,18 @@ void Estimate::writeLine(int row, std::string_view content, std::string_view qua
     writeCell(SummaryGrid::Amount, row, amount);
 }
 
+// Procedures, make-up, portrait, reception and after-altar: a fee or nothing.
+void Estimate::chooseYesNo(const prices::YesNoItem& item, bool wanted)
+{
+    state_[item.flag] = true;
+    const Currency fee = wanted ? item.fee : Currency();
+    setSlot(item.slot, fee);
+    showAmount(item.field, fee);
+    const std::string_view quantity = wanted || !item.quantityFollowsAnswer ? "1" : "0";
+    writeLine(item.row, item.content, quantity, formatYen(fee), formatYen(fee));
+    emptyTotal();
+}
+
 void Estimate::emptyTotal()
 {
     totalShown_ = false;

@@ -9,6 +9,9 @@
 namespace lumenta {
 
 class EstimateView;
+namespace prices {
+struct YesNoItem;
+}
 
 // A calculation that could not run: the first undecided item's message and
 // the step (1-5) whose screen holds that item.
@@ -78,6 +81,7 @@ private:
     void writeCell(int column, int row, std::string_view text);
     void emptyTotal();
     void writeSharedFoodLines();
+    void chooseYesNo(const prices::YesNoItem& item, bool wanted);
 
     EstimateView& view_;
     EstimateState state_;

@@ -76,14 +76,6 @@ void Estimate::chooseStorage(int index)
     emptyTotal();
 }
 
-void Estimate::chooseProcedures(bool byProxy)
-{
-    state_[Flag::proceduresChosen] = true;
-    const Currency fee = byProxy ? prices::kProceduresFee : Currency();
-    setSlot(Slot::proceduresFee, fee);
-    showAmount("SsEditShindan", fee);
-    writeLine(15, "　死亡届け", byProxy ? "1" : "0", formatYen(fee), formatYen(fee));
-    emptyTotal();
-}
+void Estimate::chooseProcedures(bool byProxy) { chooseYesNo(prices::kProcedures, byProxy); }
 
 } // namespace lumenta

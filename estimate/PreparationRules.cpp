@@ -41,25 +41,9 @@ void Estimate::chooseAltar(int index)
     emptyTotal();
 }
 
-void Estimate::chooseMakeup(bool wanted)
-{
-    state_[Flag::makeupChosen] = true;
-    const Currency fee = wanted ? prices::kMakeupFee : Currency();
-    setSlot(Slot::makeupFee, fee);
-    showAmount("SsEditKesho", fee);
-    writeLine(12, "　ﾗｽﾄﾒｲｸ", wanted ? "1" : "0", formatYen(fee), formatYen(fee));
-    emptyTotal();
-}
+void Estimate::chooseMakeup(bool wanted) { chooseYesNo(prices::kMakeup, wanted); }
 
-void Estimate::choosePortrait(bool wanted)
-{
-    state_[Flag::portraitChosen] = true;
-    const Currency fee = wanted ? prices::kPortraitFee : Currency();
-    setSlot(Slot::portraitFee, fee);
-    showAmount("SsEditIei", fee);
-    writeLine(13, "　ｶﾗｰ四切り(祭壇用・お別用・手札各1)", wanted ? "1" : "0", formatYen(fee), formatYen(fee));
-    emptyTotal();
-}
+void Estimate::choosePortrait(bool wanted) { chooseYesNo(prices::kPortrait, wanted); }
 
 void Estimate::chooseReturnGifts(int kind, int giftCountIndex, int letterCountIndex)
 {

@@ -123,6 +123,27 @@ inline constexpr std::array<Hearse, 3> kHearses = {{
 // Step 5: cremation.
 inline constexpr Currency kAfterAltarFee = 10'500_yen;
 
+// Items answered yes or no: the fee when wanted, nothing otherwise.
+struct YesNoItem {
+    Flag flag;
+    Slot slot;
+    Currency fee;
+    std::string_view field;    // money field
+    int row;                   // grid line
+    std::string_view content;  // grid content, the same for both answers
+    bool quantityFollowsAnswer;  // quantity "1"/"0"; otherwise always "1"
+};
+inline constexpr YesNoItem kProcedures{Flag::proceduresChosen, Slot::proceduresFee, kProceduresFee,
+                                       "SsEditShindan", 15, "　死亡届け", true};
+inline constexpr YesNoItem kMakeup{Flag::makeupChosen, Slot::makeupFee, kMakeupFee,
+                                   "SsEditKesho", 12, "　ﾗｽﾄﾒｲｸ", true};
+inline constexpr YesNoItem kPortrait{Flag::portraitChosen, Slot::portraitFee, kPortraitFee,
+                                     "SsEditIei", 13, "　ｶﾗｰ四切り(祭壇用・お別用・手札各1)", true};
+inline constexpr YesNoItem kReception{Flag::receptionChosen, Slot::receptionFee, kReceptionFee,
+                                      "SsEditUketuke", 17, "　ﾃｰﾌﾞﾙ・椅子・会葬ｶｰﾄﾞ・筆記具など", true};
+inline constexpr YesNoItem kAfterAltar{Flag::afterAltarChosen, Slot::afterAltarFee, kAfterAltarFee,
+                                       "SsEditAto", 14, "　1段後飾り", false};
+
 // Fixed charges, set when the estimate is reset, with the field showing each.
 struct FixedCharge {
     Slot slot;

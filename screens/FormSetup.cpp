@@ -1,5 +1,7 @@
 #include "FormSetup.h"
 
+#include "BuiltInPicture.h"
+
 #include "RadioGroup.h"
 
 #include "TextFitting.h"
@@ -29,7 +31,7 @@ void showFixedPicture(QWidget* w)
     auto* label = qobject_cast<QLabel*>(w);
     const QVariant name = w->property("picture");
     if (label && name.isValid())
-        label->setPixmap(screenPicture(name.toString(), label->size()));
+        label->setPixmap(builtInPicture(name.toString(), label->size()));
 }
 
 } // namespace
@@ -55,16 +57,6 @@ void setUpForm(QWidget* form)
         fitGapLabel(label);
         fitLabel(label);
     }
-}
-
-QPixmap screenPicture(const QString& name, QSize size)
-{
-    QPixmap picture(QStringLiteral(":/pictures/%1.jpg").arg(name));
-    if (picture.isNull()) {
-        picture = QPixmap(size);
-        picture.fill(QColor(192, 192, 192));
-    }
-    return picture;
 }
 
 } // namespace screens

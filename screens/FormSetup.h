@@ -20,8 +20,4 @@ inline constexpr const char* kScreenFontFamily = "ＭＳ Ｐゴシック";
 
 void setUpForm(QWidget* form);
 
-// A built-in picture (":/pictures/<name>.jpg"), or a plain grey one of the
-// given size while that picture is missing.
-QPixmap screenPicture(const QString& name, QSize size);
-
 } // namespace screens
