@@ -1,5 +1,7 @@
 #include "OfficiantTable.h"
 
+#include "JapaneseFonts.h"
+
 #include <QPainter>
 
 namespace {
@@ -64,7 +66,8 @@ QRect cellRect(int firstColumn, int lastColumn, int top, int height)
 
 QFont tableFont(int pixelSize)
 {
-    QFont f(QStringLiteral("IPAPGothic"));
+    QFont f;
+    f.setFamilies(japanese_fonts::families(japanese_fonts::kGothic));
     f.setPixelSize(pixelSize);
     return f;
 }
