@@ -109,13 +109,31 @@ QString nameFor(const QWidget* w)
 
 } // namespace
 
+namespace {
+
+// Screen readers on this platform speak a list's current entry as its name
+// and take the list's title from a label whose buddy it is; where no label
+// on the screen says what the list is for, an unseen one does.
+void labelList(QComboBox* list, const QString& name)
+{
+    auto* label = new QLabel(name, list->parentWidget());
+    label->setObjectName(list->objectName() + QStringLiteral("Name"));
+    label->setBuddy(list);
+    label->hide();
+}
+
+} // namespace
+
 void nameControls(QWidget* window)
 {
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->accessibleName().isEmpty())
             continue;
         const QString name = nameFor(w);
-        if (!name.isEmpty())
-            w->setAccessibleName(name);
+        if (name.isEmpty())
+            continue;
+        w->setAccessibleName(name);
+        if (auto* list = qobject_cast<QComboBox*>(w))
+            labelList(list, name);
     }
 }

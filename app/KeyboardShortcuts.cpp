@@ -16,10 +16,6 @@ const Shortcut kTable[] = {
     {QKeySequence(Qt::Key_Enter), "plBtnStart", When::StartScreen},
     {QKeySequence(Qt::Key_Space), "plBtnStart", When::StartScreen},
     {QKeySequence(Alt | Qt::Key_S), "plBtnStart", When::StartScreen},
-    // Step 1 lies under the start screen: Tab must not wander into it unseen.
-    {QKeySequence(Qt::Key_Tab), nullptr, When::StartScreen},
-    {QKeySequence(Qt::SHIFT | Qt::Key_Backtab), nullptr, When::StartScreen},
-    {QKeySequence(Qt::Key_Backtab), nullptr, When::StartScreen},
     {QKeySequence(Alt | Qt::Key_1), "plBtnBasho", When::Steps},
     {QKeySequence(Alt | Qt::Key_2), "plBtnJunbi", When::Steps},
     {QKeySequence(Alt | Qt::Key_3), "plBtnTuya", When::Steps},
@@ -44,7 +40,7 @@ namespace {
 void describeKeys(QWidget* window)
 {
     for (const keys::Shortcut& entry : keys::table()) {
-        auto* button = entry.button ? window->findChild<TplButton*>(QLatin1String(entry.button)) : nullptr;
+        auto* button = window->findChild<TplButton*>(QLatin1String(entry.button));
         if (!button)
             continue;
         const QString key = entry.keys.toString(QKeySequence::NativeText);
@@ -62,7 +58,7 @@ KeyboardShortcuts::KeyboardShortcuts(QWidget* window)
         shortcut->setEnabled(entry.when != keys::When::Steps);
         const QString name = QLatin1String(entry.button);
         QObject::connect(shortcut, &QShortcut::activated, window, [window, name] {
-            auto* button = name.isEmpty() ? nullptr : window->findChild<TplButton*>(name);
+            auto* button = window->findChild<TplButton*>(name);
             if (button && button->isEnabled())
                 button->click();
         });

@@ -17,7 +17,7 @@ enum class When { StartScreen, Steps, Always };
 
 struct Shortcut {
     QKeySequence keys;
-    const char* button;  // objectName of the button the key presses; null: the key does nothing
+    const char* button;  // objectName of the button the key presses
     When when;
 };
 

@@ -29,7 +29,7 @@ void orderScreen(QWidget* screen)
 {
     std::vector<QWidget*> stops;
     for (QWidget* w : screen->findChildren<QWidget*>())
-        if (w->focusPolicy() & Qt::TabFocus)
+        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == screen->window())  // not the lists' popups
             stops.push_back(w);
     std::stable_sort(stops.begin(), stops.end(), [screen](QWidget* a, QWidget* b) {
         return readingPlace(a, screen) < readingPlace(b, screen);

@@ -150,6 +150,9 @@ void TFormMain::showEvent(QShowEvent* event)
     if (!shown_) {
         shown_ = true;
         FormShow();
+        // The start screen holds the keyboard, so that the window does not
+        // hand it to a control of step 1 under it.
+        screens_.top->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -172,6 +175,11 @@ void TFormMain::showStep(int index)
         screens_.steps[i]->setVisible(i == index);
     for (int i = 0; i < 5; ++i)
         paint(header_.steps[std::size_t(i)], i == index ? kActive : kInactive);
+}
+
+bool TFormMain::focusNextPrevChild(bool next)
+{
+    return screens_.top->isVisible() || QWidget::focusNextPrevChild(next);
 }
 
 void TFormMain::plBtnStartMouseEnter(QObject* sender)

@@ -62,6 +62,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Step 1 lies under the start screen: Tab must not wander into it unseen.
+    bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
