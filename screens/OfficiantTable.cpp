@@ -66,10 +66,7 @@ QRect cellRect(int firstColumn, int lastColumn, int top, int height)
 
 QFont tableFont(int pixelSize)
 {
-    QFont f;
-    f.setFamilies(japanese_fonts::families(japanese_fonts::kGothic));
-    f.setPixelSize(pixelSize);
-    return f;
+    return japanese_fonts::font(japanese_fonts::kGothic, pixelSize);
 }
 
 class Painter {

@@ -1,6 +1,6 @@
 #include "JapaneseFonts.h"
 
-#include <QFont>
+#include <QFontDatabase>
 
 namespace japanese_fonts {
 
@@ -31,7 +31,23 @@ QStringList substitutes(const QString& designed)
     return {};
 }
 
-QStringList families(const QString& designed) { return QStringList{designed} + substitutes(designed); }
+QStringList families(const QString& designed)
+{
+    QStringList installed;
+    for (const QString& face : substitutes(designed))
+        if (QFontDatabase::hasFamily(face))
+            installed << face;
+    return installed << designed;
+}
+
+QFont font(const QString& designed, int pixelSize, bool bold)
+{
+    QFont f(designed);
+    f.setFamilies(families(designed));
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
 
 void registerSubstitutes()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -17,10 +18,18 @@ inline const QString kMincho = QStringLiteral("ＭＳ Ｐ明朝");
 // other family.
 QStringList substitutes(const QString& designed);
 
-// The designed face followed by its substitutes, for QFont::setFamilies.
+// For QFont::setFamilies: the installed substitutes of a designed face,
+// best first, then the designed face itself. The font database turns a face
+// it does not have into whatever the system matches to the name (often a
+// Latin face) before it ever looks at registered substitutes, so the faces
+// that are really there must come first.
 QStringList families(const QString& designed);
 
-// Registers the substitutes with the font database (once, at start-up).
+// A font of a designed face at a pixel height.
+QFont font(const QString& designed, int pixelSize, bool bold = false);
+
+// Registers the substitutes with the font database (once, at start-up), for
+// fonts that name a designed face alone.
 void registerSubstitutes();
 
 } // namespace japanese_fonts
