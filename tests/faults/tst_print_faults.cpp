@@ -81,6 +81,14 @@ Result printOnQueue(lumenta::report::PrintProgress* progress, fakes::Prompter& p
     return {outcome, clock.elapsed()};
 }
 
+// The print ended quickly and the user was told exactly once, in words that begin so.
+void checkToldOnce(const Result& r, const fakes::Prompter& prompter, const QString& beginning)
+{
+    QVERIFY(r.elapsedMs < kPatienceMs);
+    QCOMPARE(prompter.messages.size(), 1);
+    QVERIFY2(prompter.messages.first().startsWith(beginning), qPrintable(prompter.messages.first()));
+}
+
 } // namespace
 
 class PrintFaultsTest : public QObject {
@@ -147,10 +155,7 @@ private Q_SLOTS:
         fakes::Progress progress;
         const Result r = printOnQueue(&progress, prompter, &queue_);
         QCOMPARE(r.outcome, PrintOutcome::PrinterFailed);
-        QVERIFY(r.elapsedMs < kPatienceMs);
-        QCOMPARE(prompter.messages.size(), 1);
-        QVERIFY2(prompter.messages.first().startsWith(QStringLiteral("印刷できませんでした。\n")),
-                 qPrintable(prompter.messages.first()));
+        checkToldOnce(r, prompter, QStringLiteral("印刷できませんでした。\n"));
         QVERIFY(prompter.messages.first().contains(kQueue));
         QCOMPARE(progress.finished, 1);
         QCOMPARE(jobsWaiting(), 0);
@@ -165,10 +170,7 @@ private Q_SLOTS:
         fakes::Progress progress;
         const Result r = printOnQueue(&progress, prompter, &queue_);
         QCOMPARE(r.outcome, PrintOutcome::Queued);
-        QVERIFY(r.elapsedMs < kPatienceMs);
-        QCOMPARE(prompter.messages.size(), 1);
-        QVERIFY2(prompter.messages.first().startsWith(QStringLiteral("見積書を印刷待ちにしました。\n")),
-                 qPrintable(prompter.messages.first()));
+        checkToldOnce(r, prompter, QStringLiteral("見積書を印刷待ちにしました。\n"));
         QCOMPARE(jobsWaiting(), 1);
     }
 
@@ -192,10 +194,7 @@ private Q_SLOTS:
         const Result r = printOnQueue(&progress, prompter, &queue_);
         pointServiceAt(nullptr);
         QCOMPARE(r.outcome, PrintOutcome::PrinterFailed);
-        QVERIFY(r.elapsedMs < kPatienceMs);
-        QCOMPARE(prompter.messages.size(), 1);
-        QVERIFY2(prompter.messages.first().startsWith(QStringLiteral("印刷できませんでした。\n")),
-                 qPrintable(prompter.messages.first()));
+        checkToldOnce(r, prompter, QStringLiteral("印刷できませんでした。\n"));
         QCOMPARE(progress.finished, 1);
         QCOMPARE(jobsWaiting(), 0);
 #endif
