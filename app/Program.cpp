@@ -1,16 +1,14 @@
 #include "Program.h"
 
 #include "Estimate.h"
+#include "JapaneseFonts.h"
 #include "SheetText.h"
 #include "UnitMain.h"
 #include "UnitPrint.h"
 
-#include <QFont>
-
 void registerFontSubstitutes()
 {
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+    japanese_fonts::registerSubstitutes();
 }
 
 Program::Program()

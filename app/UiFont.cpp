@@ -1,9 +1,5 @@
 #include "UiFont.h"
 
-QFont uiFont(int pixelSize, bool bold)
-{
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
+#include "JapaneseFonts.h"
+
+QFont uiFont(int pixelSize, bool bold) { return japanese_fonts::font(japanese_fonts::kGothic, pixelSize, bold); }

@@ -4,7 +4,10 @@
 
 #include "UnitMain.h"
 
+#include "AccessibleNames.h"
+#include "KeyboardShortcuts.h"
 #include "Panel.h"
+#include "TabOrder.h"
 #include "UiFont.h"
 #include "WebPages.h"
 #include "plButton.h"
@@ -37,7 +40,7 @@ TFormMain::TFormMain(QWidget* parent)
     : QWidget(parent),
       view_(this, [this](const QString& name) { return screens_.picture ? screens_.picture(name) : QPixmap(); }),
       estimate_(std::make_unique<lumenta::Estimate>(view_)),
-      openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); })
+      openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
     FormCreate();
 }
@@ -60,6 +63,9 @@ void TFormMain::FormCreate()
     placeScreens();
     connectHeader();
     connectScreens();
+    setReadingTabOrder(screens_);
+    nameControls(this);
+    shortcuts_ = std::make_unique<KeyboardShortcuts>(this);
     fitToChildren();
 }
 
@@ -144,6 +150,9 @@ void TFormMain::showEvent(QShowEvent* event)
     if (!shown_) {
         shown_ = true;
         FormShow();
+        // The start screen holds the keyboard, so that the window does not
+        // hand it to a control of step 1 under it.
+        screens_.top->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -157,6 +166,7 @@ void TFormMain::plBtnStartClick()
     for (TplButton* b : header_.steps)
         b->setEnabled(true);
     paint(header_.steps[0], kActive);
+    shortcuts_->startScreenLeft();
 }
 
 void TFormMain::showStep(int index)
@@ -165,6 +175,11 @@ void TFormMain::showStep(int index)
         screens_.steps[i]->setVisible(i == index);
     for (int i = 0; i < 5; ++i)
         paint(header_.steps[std::size_t(i)], i == index ? kActive : kInactive);
+}
+
+bool TFormMain::focusNextPrevChild(bool next)
+{
+    return screens_.top->isVisible() || QWidget::focusNextPrevChild(next);
 }
 
 void TFormMain::plBtnStartMouseEnter(QObject* sender)
@@ -178,8 +193,16 @@ void TFormMain::plBtnStartMouseEnter(QObject* sender)
 }
 
 void TFormMain::plBtnCloseClick() { close(); }
-void TFormMain::PnlCM1Click() { openUrl_(QUrl(kMakerHomePage)); }
-void TFormMain::plButton1Click() { openUrl_(QUrl(kSoftwarePage)); }
+void TFormMain::PnlCM1Click() { openPage(kMakerHomePage); }
+void TFormMain::plButton1Click() { openPage(kSoftwarePage); }
+
+void TFormMain::openPage(const char* address)
+{
+    const QUrl url(QString::fromLatin1(address));
+    if (openUrl_(url))
+        return;
+    QMessageBox::information(this, windowTitle(), QStringLiteral("ブラウザを開けませんでした。\n") + url.toString());
+}
 
 // Clicks on the banner's parts end here, so that none reaches the banner a
 // second time; the icon's frame takes its clicks without opening anything.

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class KeyboardShortcuts;
 class QAbstractButton;
 
 // The estimate core stays out of this header: its headers pull in standard
@@ -29,8 +30,9 @@ public:
 
     const lumenta::Estimate& estimate() const { return *estimate_; }
     lumenta::Estimate& estimate() { return *estimate_; }
-    // How a web page is opened; the default hands it to the desktop's browser.
-    void setUrlOpener(std::function<void(const QUrl&)> opener) { openUrl_ = std::move(opener); }
+    // How a web page is opened; the default hands it to the desktop's
+    // browser. The opener returns false when no browser took the page.
+    void setUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
 
 public slots:
     void plBtnStartClick();
@@ -60,6 +62,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Step 1 lies under the start screen: Tab must not wander into it unseen.
+    bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -70,6 +74,8 @@ private:
     void connectHeader();
     void connectScreens();
     void showStep(int index);
+    // Opens a web page; when no browser takes it, the user is told so.
+    void openPage(const char* address);
     // Shows the warning of a refused calculation and moves to the item's step.
     bool report(const lumenta::Refusal* refusal);
     QAbstractButton* discountBox() const;
@@ -79,5 +85,6 @@ private:
     std::unique_ptr<lumenta::Estimate> estimate_;
     HeaderBar header_;
     bool shown_ = false;
-    std::function<void(const QUrl&)> openUrl_;
+    std::function<bool(const QUrl&)> openUrl_;
+    std::unique_ptr<KeyboardShortcuts> shortcuts_;
 };

@@ -21,8 +21,8 @@ constexpr double kHeadingLabelTop = 19.76;
 constexpr double kHeadingLabelHeight = 4.59;
 constexpr int kAmountColumn = 4;
 
-const FontFace kGothicFace{kGothic, kGothicFallback};
-const FontFace kMinchoFace{kMincho, kMinchoFallback};
+const FontFace kGothicFace{kGothic};
+const FontFace kMinchoFace{kMincho};
 
 ReportElement rectangle(const QString& name, QRectF mm, int penDots, std::optional<QColor> fill)
 {

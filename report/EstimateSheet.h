@@ -1,5 +1,6 @@
 #pragma once
 
+#include "JapaneseFonts.h"
 #include "ReportPage.h"
 
 #include <QString>
@@ -38,10 +39,8 @@ inline constexpr double kDiscountTop = 236.00;
 inline constexpr double kTotalTop = 242.00;
 inline constexpr double kJoinedCellRight = 111.01;  // item and content joined in the last two rows
 
-inline const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
-inline const QString kMincho = QStringLiteral("ＭＳ Ｐ明朝");
-inline const QString kGothicFallback = QStringLiteral("IPAPGothic");
-inline const QString kMinchoFallback = QStringLiteral("IPAPMincho");
+inline const QString kGothic = japanese_fonts::kGothic;
+inline const QString kMincho = japanese_fonts::kMincho;
 
 inline const QString kDateField = QStringLiteral("QRLblNow");
 inline const QString kVersionField = QStringLiteral("QRLblReNew");

@@ -1,5 +1,6 @@
 #include "PrintAction.h"
 
+#include "PrintHandover.h"
 #include "PrintProgress.h"
 #include "PrintPrompter.h"
 #include "PrinterCatalog.h"
@@ -69,6 +70,10 @@ PrintOutcome PrintAction::printOn(const QString& printerName, const ReportPage& 
     }
     if (outcome == PrintOutcome::PrinterFailed)
         prompter_.tell(parent, QStringLiteral("印刷できませんでした。\n") + failure);
+    if (outcome == PrintOutcome::Queued)
+        prompter_.tell(parent, QStringLiteral("見積書を印刷待ちにしました。\n"
+                                              "プリンタ「%1」が停止しているため、再開されるまで印刷されません。")
+                                   .arg(printerName));
     return outcome;
 }
 
@@ -98,12 +103,16 @@ PrintOutcome PrintAction::runJob(const QString& printerName, const ReportPage& p
         return PrintOutcome::PrinterFailed;
     }
     ReportRenderer::draw(steps, painter);
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+    const bool ended = painter.end() && printer.printerState() != QPrinter::Error;
+    const Handover handover = checkHandover(printerName);
+    if (!ended || handover.result == Handover::Result::Refused) {
         failure = QStringLiteral("プリンタ「%1」が印刷を受け付けませんでした。").arg(printerName);
+        if (!handover.detail.isEmpty())
+            failure += u'\n' + handover.detail;
         return PrintOutcome::PrinterFailed;
     }
     progress_.reach(kHandedOver);
-    return PrintOutcome::Printed;
+    return handover.result == Handover::Result::Waiting ? PrintOutcome::Queued : PrintOutcome::Printed;
 }
 
 PrintOutcome PrintAction::offerPdf(const ReportPage& page, QWidget* parent)

@@ -16,8 +16,9 @@ class PrintProgress;
 // How a print ended.
 enum class PrintOutcome {
     Printed,        // handed to the default printer as one job of one page
+    Queued,         // handed over, but the printer is stopped: the job waits; the user was told
     Cancelled,      // abandoned in the progress window before the job was opened
-    PrinterFailed,  // the printer refused the job; the user was told
+    PrinterFailed,  // the printer or the print service refused the job; the user was told
     SavedAsPdf,     // no printer: saved as a PDF file at the user's wish
     NotSaved,       // no printer, and the user chose not to save
     SaveFailed,     // no printer, and the chosen file could not be written; the user was told

@@ -7,11 +7,10 @@
 
 namespace lumenta::report {
 
-// A face to ask for, and the installed face to use when the system has no
-// substitute registered for it.
+// A face to ask for; the renderer draws it with the first installed face
+// that stands in for it (JapaneseFonts.h), registered substitutes or not.
 struct FontFace {
     QString family;
-    QString fallback;
 };
 
 // How a label's box follows its text.

@@ -1,5 +1,7 @@
 #include "ReportRenderer.h"
 
+#include "JapaneseFonts.h"
+
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -126,7 +128,7 @@ bool ReportRenderer::preparePage(const ReportPage& page, QPagedPaintDevice& devi
 QFont ReportRenderer::fontFor(const LabelStyle& style)
 {
     QFont font(style.face.family);
-    font.setFamilies({style.face.family, style.face.fallback});
+    font.setFamilies(japanese_fonts::families(style.face.family));
     font.setPointSizeF(style.pointSize);
     font.setUnderline(style.underline);
     font.setHintingPreference(QFont::PreferNoHinting);

@@ -1,7 +1,7 @@
 #include "FormSetup.h"
 
 #include "BuiltInPicture.h"
-
+#include "JapaneseFonts.h"
 #include "RadioGroup.h"
 
 #include "TextFitting.h"
@@ -21,9 +21,7 @@ void applyPixelFont(QWidget* w)
     const QVariant size = w->property("fontPixelSize");
     if (!size.isValid())
         return;
-    QFont font(kScreenFontFamily);
-    font.setPixelSize(size.toInt());
-    w->setFont(font);
+    w->setFont(japanese_fonts::font(QString::fromUtf8(kScreenFontFamily), size.toInt()));
 }
 
 void showFixedPicture(QWidget* w)

@@ -1,5 +1,7 @@
 #include "OfficiantTable.h"
 
+#include "JapaneseFonts.h"
+
 #include <QPainter>
 
 namespace {
@@ -64,9 +66,7 @@ QRect cellRect(int firstColumn, int lastColumn, int top, int height)
 
 QFont tableFont(int pixelSize)
 {
-    QFont f(QStringLiteral("IPAPGothic"));
-    f.setPixelSize(pixelSize);
-    return f;
+    return japanese_fonts::font(japanese_fonts::kGothic, pixelSize);
 }
 
 class Painter {

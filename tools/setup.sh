@@ -7,9 +7,9 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libicu-dev libgtest-dev libbenchmark-dev
-  fonts-ipafont-gothic fonts-ipafont-mincho
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-vlgothic
   xvfb xauth imagemagick poppler-utils
-  cups cups-bsd printer-driver-cups-pdf
+  cups cups-bsd printer-driver-cups-pdf libcups2-dev
   appstream desktop-file-utils
 )
 

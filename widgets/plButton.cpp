@@ -1,6 +1,7 @@
 #include "plButton.h"
 
 #include "ClassicColors.h"
+#include "plButtonAccessible.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,6 +19,11 @@ constexpr int kFocusDiameter = 8;
 
 TplButton::TplButton(QWidget* parent) : QWidget(parent)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&TplButtonAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     resize(75, 26);
     setFocusPolicy(Qt::StrongFocus);
 }

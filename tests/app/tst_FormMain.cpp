@@ -81,7 +81,10 @@ private slots:
     {
         form = std::make_unique<TFormMain>();
         opened.clear();
-        form->setUrlOpener([this](const QUrl& url) { opened << url; });
+        form->setUrlOpener([this](const QUrl& url) {
+            opened << url;
+            return true;
+        });
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }

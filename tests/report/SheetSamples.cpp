@@ -2,6 +2,7 @@
 
 #include "Estimate.h"
 #include "EstimateView.h"
+#include "JapaneseFonts.h"
 
 #include <QFont>
 #include <QTest>
@@ -65,8 +66,7 @@ lumenta::SheetText estimate(const Choices& c)
 
 void registerFontSubstitutes()
 {
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+    japanese_fonts::registerSubstitutes();
 }
 
 lumenta::SheetText plainEstimate()

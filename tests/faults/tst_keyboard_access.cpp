@@ -1,0 +1,229 @@
+// The window used with the keyboard alone, and seen through a screen reader.
+
+#include "KeyDriver.h"
+#include "RadioGroup.h"
+#include "SsEdit.h"
+#include "UnitMain.h"
+#include "plButton.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const char* const kSteps[] = {"PnlMainBasho", "PnlMainJunbi", "PnlMainTuya", "PnlMainKoku", "PnlMainKaso"};
+
+// What a screen reader speaks as a control's name: the label that names it
+// (how lists are named here), else its own name.
+QString accessibleName(QWidget* w)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    if (!iface)
+        return {};
+    const auto labels = iface->relations(QAccessible::Label);
+    if (!labels.isEmpty())
+        return labels.first().first->text(QAccessible::Name);
+    return iface->text(QAccessible::Name);
+}
+
+// Everything a user can act on or that shows a picture.
+bool needsName(const QWidget* w)
+{
+    return w->focusPolicy() != Qt::NoFocus || qobject_cast<const QAbstractButton*>(w) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const TplButton*>(w) ||
+           qobject_cast<const TRadioGroup*>(w) || qobject_cast<const TSsEdit*>(w) ||
+           w->objectName().startsWith(QLatin1String("Img"));
+}
+
+// A cyclic round of choices, turned to begin with the given one.
+QStringList from(QStringList round, const QString& first)
+{
+    const qsizetype at = round.indexOf(first);
+    return at < 0 ? round : round.mid(at) + round.mid(0, at);
+}
+
+} // namespace
+
+class KeyboardAccessTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TFormMain> form;
+
+    QWidget* widget(const char* name) const { return form->findChild<QWidget*>(QLatin1String(name)); }
+    bool stepShown(int k) const
+    {
+        for (int i = 0; i < 5; ++i)
+            if (widget(kSteps[i])->isVisible() != (i == k))
+                return false;
+        return true;
+    }
+    QString total() const { return form->findChild<TSsEdit*>(QStringLiteral("SsEditGokei"))->text(); }
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<TFormMain>();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    // Before the start button is pressed only the start keys work: the step
+    // keys and "計算" do nothing, and Tab does not wander under the start screen.
+    void startScreenKeys()
+    {
+        keydriver::press(form.get(), Qt::Key_3, Qt::AltModifier);
+        keydriver::press(form.get(), Qt::Key_F9);
+        keydriver::press(form.get(), Qt::Key_Tab);
+        QVERIFY(widget("PnlMainTop")->isVisible());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(!widget("PnlMainBasho")->isAncestorOf(keydriver::focused()));
+
+        keydriver::press(form.get(), Qt::Key_S, Qt::AltModifier);
+        QVERIFY(!widget("PnlMainTop")->isVisible());
+        QVERIFY(stepShown(0));
+        for (int k : {4, 2, 3, 1, 0}) {
+            keydriver::press(form.get(), Qt::Key(Qt::Key_1 + k), Qt::AltModifier);
+            QVERIFY(stepShown(k));
+        }
+        // Once the start screen is gone, Space belongs to the controls again.
+        QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnShindan")));
+        keydriver::press(form.get(), Qt::Key_Space);
+        QVERIFY(qobject_cast<QRadioButton*>(keydriver::focused())->isChecked());
+    }
+
+    // A whole estimate made only with keys reaches a total and enables printing.
+    void estimateByKeysAlone()
+    {
+        QCOMPARE(keydriver::completeEstimate(form.get()), QString());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY2(total().startsWith(QChar(u'¥')), qPrintable(total()));
+        QVERIFY(widget("plBtnPrint")->isEnabled());
+    }
+
+    // "計算" by key with an item missing shows the warning and jumps like the button.
+    void calculateKeyJumpsToMissingItem()
+    {
+        keydriver::press(form.get(), Qt::Key_Return);
+        keydriver::press(form.get(), Qt::Key_5, Qt::AltModifier);
+        QString warning;
+        QTimer::singleShot(0, [&warning] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                warning = box->windowTitle();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        keydriver::press(form.get(), Qt::Key_K, Qt::AltModifier);
+        QCOMPARE(warning, QStringLiteral("警告"));
+        QVERIFY(stepShown(0));
+        QCOMPARE(total(), QString());
+    }
+
+    // Arrow keys move the choice within an exclusive set, and the item's rule runs.
+    void arrowsMoveWithinASet()
+    {
+        keydriver::press(form.get(), Qt::Key_Return);
+        QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnMap")));
+        keydriver::press(form.get(), Qt::Key_Space);
+        auto* hall = form->findChild<QLabel*>(QStringLiteral("LblMapInfo"));
+        const QString first = hall->text();
+        QVERIFY(!first.isEmpty());
+        keydriver::press(form.get(), Qt::Key_Down);
+        QVERIFY(qobject_cast<QRadioButton*>(keydriver::focused())->isChecked());
+        QVERIFY(hall->text() != first);
+
+        keydriver::press(form.get(), Qt::Key_2, Qt::AltModifier);
+        QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnGrpHitugi")));
+        keydriver::press(form.get(), Qt::Key_Space);
+        auto* coffins = form->findChild<TRadioGroup*>(QStringLiteral("RBtnGrpHitugi"));
+        QCOMPARE(coffins->itemIndex(), 0);
+        keydriver::press(form.get(), Qt::Key_Down);
+        QCOMPARE(coffins->itemIndex(), 1);
+        QVERIFY(!form->findChild<TSsEdit*>(QStringLiteral("SsEditHitugi"))->text().isEmpty());
+    }
+
+    // Tab visits each screen's choices in reading order: the left column's
+    // items, top to bottom, then the right column's.
+    void tabFollowsReadingOrder_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("1.場所") << 0
+                              << QStringList{"RBtnMap", "CBoxHanso", "CBoxHokan", "RBtnShindan"};
+        QTest::newRow("2.準備") << 1
+                              << QStringList{"RBtnGrpHitugi", "RBtnGrpSaidan", "RBtnKesho", "RBtnIei",
+                                             "CBoxHenrei1", "CBoxHenrei2", "CBoxReijo"};
+        QTest::newRow("3.通夜") << 2
+                              << QStringList{"CBoxSeika1", "CBoxSeika2", "RBtnUke", "RBtnGrpTuyaRyori"};
+        QTest::newRow("4.告別式") << 3
+                                << QStringList{"CBoxKokuRyori", "CBoxKokuRyoriKazu", "RBtnReikyu"};
+        QTest::newRow("5.火葬") << 4 << QStringList{"RBtnAto", "ChkDiscount"};
+    }
+
+    void tabFollowsReadingOrder()
+    {
+        QFETCH(int, step);
+        QFETCH(QStringList, order);
+        keydriver::press(form.get(), Qt::Key_Return);
+        keydriver::press(form.get(), Qt::Key(Qt::Key_1 + step), Qt::AltModifier);
+        QCOMPARE(from(keydriver::tabRound(form.get()), order.first()), order);
+    }
+
+    // Every control a user can act on, and every picture, has a name a
+    // screen reader can speak; names come from the items' captions.
+    void everyControlIsNamed()
+    {
+        QStringList unnamed;
+        for (QWidget* w : form->findChildren<QWidget*>())
+            if (w->window() == form.get() && needsName(w) && accessibleName(w).trimmed().isEmpty())
+                unnamed << w->objectName() + QStringLiteral(" (") + QLatin1String(w->metaObject()->className()) + u')';
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+
+        const std::pair<const char*, const char*> expected[] = {
+            {"SsEditMap", "式場（火葬場）の選択"},
+            {"SsEditHanso", "安置場所までの距離"},
+            {"SsEditKokuShikai", "司会者と案内人（告別式）"},
+            {"SsEditGokei", "合計（消費税込）"},
+            {"CBoxSeika1", "生花の選択：菊花の基数"},
+            {"RBtnGrpHitugi", "棺の選択"},
+            {"plButton1", "ｿﾌﾄ説明のHPを開く"},
+            {"plBtnPrint", "印刷"},
+            {"plBtnStart", "見積りを開始します"},
+            {"ImgMap", "東京23区の地図と六つの斎場"},
+        };
+        for (const auto& [name, spoken] : expected)
+            QCOMPARE(accessibleName(widget(name)), QString::fromUtf8(spoken));
+    }
+
+    // The gradient buttons are push buttons to assistive technology, and
+    // their press action presses them, only while they are enabled.
+    void gradientButtonsArePressable()
+    {
+        QAccessibleInterface* start = QAccessible::queryAccessibleInterface(widget("plBtnStart"));
+        QVERIFY(start);
+        QCOMPARE(start->role(), QAccessible::Button);
+        QAccessibleActionInterface* action = start->actionInterface();
+        QVERIFY(action);
+        QVERIFY(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        action->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(!widget("PnlMainTop")->isVisible());
+
+        QAccessibleInterface* print = QAccessible::queryAccessibleInterface(widget("plBtnPrint"));
+        QCOMPARE(print->role(), QAccessible::Button);
+        QVERIFY(print->state().disabled);
+        QVERIFY(!print->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+
+        QAccessibleInterface* step = QAccessible::queryAccessibleInterface(widget("plBtnKoku"));
+        step->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(stepShown(3));
+    }
+};
+
+QTEST_MAIN(KeyboardAccessTest)
+#include "tst_keyboard_access.moc"

@@ -1,0 +1,225 @@
+// The print service lets a job down: its queue refuses jobs, its printer is
+// stopped, or the service goes away half-way through a job or before it.
+// Every time the print ends at once and the user is told what is true.
+//
+// The test makes a queue of its own ("LumentaFaults", writing PDF files) so
+// that the machine's default printer and other tests are not disturbed. It
+// needs root and a running CUPS scheduler; otherwise it skips.
+
+#include "PdfInspection.h"
+#include "PrintFakes.h"
+#include "SheetSamples.h"
+#include "UnitPrint.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <unistd.h>
+
+#ifdef LUMENTA_TEST_CUPS
+#include <cups/cups.h>
+#endif
+
+using lumenta::report::PrintOutcome;
+
+namespace {
+
+const QString kQueue = QStringLiteral("LumentaFaults");
+// Longest a refused or lost job may keep the user waiting.
+constexpr qint64 kPatienceMs = 20000;
+
+bool run(const QString& program, const QStringList& arguments) { return !pdf::run(program, arguments).isNull(); }
+
+QString cupsPdfModel()
+{
+    const QStringList models = pdf::run(QStringLiteral("lpinfo"), {QStringLiteral("-m")}).split(u'\n');
+    for (const QString& line : models)
+        if (line.contains(QStringLiteral("cups-pdf"), Qt::CaseInsensitive))
+            return line.section(u' ', 0, 0);
+    return {};
+}
+
+int jobsWaiting()
+{
+    const QString list = pdf::run(QStringLiteral("lpstat"), {QStringLiteral("-o"), kQueue});
+    return int(list.split(u'\n', Qt::SkipEmptyParts).size());
+}
+
+#ifdef LUMENTA_TEST_CUPS
+// The client library's address of the service, for this thread; null restores the default.
+void pointServiceAt(const char* address) { cupsSetServer(address); }
+constexpr const char* kNoService = "/nonexistent/lumenta-faults/cups.sock";
+
+// Cuts the service off when the job reaches a phase, as if the scheduler stopped there.
+class ServiceLost : public fakes::Progress {
+public:
+    explicit ServiceLost(int phase) : phase_(phase) {}
+    bool reach(int phase) override
+    {
+        if (phase == phase_)
+            pointServiceAt(kNoService);
+        return fakes::Progress::reach(phase);
+    }
+
+private:
+    int phase_;
+};
+#endif
+
+struct Result {
+    PrintOutcome outcome;
+    qint64 elapsedMs;
+};
+
+Result printOnQueue(lumenta::report::PrintProgress* progress, fakes::Prompter& prompter,
+                    const lumenta::report::PrinterCatalog* printers)
+{
+    TFormPrint form;
+    form.setPrintServices(printers, &prompter, progress);
+    QElapsedTimer clock;
+    clock.start();
+    const PrintOutcome outcome = form.printEstimate(samples::plainEstimate(), nullptr);
+    return {outcome, clock.elapsed()};
+}
+
+// The print ended quickly and the user was told exactly once, in words that begin so.
+void checkToldOnce(const Result& r, const fakes::Prompter& prompter, const QString& beginning)
+{
+    QVERIFY(r.elapsedMs < kPatienceMs);
+    QCOMPARE(prompter.messages.size(), 1);
+    QVERIFY2(prompter.messages.first().startsWith(beginning), qPrintable(prompter.messages.first()));
+}
+
+} // namespace
+
+class PrintFaultsTest : public QObject {
+    Q_OBJECT
+
+    fakes::Printers queue_{kQueue};
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (geteuid() != 0)
+            QSKIP("needs root to make and stop a CUPS queue");
+        if (!pdf::run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QStringLiteral("is running")))
+            QSKIP("the CUPS scheduler is not running (tools/cups-pdf-printer.sh starts it)");
+        const QString model = cupsPdfModel();
+        if (model.isEmpty())
+            QSKIP("no cups-pdf driver (package printer-driver-cups-pdf)");
+        // Jobs are held by default, so that an accepted job never reaches paper or a PDF folder.
+        QVERIFY(run(QStringLiteral("lpadmin"),
+                    {QStringLiteral("-p"), kQueue, QStringLiteral("-E"), QStringLiteral("-v"), QStringLiteral("cups-pdf:/"),
+                     QStringLiteral("-m"), model, QStringLiteral("-o"), QStringLiteral("PageSize=A4"),
+                     QStringLiteral("-o"), QStringLiteral("job-hold-until-default=indefinite")}));
+        samples::registerFontSubstitutes();
+    }
+
+    // Every case starts from a running, accepting, empty queue, and from the real service.
+    void init()
+    {
+#ifdef LUMENTA_TEST_CUPS
+        pointServiceAt(nullptr);
+#endif
+        run(QStringLiteral("cancel"), {QStringLiteral("-a"), kQueue});
+        QVERIFY(run(QStringLiteral("cupsenable"), {kQueue}));
+        QVERIFY(run(QStringLiteral("cupsaccept"), {kQueue}));
+    }
+
+    void cleanupTestCase()
+    {
+#ifdef LUMENTA_TEST_CUPS
+        pointServiceAt(nullptr);
+#endif
+        if (geteuid() != 0)
+            return;
+        run(QStringLiteral("cancel"), {QStringLiteral("-a"), kQueue});
+        run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), kQueue});
+    }
+
+    // The healthy queue: the job is taken and nothing is said.
+    void acceptedJobIsPrinted()
+    {
+        fakes::Prompter prompter;
+        fakes::Progress progress;
+        const Result r = printOnQueue(&progress, prompter, &queue_);
+        QCOMPARE(r.outcome, PrintOutcome::Printed);
+        QVERIFY2(prompter.silent(), qPrintable(prompter.messages.join(u'|')));
+        QCOMPARE(jobsWaiting(), 1);
+    }
+
+    // A queue that rejects jobs: the engine alone would call this printed.
+    void rejectingQueueIsReported()
+    {
+        QVERIFY(run(QStringLiteral("cupsreject"), {kQueue}));
+        fakes::Prompter prompter;
+        fakes::Progress progress;
+        const Result r = printOnQueue(&progress, prompter, &queue_);
+        QCOMPARE(r.outcome, PrintOutcome::PrinterFailed);
+        checkToldOnce(r, prompter, QStringLiteral("印刷できませんでした。\n"));
+        QVERIFY(prompter.messages.first().contains(kQueue));
+        QCOMPARE(progress.finished, 1);
+        QCOMPARE(jobsWaiting(), 0);
+    }
+
+    // A stopped printer still takes the job into its queue: the user hears
+    // that it waits there, not that it was printed.
+    void stoppedPrinterQueuesTheJob()
+    {
+        QVERIFY(run(QStringLiteral("cupsdisable"), {kQueue}));
+        fakes::Prompter prompter;
+        fakes::Progress progress;
+        const Result r = printOnQueue(&progress, prompter, &queue_);
+        QCOMPARE(r.outcome, PrintOutcome::Queued);
+        checkToldOnce(r, prompter, QStringLiteral("見積書を印刷待ちにしました。\n"));
+        QCOMPARE(jobsWaiting(), 1);
+    }
+
+    // The scheduler goes away while the page is being laid out, after the
+    // printer was found: the job cannot be handed over, and the user hears so.
+    void serviceLostDuringTheJob_data()
+    {
+        QTest::addColumn<int>("phase");
+        QTest::newRow("printer ready") << 1;
+        QTest::newRow("page laid out") << 2;
+    }
+
+    void serviceLostDuringTheJob()
+    {
+#ifndef LUMENTA_TEST_CUPS
+        QSKIP("built without the CUPS client library");
+#else
+        QFETCH(int, phase);
+        fakes::Prompter prompter;
+        ServiceLost progress(phase);
+        const Result r = printOnQueue(&progress, prompter, &queue_);
+        pointServiceAt(nullptr);
+        QCOMPARE(r.outcome, PrintOutcome::PrinterFailed);
+        checkToldOnce(r, prompter, QStringLiteral("印刷できませんでした。\n"));
+        QCOMPARE(progress.finished, 1);
+        QCOMPARE(jobsWaiting(), 0);
+#endif
+    }
+
+    // No scheduler at all when the button is pressed: no printer can be
+    // found, and the user is offered a PDF file instead.
+    void noServiceOffersPdf()
+    {
+#ifndef LUMENTA_TEST_CUPS
+        QSKIP("built without the CUPS client library");
+#else
+        pointServiceAt(kNoService);
+        fakes::Prompter prompter;
+        fakes::Progress progress;
+        const Result r = printOnQueue(&progress, prompter, nullptr);
+        pointServiceAt(nullptr);
+        QCOMPARE(r.outcome, PrintOutcome::NotSaved);
+        QVERIFY(r.elapsedMs < kPatienceMs);
+        QCOMPARE(prompter.questions.size(), 1);
+        QVERIFY(prompter.questions.first().startsWith(QStringLiteral("プリンタが見つかりません。")));
+        QCOMPARE(progress.started, 0);
+#endif
+    }
+};
+
+QTEST_MAIN(PrintFaultsTest)
+#include "tst_print_faults.moc"

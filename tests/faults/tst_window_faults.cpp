@@ -1,0 +1,129 @@
+// The window when the platform lacks a browser or a printer.
+
+#include "KeyDriver.h"
+#include "PrintFakes.h"
+#include "Program.h"
+#include "UnitMain.h"
+#include "UnitPrint.h"
+#include "plButton.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct Seen {
+    int boxes = 0;
+    QString text;
+};
+
+// Answers the next message box with its first button and remembers what it said.
+void answerNextBox(Seen& seen)
+{
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        ++seen.boxes;
+        seen.text = box->text();
+        box->buttons().value(0)->click();
+    });
+}
+
+} // namespace
+
+class WindowFaultsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // No browser takes the page: one calm message names the address, and
+    // nothing else changes.
+    void noBrowserIsReported_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("banner") << "LblCM2" << "https://vermora.example/";
+        QTest::newRow("software page") << "plButton1" << "https://vermora.example/lumenta/";
+    }
+
+    void noBrowserIsReported()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, address);
+        TFormMain form;
+        QList<QUrl> asked;
+        form.setUrlOpener([&asked](const QUrl& url) {
+            asked << url;
+            return false;
+        });
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Seen seen;
+        answerNextBox(seen);
+        QTest::mouseClick(form.findChild<QWidget*>(control), Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(asked, QList<QUrl>{QUrl(address)});
+        QCOMPARE(seen.boxes, 1);
+        QCOMPARE(seen.text, QStringLiteral("ブラウザを開けませんでした。\n") + address);
+        QVERIFY(form.findChild<QWidget*>(QStringLiteral("PnlMainTop"))->isVisible());
+        QVERIFY(form.isVisible());
+    }
+
+    // A browser that takes the page: not a word.
+    void openedPageSaysNothing()
+    {
+        TFormMain form;
+        form.setUrlOpener([](const QUrl&) { return true; });
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Seen seen;
+        answerNextBox(seen);
+        form.plButton1Click();
+        QTest::qWait(20);
+        QCOMPARE(seen.boxes, 0);
+    }
+
+    // The platform's own opener on a platform that has no browser at all.
+    void desktopWithoutBrowser()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+            QSKIP("would open a real browser");
+        TFormMain form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Seen seen;
+        answerNextBox(seen);
+        form.plButton1Click();
+        QCOMPARE(seen.boxes, 1);
+        QVERIFY(seen.text.startsWith(QStringLiteral("ブラウザを開けませんでした。")));
+    }
+
+    // No printer installed: an estimate made at the keyboard and printed
+    // with Ctrl+P through the window's print button offers a PDF file.
+    void noPrinterThroughThePrintButton()
+    {
+        Program program;
+        fakes::Printers none;
+        fakes::Prompter prompter;
+        fakes::Progress progress;
+        program.formPrint().setPrintServices(&none, &prompter, &progress);
+        TFormMain& form = program.formMain();
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+
+        QCOMPARE(keydriver::completeEstimate(&form), QString());
+        QVERIFY(form.findChild<TplButton*>(QStringLiteral("plBtnPrint"))->isEnabled());
+        keydriver::press(&form, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(prompter.questions,
+                 QStringList{QStringLiteral("プリンタが見つかりません。見積書をPDFファイルとして保存しますか？")});
+        QCOMPARE(progress.started, 0);
+        // The sheet was filled before the printer was looked for.
+        QVERIFY(program.formPrint().sheet().text(QStringLiteral("QRLblGokei")).startsWith(QChar(u'¥')));
+    }
+};
+
+QTEST_MAIN(WindowFaultsTest)
+#include "tst_window_faults.moc"

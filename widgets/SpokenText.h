@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// A caption as a screen reader should speak it: captions space out their
+// letters for the eye ("印 刷", "　　保 管 日 数"), which would make a
+// reader spell them out letter by letter, so every ASCII and ideographic
+// space goes.
+inline QString spokenText(const QString& shown)
+{
+    QString spoken = shown;
+    spoken.remove(QChar(u' ')).remove(QChar(u'\u3000'));
+    return spoken;
+}
