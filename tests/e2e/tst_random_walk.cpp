@@ -13,6 +13,7 @@
 
 #include "Refusals.h"
 #include "UnitMain.h"
+#include "UnitPrint.h"
 #include "WalkChecks.h"
 #include "WindowSession.h"
 
@@ -162,6 +163,10 @@ class RandomWalk : public QObject {
         const bool wanted = history.everCalculated && boxes.size() == boxesBefore;
         if (printed != wanted)
             fail(QStringLiteral("the print button printed %1, expected %2").arg(printed).arg(wanted));
+        // The sheet carries the total the window shows.
+        const QString sheetTotal = session->formPrint().sheet().text(QStringLiteral("QRLblGokei"));
+        if (printed && sheetTotal != user().text("SsEditGokei"))
+            fail(QStringLiteral("the sheet's total %1 differs from the window's").arg(sheetTotal));
     }
     void hover()
     {

@@ -471,6 +471,33 @@ private slots:
         }
     }
 
+    void pointerOverAStepButtonExchangesItsColours()
+    {
+        auto* junbi = user().find<TplButton>("plBtnJunbi");
+        user().hover("plBtnJunbi");  // disabled before the start: no change
+        QCOMPARE(junbi->gradBeginColor(), QColor(Qt::white));
+        user().click("plBtnStart");
+        user().hover("plBtnJunbi");
+        QCOMPARE(junbi->gradBeginColor(), kInactiveBottom);
+        QCOMPARE(junbi->gradEndColor(), QColor(Qt::white));
+        user().hoverNowhere();
+        QCOMPARE(junbi->gradBeginColor(), QColor(Qt::white));
+
+        // Clicked under the pointer, the shown step's button rests with its
+        // active colours exchanged once the pointer has left it.
+        user().click("plBtnJunbi");
+        QCOMPARE(junbi->gradBeginColor(), kActiveTop);
+        user().hoverNowhere();
+        QCOMPARE(junbi->gradBeginColor(), kActiveBottom);
+        QCOMPARE(junbi->gradEndColor(), kActiveTop);
+        // "計算" has no such effect.
+        user().click("plBtnKaso");
+        auto* calculate = user().find<TplButton>("plBntCal");
+        const QColor top = calculate->gradBeginColor();
+        user().hover("plBntCal");
+        QCOMPARE(calculate->gradBeginColor(), top);
+    }
+
     void bannerAndDescriptionButtonOpenTheirPages()
     {
         user().click("LblCM2");
