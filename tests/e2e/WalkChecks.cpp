@@ -4,11 +4,14 @@
 
 #include "ControlOracle.h"
 #include "MoneyText.h"
-#include "WindowSession.h"
+#include "PictureStore.h"
 #include "UnitMain.h"
+#include "WindowSession.h"
 #include "plButton.h"
 
 #include <QColor>
+#include <QLabel>
+#include <QPixmap>
 #include <set>
 #include <vector>
 
@@ -64,6 +67,20 @@ const FixedLine kCalculationLines[] = {
     {5, {"　心付け", "　火葬場職員、各運転手など", "1", "¥20,000", "¥20,000"}},
     {11, {"　ﾄﾞﾗｲｱｲｽ", "　通夜当日に使用", "1", "¥8,355", "¥8,355"}},
     {16, {"　司会進行", "　司会進行、式場と火葬場のご案内", "4", "26,000", "¥104,000"}},
+};
+
+// Frames whose picture follows the selected entry of a list or group: the
+// stored picture of each entry (null: the frame stays empty).
+struct PictureFrame {
+    const char* frame;
+    const char* chooser;
+    std::vector<const char*> pictures;
+};
+const PictureFrame kPictureFrames[] = {
+    {"ImgHitugi1", "RBtnGrpHitugi", {"Img51", "Img52", "Img53", "Img51", "Img52", "Img53"}},
+    {"ImgSaidan1", "RBtnGrpSaidan", {"Img61", "Img62", "Img63", "Img64"}},
+    {"Imghenrei", "CBoxHenrei1", {"Img91", "Img92", "Img93", nullptr}},
+    {"ImgKokuRyori", "CBoxKokuRyori", {"Img131", "Img132", "Img133"}},
 };
 
 const char* const kHallNames[7] = {"", "堀之内斎場", "代々幡斎場", "落合斎場", "町屋斎場", "四ツ木斎場", "桐ヶ谷斎場"};
@@ -219,6 +236,30 @@ public:
                    QStringLiteral("LblMapInfo"));
     }
 
+    qint64 pictureKey(const char* frame) { return s_.user.find<QLabel>(QString::fromLatin1(frame))->pixmap().cacheKey(); }
+    qint64 storedKey(const char* stored)
+    {
+        auto* store = s_.user.find<PictureStore>(QStringLiteral("PnlImg"));
+        return stored ? store->picture(QString::fromLatin1(stored)).cacheKey() : QPixmap().cacheKey();
+    }
+
+    void picturesFollowChoices()
+    {
+        for (const PictureFrame& f : kPictureFrames) {
+            const int entry = s_.user.currentIndex(QString::fromLatin1(f.chooser));
+            const qint64 wanted = entry < 0 ? QPixmap().cacheKey() : storedKey(f.pictures[std::size_t(entry)]);
+            expect(pictureKey(f.frame) == wanted, QStringLiteral("%1 does not show the picture of entry %2").arg(f.frame).arg(entry));
+        }
+        expect(!s_.user.find<QLabel>(QStringLiteral("LblImgHenrei"))->isHidden() ==
+                   (s_.user.currentIndex(QStringLiteral("CBoxHenrei1")) == 2),
+               QStringLiteral("LblImgHenrei is shown wrongly"));
+        // The hearse picture stays after a change of hall until the next pick.
+        const char* const hearses[3] = {"Img151", "Img152", "Img153"};
+        for (int i = 0; i < 3; ++i)
+            if (s_.user.isChecked(QStringLiteral("RBtnReikyu%1").arg(i + 1)))
+                expect(pictureKey("ImgReikyu") == storedKey(hearses[i]), QStringLiteral("ImgReikyu shows another hearse"));
+    }
+
 private:
     WindowSession& s_;
     const lumenta::EstimateState& state_;
@@ -235,6 +276,7 @@ QString checkEstimate(WindowSession& session, const WalkHistory& history)
     c.moneyFieldsShowTheirSlots();
     c.gridLinesAgreeWithSlots(history);
     c.totalAgreesWithSum();
+    c.picturesFollowChoices();
     return c.failure;
 }
 

@@ -15,7 +15,8 @@ struct WalkHistory {
 namespace walk {
 
 // The amounts agree with the controls, the money fields and grid lines
-// with the amounts, the total with the sum.
+// with the amounts, the total with the sum, the option pictures with the
+// selected options.
 QString checkEstimate(WindowSession& session, const WalkHistory& history);
 // One step on the screen, step buttons coloured for it, print button
 // enabled once a calculation succeeded, hearse options set for the hall.

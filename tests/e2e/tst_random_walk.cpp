@@ -199,42 +199,39 @@ class RandomWalk : public QObject {
         if (session->openedPages.size() - before != (target.opensPage ? 1 : 0))
             fail(QStringLiteral("%1 opened %2 pages").arg(target.name).arg(session->openedPages.size() - before));
     }
-    void startScreenAction()
+    void pressStart()
     {
-        const int r = rng.bounded(100);
-        if (r < 25) {
-            note(QStringLiteral("click plBtnStart"));
-            user().click("plBtnStart");
-            history.started = true;
-        } else if (r < 50) {
-            stepButton();
-        } else if (r < 75) {
-            hover();
-        } else if (r < 85) {
-            print();
-        } else {
-            webPage();
-        }
+        note(QStringLiteral("click plBtnStart"));
+        user().click("plBtnStart");
+        history.started = true;
     }
-    void stepAction()
+
+    // What the user does next, and how often, on the start screen and later.
+    struct Weighted {
+        int weight;
+        void (RandomWalk::*act)();
+    };
+    static constexpr Weighted kOnStartScreen[] = {
+        {25, &RandomWalk::pressStart}, {25, &RandomWalk::stepButton}, {25, &RandomWalk::hover},
+        {10, &RandomWalk::print},      {15, &RandomWalk::webPage},
+    };
+    static constexpr Weighted kOnSteps[] = {
+        {55, &RandomWalk::controlOnShownStep}, {13, &RandomWalk::controlOnAnyStep}, {8, &RandomWalk::stepButton},
+        {6, &RandomWalk::calculate},           {4, &RandomWalk::print},             {7, &RandomWalk::hover},
+        {4, &RandomWalk::discountBox},         {3, &RandomWalk::webPage},
+    };
+    template <std::size_t N>
+    void actFrom(const Weighted (&table)[N])
     {
-        const int r = rng.bounded(100);
-        if (r < 55)
-            controlOnShownStep();
-        else if (r < 68)
-            controlOnAnyStep();
-        else if (r < 76)
-            stepButton();
-        else if (r < 82)
-            calculate();
-        else if (r < 86)
-            print();
-        else if (r < 93)
-            hover();
-        else if (r < 97)
-            discountBox();
-        else
-            webPage();
+        int total = 0;
+        for (const Weighted& w : table)
+            total += w.weight;
+        int r = rng.bounded(total);
+        for (const Weighted& w : table) {
+            if (r < w.weight)
+                return (this->*w.act)();
+            r -= w.weight;
+        }
     }
 
     // The warnings of one action: at most one, for the first undecided item,
@@ -285,9 +282,9 @@ private slots:
             const bool wasShown = walk::totalShown(*session);
             const qsizetype boxesBefore = boxes.size();
             if (history.started)
-                stepAction();
+                actFrom(kOnSteps);
             else
-                startScreenAction();
+                actFrom(kOnStartScreen);
             QCoreApplication::processEvents();  // lets the window paint what changed
 
             const bool shown = walk::totalShown(*session);
