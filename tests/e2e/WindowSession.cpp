@@ -8,7 +8,10 @@
 WindowSession::WindowSession() : user(nullptr)
 {
     formPrint().setPrintServices(&printers, &prompter, &progress);
-    form().setUrlOpener([this](const QUrl& url) { openedPages << url; });
+    form().setUrlOpener([this](const QUrl& url) {
+        openedPages << url;
+        return true;
+    });
     user = UserDriver(&form());
     form().show();
     exposed_ = QTest::qWaitForWindowExposed(&form());
