@@ -17,6 +17,8 @@ PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(
     // The list boxes cover the labels' runs of ideographic spaces.
     for (QLabel* label : {ui_->LblHanso1, ui_->LblHokan})
         screens::fitGapLabel(label);
+    for (QComboBox* list : findChildren<QComboBox*>())
+        screens::fitList(list);
     for (QLabel* picture : {ui_->ImgMap, ui_->ImgAnti})
         picture->setPixmap(builtInPicture(picture->objectName(), picture->size()));
 

@@ -17,6 +17,8 @@ PreparationScreen::PreparationScreen(lumenta::Estimate& estimate, QWidget* paren
     // The list boxes cover the labels' runs of ideographic spaces.
     for (QLabel* label : {ui_->LblHenrei1, ui_->LblHenrei2})
         screens::fitGapLabel(label);
+    for (QComboBox* list : findChildren<QComboBox*>())
+        screens::fitList(list);
 
     connect(ui_->RBtnGrpHitugi, &TRadioGroup::clicked, this, &PreparationScreen::RBtnHitugiClick);
     connect(ui_->RBtnGrpSaidan, &TRadioGroup::clicked, this, &PreparationScreen::RBtnGrpSaidanClick);

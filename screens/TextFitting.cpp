@@ -4,7 +4,10 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QAbstractItemView>
 #include <QPainter>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QTextEdit>
 #include <QRegularExpression>
 #include <QTextBlockFormat>
@@ -82,6 +85,42 @@ private:
     int listRight_;
 };
 
+// Paints a closed list box whose entry would not fit its text field: the
+// frame and the arrow as the style draws them, then the entry drawn
+// narrower (the substitute font's ideographic space is a full em wide).
+class ListTextPainter : public QObject {
+public:
+    explicit ListTextPainter(QComboBox* list) : QObject(list) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        auto* list = static_cast<QComboBox*>(watched);
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.editable = false;
+        option.frame = true;
+        option.subControls = QStyle::SC_All;
+        if (list->view() && list->view()->isVisible())
+            option.state |= QStyle::State_On;
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, list);
+        const QString text = list->currentText();
+        QFont font = list->font();
+        const int natural = QFontMetrics(font).horizontalAdvance(text);
+        if (natural <= field.width() - 2)
+            return false;  // fits: the list box paints itself
+        QStylePainter painter(list);
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        font.setStretch(std::max(50, (field.width() - 2) * 100 / std::max(1, natural)));
+        painter.setFont(font);
+        painter.setPen(list->palette().color(QPalette::ButtonText));
+        painter.drawText(field.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        return true;
+    }
+};
+
 // The height of one line as the text layout stacks them, a little more than
 // the font's line spacing.
 qreal laidOutLineHeight(const QFont& font)
@@ -120,12 +159,10 @@ void fitMemo(QTextEdit* memo)
 
 void fitList(QComboBox* list)
 {
-    const QFontMetrics metrics(list->font());
-    int widest = 0;
-    for (int i = 0; i < list->count(); ++i)
-        widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
-    // The frame and the drop-down arrow take the rest of the width.
-    fitLetterSpacing(list, widest, list->width() - 30);
+    if (list->property("fittedList").toBool())
+        return;
+    list->setProperty("fittedList", true);
+    list->installEventFilter(new ListTextPainter(list));
 }
 
 void fitLabel(QLabel* label)

@@ -214,7 +214,14 @@ void TStrColGrid::paintText(QPainter& p, const QRect& r, const QString& text, Qt
         const int top = r.top() + i * bandHeight;
         const int bottom = i == n - 1 ? r.top() + r.height() : top + bandHeight;  // exclusive
         const QRect band(r.left(), top, r.width(), bottom - top);
-        const int tw = fm.horizontalAdvance(lines[i]);
+        // A line a little too long for its cell is drawn narrower, not cut.
+        QFont lineFont = p.font();
+        int tw = fm.horizontalAdvance(lines[i]);
+        const int room = band.width() - 4;
+        if (tw > room && tw > 0) {
+            lineFont.setStretch(std::max(80, room * 100 / tw));
+            tw = QFontMetrics(lineFont).horizontalAdvance(lines[i]);
+        }
         const int th = fm.height();
         int x = band.left() + 2;
         if (align == Qt::AlignRight)
@@ -228,6 +235,7 @@ void TStrColGrid::paintText(QPainter& p, const QRect& r, const QString& text, Qt
             y = bottom - th - 1;
         p.save();
         p.setClipRect(band);
+        p.setFont(lineFont);
         p.setPen(pen);
         for (int k = 0; k < std::max(1, fontWidth); ++k)
             p.drawText(x + k, y + fm.ascent(), lines[i]);
