@@ -7,6 +7,7 @@
 // printed sheet in that folder.
 
 #ifndef Q_MOC_RUN
+#include "CupsOutput.h"
 #include "Estimate.h"
 #endif
 
@@ -469,6 +470,34 @@ private slots:
                                QStringLiteral("-singlefile"), file, QDir(shotsDir()).filePath(QStringLiteral("sheet"))})
                          .isNull());
         }
+    }
+
+    // "印 刷" in the window, with the platform's own printer list: one job
+    // of one A4 page on the default printer, without a question. Runs only
+    // where that printer writes PDF files, so no test prints on paper.
+    void printButtonPrintsOnePageOnTheDefaultPrinter()
+    {
+        QString whyNot;
+        const QString printer = cups_output::pdfDefaultPrinter(&whyNot);
+        if (printer.isEmpty())
+            QSKIP(qPrintable(whyNot));
+        session->formPrint().setPrintServices(nullptr, &session->prompter, &session->progress);
+        CHECKED(completeEstimate());
+        CHECKED(calculateWithoutWarning());
+        const QSet<QString> before = cups_output::printedFiles();
+        const int jobsBefore = cups_output::completedJobs(printer);
+
+        QCOMPARE(session->pressPrint().size(), 0);
+        QVERIFY(session->prompter.questions.isEmpty());
+
+        const QStringList fresh = cups_output::waitForNewFiles(before, 60000);
+        QCOMPARE(fresh.size(), 1);
+        QCOMPARE(cups_output::completedJobs(printer), jobsBefore + 1);
+        QCOMPARE(pdf::pages(fresh.first()), 1);
+        const QSizeF paper = pdf::pageSizeMm(fresh.first());
+        QVERIFY2(qAbs(paper.width() - 210) < 1 && qAbs(paper.height() - 297) < 1,
+                 qPrintable(QStringLiteral("%1 x %2 mm").arg(paper.width()).arg(paper.height())));
+        QFile::remove(fresh.first());
     }
 
     void pointerOverAStepButtonExchangesItsColours()

@@ -2,6 +2,7 @@
 // printer writes PDF files (tools/cups-pdf-printer.sh sets one up), so that
 // no test ever prints on paper.
 
+#include "CupsOutput.h"
 #include "PdfInspection.h"
 #include "PrintFakes.h"
 #include "SheetSamples.h"
@@ -18,52 +19,7 @@
 
 using lumenta::report::PrintOutcome;
 
-namespace {
-
-// Where the PDF printer puts its files: the submitting user's ~/PDF, or the
-// spool folders for anonymous and named users.
-QStringList outputFolders()
-{
-    const QString user = qEnvironmentVariable("USER", QStringLiteral("root"));
-    return {QDir::home().filePath(QStringLiteral("PDF")), QStringLiteral("/var/spool/cups-pdf/ANONYMOUS"),
-            QStringLiteral("/var/spool/cups-pdf/") + user};
-}
-
-QSet<QString> printedFiles()
-{
-    QSet<QString> files;
-    for (const QString& folder : outputFolders()) {
-        const QDir dir(folder);
-        for (const QString& name : dir.entryList({QStringLiteral("*.pdf")}, QDir::Files))
-            files.insert(dir.filePath(name));
-    }
-    return files;
-}
-
-int completedJobs(const QString& printer)
-{
-    const QString list = pdf::run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"),
-                                                             QStringLiteral("-o"), printer});
-    return int(list.split(u'\n', Qt::SkipEmptyParts).size());
-}
-
-// New files once the queue has finished with them.
-QStringList waitForNewFiles(const QSet<QString>& before, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    QStringList fresh;
-    do {
-        QTest::qWait(250);
-        fresh = QStringList((printedFiles() - before).values());
-        const bool idle = pdf::run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty();
-        if (!fresh.isEmpty() && idle)
-            break;
-    } while (clock.elapsed() < timeoutMs);
-    return fresh;
-}
-
-} // namespace
+using namespace cups_output;
 
 class CupsPrintTest : public QObject {
     Q_OBJECT
@@ -74,14 +30,10 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-        if (printer.isNull())
-            QSKIP("no default printer: run tools/cups-pdf-printer.sh as root to add a PDF printer");
-        if (!printer.makeAndModel().contains(QStringLiteral("PDF"), Qt::CaseInsensitive))
-            QSKIP("the default printer is not a PDF printer; not printing on paper");
-        if (!pdf::toolsInstalled())
-            QSKIP("poppler-utils is not installed");
-        printer_ = printer.printerName();
+        QString whyNot;
+        printer_ = pdfDefaultPrinter(&whyNot);
+        if (printer_.isEmpty())
+            QSKIP(qPrintable(whyNot));
         samples::registerFontSubstitutes();
     }
 
