@@ -13,6 +13,13 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --parallel 2 --target \
   bench_startup_floor bench_startup_lumenta bench_startup_measure bench_estimate bench_report
 
+# Qt wants a private runtime folder; without one it warns on every start.
+if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
+  XDG_RUNTIME_DIR="$(mktemp -d)"
+  export XDG_RUNTIME_DIR
+  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
+
 startup="$build/bench/startup"
 measure=("$startup/bench_startup_measure" "$runs" "$startup/bench_startup_floor" "$startup/bench_startup_lumenta")
 
