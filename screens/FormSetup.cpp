@@ -4,6 +4,7 @@
 #include "JapaneseFonts.h"
 #include "RadioGroup.h"
 
+#include "FirstSight.h"
 #include "TextFitting.h"
 
 #include <QComboBox>
@@ -29,7 +30,7 @@ void showFixedPicture(QWidget* w)
     auto* label = qobject_cast<QLabel*>(w);
     const QVariant name = w->property("picture");
     if (label && name.isValid())
-        label->setPixmap(builtInPicture(name.toString(), label->size()));
+        atFirstPaint(label, [label, name] { label->setPixmap(builtInPicture(name.toString(), label->size())); });
 }
 
 } // namespace
@@ -47,8 +48,12 @@ void setUpForm(QWidget* form)
     // depends on the font that has just been set.
     for (TRadioGroup* group : form->findChildren<TRadioGroup*>())
         group->setColumns(group->columns());
-    for (QTextEdit* memo : form->findChildren<QTextEdit*>())
-        fitMemo(memo);
+    // Fitting a memo measures every character of its text: a screen hidden
+    // at start-up does it when first shown.
+    atFirstShow(form, [form] {
+        for (QTextEdit* memo : form->findChildren<QTextEdit*>())
+            fitMemo(memo);
+    });
     for (QComboBox* list : form->findChildren<QComboBox*>())
         fitList(list);
     for (QLabel* label : form->findChildren<QLabel*>()) {

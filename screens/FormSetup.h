@@ -10,8 +10,9 @@ class QWidget;
 // hold. Fonts are given in pixels: a widget carrying the dynamic property
 // "fontPixelSize" gets the screen font at that size (its children inherit
 // it). A picture label carrying the dynamic property "picture" shows that
-// built-in picture for the whole run. Texts are fitted to the room the
-// screens give them: memos and labels carrying "fitWidth" get a slightly
+// built-in picture for the whole run, decoded when the label is first
+// painted. Texts are fitted to the room the screens give them: memos (when
+// the screen is first shown) and labels carrying "fitWidth" get a slightly
 // tighter letter spacing where the screen font runs wider, and a label whose
 // gap of ideographic spaces a list box covers resumes right after the list.
 namespace screens {

@@ -7,6 +7,7 @@
 
 #include "BuiltInPicture.h"
 #include "ButtonChoice.h"
+#include "FirstSight.h"
 #include "MemoLayout.h"
 #include "TextFitting.h"
 
@@ -19,8 +20,12 @@ PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(
         screens::fitGapLabel(label);
     for (QComboBox* list : findChildren<QComboBox*>())
         screens::fitList(list);
+    // The start screen covers this screen at first: its pictures are
+    // decoded when it is first seen.
     for (QLabel* picture : {ui_->ImgMap, ui_->ImgAnti})
-        picture->setPixmap(builtInPicture(picture->objectName(), picture->size()));
+        screens::atFirstPaint(picture, [picture] {
+            picture->setPixmap(builtInPicture(picture->objectName(), picture->size()));
+        });
 
     for (QRadioButton* hall : {ui_->RBtnMap1, ui_->RBtnMap2, ui_->RBtnMap3, ui_->RBtnMap4, ui_->RBtnMap5, ui_->RBtnMap6})
         connect(hall, &QRadioButton::clicked, this, &PlaceScreen::RBtnMapClick);

@@ -31,13 +31,39 @@ QStringList substitutes(const QString& designed)
     return {};
 }
 
-QStringList families(const QString& designed)
+namespace {
+
+QStringList installedOf(const QStringList& faces)
 {
     QStringList installed;
-    for (const QString& face : substitutes(designed))
+    for (const QString& face : faces)
         if (QFontDatabase::hasFamily(face))
             installed << face;
-    return installed << designed;
+    return installed;
+}
+
+// Asking the font database about a face it lacks costs a whole fontconfig
+// match, and every font of the screens and the sheet asks: the installed
+// faces do not change while the program runs, so each list is found once.
+const QStringList& installedSubstitutes(const QString& designed)
+{
+    static const QStringList none;
+    if (designed == kGothic) {
+        static const QStringList gothic = installedOf(kGothicFaces);
+        return gothic;
+    }
+    if (designed == kMincho) {
+        static const QStringList mincho = installedOf(kMinchoFaces);
+        return mincho;
+    }
+    return none;
+}
+
+} // namespace
+
+QStringList families(const QString& designed)
+{
+    return QStringList(installedSubstitutes(designed)) << designed;
 }
 
 QFont font(const QString& designed, int pixelSize, bool bold)

@@ -2,13 +2,19 @@
 
 #include "ClassicColors.h"
 
+#include <QEvent>
 #include <QPainter>
 
-TPanel::TPanel(QWidget* parent) : QFrame(parent) {}
+TPanel::TPanel(QWidget* parent) : QFrame(parent) { updateOpaque(); }
 
 void TPanel::setBevelInner(Bevel b) { inner_ = b; update(); }
 void TPanel::setBevelOuter(Bevel b) { outer_ = b; update(); }
-void TPanel::setColor(const QColor& c) { color_ = c; update(); }
+void TPanel::setColor(const QColor& c)
+{
+    color_ = c;
+    updateOpaque();
+    update();
+}
 void TPanel::setCaption(const QString& text) { caption_ = text; update(); }
 void TPanel::setCaptionAlignment(Qt::Alignment a) { alignment_ = a; update(); }
 
@@ -29,11 +35,22 @@ void drawBevel(QPainter& p, QRect& r, TPanel::Bevel bevel)
 
 } // namespace
 
+QColor TPanel::faceColor() const { return color_.isValid() ? color_ : palette().color(QPalette::Button); }
+
+void TPanel::updateOpaque() { setAttribute(Qt::WA_OpaquePaintEvent, faceColor().alpha() == 255); }
+
+void TPanel::changeEvent(QEvent* event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        updateOpaque();
+}
+
 void TPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     QRect r = rect();
-    p.fillRect(r, color_.isValid() ? color_ : palette().color(QPalette::Button));
+    p.fillRect(r, faceColor());
     drawBevel(p, r, outer_);
     drawBevel(p, r, inner_);
     if (!caption_.isEmpty()) {

@@ -33,8 +33,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    QColor faceColor() const;
+    // A panel with an opaque face covers everything beneath it: whatever
+    // lies under it (a screen under the start screen) is not painted.
+    void updateOpaque();
+
     Bevel inner_ = bvNone;
     Bevel outer_ = bvRaised;
     QColor color_;

@@ -1,5 +1,6 @@
 // Starts each program many times, alternating, and reports the median time
-// from exec to exit and the peak resident memory of each, and their ratios.
+// from its start to its first painted frame, its median peak resident
+// memory, and how the second program compares with the first.
 // Usage: bench_startup_measure RUNS FLOOR_PROGRAM PROGRAM
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -17,22 +19,56 @@ extern char** environ;
 namespace {
 
 struct Run {
-    double milliseconds;
+    double milliseconds;  // from spawning to the first frame
     long maxRssKiB;
 };
 
+// The program's standard output: it reports its first frame there.
+std::string readAll(int fd)
+{
+    std::string text;
+    char buffer[256];
+    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, std::size_t(n));
+    return text;
+}
+
+long long nanosecondsNow()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 bool runOnce(const char* program, Run& run)
 {
-    char* argv[] = {const_cast<char*>(program), nullptr};
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program, nullptr, nullptr, argv, environ) != 0)
+    int out[2];
+    if (pipe(out) != 0)
         return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    char* argv[] = {const_cast<char*>(program), nullptr};
+    const long long start = nanosecondsNow();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        return false;
+    }
+    const std::string said = readAll(out[0]);
+    close(out[0]);
     int status = 0;
     rusage usage{};
     if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return false;
-    run.milliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const auto at = said.find("first-paint-ns ");
+    if (at == std::string::npos)
+        return false;
+    const long long painted = std::atoll(said.c_str() + at + 15);
+    run.milliseconds = double(painted - start) / 1e6;
     run.maxRssKiB = usage.ru_maxrss;
     return true;
 }
@@ -40,8 +76,11 @@ bool runOnce(const char* program, Run& run)
 template <typename T> T median(std::vector<T> v)
 {
     std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
+
+template <typename T> T lowest(const std::vector<T>& v) { return *std::min_element(v.begin(), v.end()); }
 
 } // namespace
 
@@ -52,27 +91,34 @@ int main(int argc, char* argv[])
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
+    const char* programs[2] = {argv[2], argv[3]};
     std::vector<double> time[2];
     std::vector<long> rss[2];
-    Run warm{};
-    for (int p = 0; p < 2; ++p)  // warm the file cache once
-        if (!runOnce(argv[2 + p], warm)) {
-            std::fprintf(stderr, "%s did not start and exit cleanly\n", argv[2 + p]);
+    for (const char* program : programs) {  // warm the file cache once
+        Run warm{};
+        if (!runOnce(program, warm)) {
+            std::fprintf(stderr, "%s did not paint its first frame and exit cleanly\n", program);
             return 1;
         }
+    }
     for (int i = 0; i < runs; ++i)
         for (int p = 0; p < 2; ++p) {
             Run run{};
-            if (!runOnce(argv[2 + p], run))
+            if (!runOnce(programs[p], run)) {
+                std::fprintf(stderr, "%s did not paint its first frame and exit cleanly\n", programs[p]);
                 return 1;
+            }
             time[p].push_back(run.milliseconds);
             rss[p].push_back(run.maxRssKiB);
         }
     const double floorMs = median(time[0]), appMs = median(time[1]);
-    const long floorKiB = median(rss[0]), appKiB = median(rss[1]);
-    std::printf("runs each          %d\n", runs);
-    std::printf("floor   first paint %8.1f ms   peak RSS %7.1f MB\n", floorMs, floorKiB / 1024.0);
-    std::printf("lumenta first paint %8.1f ms   peak RSS %7.1f MB\n", appMs, appKiB / 1024.0);
-    std::printf("ratio               %8.2f      extra RSS %7.1f MB\n", appMs / floorMs, (appKiB - floorKiB) / 1024.0);
+    const double floorMb = median(rss[0]) / 1024.0, appMb = median(rss[1]) / 1024.0;
+    std::printf("runs each           %d, alternating\n", runs);
+    std::printf("floor   first paint median %7.1f ms (fastest %7.1f)   peak RSS %6.1f MB\n", floorMs,
+                lowest(time[0]), floorMb);
+    std::printf("lumenta first paint median %7.1f ms (fastest %7.1f)   peak RSS %6.1f MB\n", appMs,
+                lowest(time[1]), appMb);
+    std::printf("ratio of medians    %5.2f                             extra RSS %6.1f MB\n", appMs / floorMs,
+                appMb - floorMb);
     return 0;
 }

@@ -98,6 +98,29 @@ private slots:
     void init() { s = std::make_unique<Screens>(); }
     void cleanup() { s.reset(); }
 
+    // A step screen hidden at start-up decodes its fixed pictures and fits
+    // its memos only once it is seen: shown, or painted into a grab.
+    void hiddenScreenFinishesItsLookWhenSeen()
+    {
+        WakeScreen shown(s->estimate);
+        QTextEdit* memo = shown.findChild<QTextEdit*>();
+        QVERIFY(memo);
+        const qreal unfitted = memo->document()->documentMargin();
+        QVERIFY(shown.findChild<QLabel*>(u("ImgSeika"))->pixmap().isNull());
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        QCoreApplication::processEvents();
+        QVERIFY(memo->document()->documentMargin() != unfitted);
+        for (const char* picture : {"ImgSeika", "ImgTuyaRyori"})
+            QVERIFY2(!shown.findChild<QLabel*>(u(picture))->pixmap().isNull(), picture);
+
+        CremationScreen grabbed(s->estimate);
+        QVERIFY(grabbed.findChild<QLabel*>(u("ImgAto"))->pixmap().isNull());
+        grabbed.grab();
+        QVERIFY(!grabbed.findChild<QLabel*>(u("ImgAto"))->pixmap().isNull());
+        QVERIFY(grabbed.findChild<QTextEdit*>()->document()->documentMargin() != unfitted);
+    }
+
     void controlsTheEstimateWritesExist()
     {
         const char* names[] = {"SsEditTuyaShikai", "SsEditKokuShikai", "SsEditKaso", "SsEditTubo", "SsEditKokoro",
