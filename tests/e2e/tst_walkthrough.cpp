@@ -11,7 +11,7 @@
 #include "Estimate.h"
 #endif
 
-#include "PdfInspection.h"
+#include "PdfReader.h"
 #include "Refusals.h"
 #include "UnitMain.h"
 #include "UnitPrint.h"

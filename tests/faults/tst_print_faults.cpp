@@ -6,7 +6,7 @@
 // that the machine's default printer and other tests are not disturbed. It
 // needs root and a running CUPS scheduler; otherwise it skips.
 
-#include "PdfInspection.h"
+#include "PdfReader.h"
 #include "PrintFakes.h"
 #include "SheetSamples.h"
 #include "UnitPrint.h"

@@ -3,7 +3,7 @@
 // font configuration that knows only one folder (LUMENTA_ONLY_FONT_FOLDER,
 // the VL Gothic faces).
 
-#include "PdfInspection.h"
+#include "PdfReader.h"
 #include "Program.h"
 #include "ReportRenderer.h"
 #include "UnitMain.h"

@@ -1,6 +1,6 @@
 #include "CupsOutput.h"
 
-#include "PdfInspection.h"
+#include "PdfReader.h"
 
 #include <QDir>
 #include <QElapsedTimer>

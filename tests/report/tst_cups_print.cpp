@@ -3,7 +3,7 @@
 // no test ever prints on paper.
 
 #include "CupsOutput.h"
-#include "PdfInspection.h"
+#include "PdfReader.h"
 #include "PrintFakes.h"
 #include "SheetSamples.h"
 #include "UnitPrint.h"

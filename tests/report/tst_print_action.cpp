@@ -3,7 +3,7 @@
 
 #include "EstimateSheet.h"
 #include "JapaneseDate.h"
-#include "PdfInspection.h"
+#include "PdfReader.h"
 #include "PrintAction.h"
 #include "PrintFakes.h"
 #include "ProgressWindow.h"

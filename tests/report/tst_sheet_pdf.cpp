@@ -3,7 +3,7 @@
 
 #include "EstimateSheet.h"
 #include "JapaneseDate.h"
-#include "PdfInspection.h"
+#include "PdfReader.h"
 #include "ReportRenderer.h"
 #include "SheetSamples.h"
 #include "UnitPrint.h"

@@ -2,7 +2,7 @@
 
 namespace picturegen {
 
-QList<PictureSpec> allPictures(const QList<lumenta::wardmap::Ward>& wards)
+QList<PictureRecipe> allPictures(const QList<lumenta::wardmap::Ward>& wards)
 {
     using P = QPainter;
     using S = QSizeF;

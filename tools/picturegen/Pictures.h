@@ -41,12 +41,12 @@ void drawAfterAltar(QPainter& p, const QSizeF& size);
 // The program's icon; with tile the background is a rounded tile on transparency.
 void drawIcon(QPainter& p, const QSizeF& size, bool tile);
 
-struct PictureSpec {
+struct PictureRecipe {
     QString name; // also the file name, without ".jpg"
     QSize size;
     std::function<void(QPainter&, const QSizeF&)> draw;
 };
 
-QList<PictureSpec> allPictures(const QList<lumenta::wardmap::Ward>& wards);
+QList<PictureRecipe> allPictures(const QList<lumenta::wardmap::Ward>& wards);
 
 } // namespace picturegen

@@ -36,16 +36,16 @@ bool writeImage(const QImage& image, const QString& path, const char* format, in
     return false;
 }
 
-bool writePicture(const picturegen::PictureSpec& spec, const QDir& dir)
+bool writePicture(const picturegen::PictureRecipe& recipe, const QDir& dir)
 {
-    QImage image(spec.size, QImage::Format_RGB32);
+    QImage image(recipe.size, QImage::Format_RGB32);
     image.fill(picturegen::palette::paper);
     {
         QPainter p(&image);
         setUpPainter(p);
-        spec.draw(p, QSizeF(spec.size));
+        recipe.draw(p, QSizeF(recipe.size));
     }
-    return writeImage(image, dir.filePath(spec.name + ".jpg"), "jpeg", kJpegQuality);
+    return writeImage(image, dir.filePath(recipe.name + ".jpg"), "jpeg", kJpegQuality);
 }
 
 bool writeIcon(int size, const QDir& dir)
@@ -85,8 +85,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     bool ok = true;
-    for (const picturegen::PictureSpec& spec : picturegen::allPictures(*wards))
-        ok = writePicture(spec, pictures) && ok;
+    for (const picturegen::PictureRecipe& recipe : picturegen::allPictures(*wards))
+        ok = writePicture(recipe, pictures) && ok;
     for (int size : kIconSizes)
         ok = writeIcon(size, icons) && ok;
     return ok ? 0 : 1;

@@ -1,4 +1,4 @@
-#include "PdfInspection.h"
+#include "PdfReader.h"
 
 #include <QProcess>
 #include <QRegularExpression>
