@@ -1,5 +1,3 @@
-// The estimate record has a field named like a Qt keyword macro, so its
-// header comes before any Qt header.
 #include "Estimate.h"
 
 #include "UnitMain.h"

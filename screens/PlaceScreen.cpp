@@ -1,5 +1,3 @@
-// Before any Qt header: the estimate record has a member that Qt spells
-// as a keyword macro.
 #include "Estimate.h"
 
 #include "PlaceScreen.h"

@@ -1,5 +1,3 @@
-// The estimate core comes before any Qt header: its record has a member
-// named like one of Qt's keyword macros.
 #include "Estimate.h"
 
 #include "WakeScreen.h"

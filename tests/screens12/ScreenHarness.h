@@ -1,7 +1,5 @@
 #pragma once
 
-// Before any Qt header: the estimate record has a member that Qt spells as
-// a keyword macro.
 #include "Estimate.h"
 
 #include "PictureStore.h"
