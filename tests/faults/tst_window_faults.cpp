@@ -1,5 +1,6 @@
 // The window when the platform lacks a browser or a printer.
 
+#include "MessageBoxAnswerer.h"
 #include "KeyDriver.h"
 #include "PrintFakes.h"
 #include "Program.h"
@@ -15,23 +16,6 @@
 
 namespace {
 
-struct Seen {
-    int boxes = 0;
-    QString text;
-};
-
-// Answers the next message box with its first button and remembers what it said.
-void answerNextBox(Seen& seen)
-{
-    QTimer::singleShot(0, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        ++seen.boxes;
-        seen.text = box->text();
-        box->buttons().value(0)->click();
-    });
-}
 
 } // namespace
 
@@ -61,12 +45,12 @@ private slots:
         });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        Seen seen;
-        answerNextBox(seen);
-        QTest::mouseClick(form.findChild<QWidget*>(control), Qt::LeftButton, {}, QPoint(3, 3));
+        MessageBoxAnswerer boxes;
+        const auto seen = boxes.during(
+            [&] { QTest::mouseClick(form.findChild<QWidget*>(control), Qt::LeftButton, {}, QPoint(3, 3)); });
         QCOMPARE(asked, QList<QUrl>{QUrl(address)});
-        QCOMPARE(seen.boxes, 1);
-        QCOMPARE(seen.text, QStringLiteral("ブラウザを開けませんでした。\n") + address);
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen.first().text, QStringLiteral("ブラウザを開けませんでした。\n") + address);
         QVERIFY(form.findChild<QWidget*>(QStringLiteral("PnlMainTop"))->isVisible());
         QVERIFY(form.isVisible());
     }
@@ -78,11 +62,12 @@ private slots:
         form.setUrlOpener([](const QUrl&) { return true; });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        Seen seen;
-        answerNextBox(seen);
-        form.plButton1Click();
-        QTest::qWait(20);
-        QCOMPARE(seen.boxes, 0);
+        MessageBoxAnswerer boxes;
+        const auto seen = boxes.during([&] {
+            form.plButton1Click();
+            QTest::qWait(20);
+        });
+        QCOMPARE(seen.size(), 0);
     }
 
     // The platform's own opener on a platform that has no browser at all.
@@ -93,11 +78,10 @@ private slots:
         TFormMain form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        Seen seen;
-        answerNextBox(seen);
-        form.plButton1Click();
-        QCOMPARE(seen.boxes, 1);
-        QVERIFY(seen.text.startsWith(QStringLiteral("ブラウザを開けませんでした。")));
+        MessageBoxAnswerer boxes;
+        const auto seen = boxes.during([&] { form.plButton1Click(); });
+        QCOMPARE(seen.size(), 1);
+        QVERIFY(seen.first().text.startsWith(QStringLiteral("ブラウザを開けませんでした。")));
     }
 
     // No printer installed: an estimate made at the keyboard and printed
