@@ -3,6 +3,7 @@
 #include "plButton.h"
 
 #include <QShortcut>
+#include <QStringList>
 
 namespace keys {
 
@@ -37,20 +38,25 @@ std::span<const Shortcut> table() { return kTable; }
 namespace {
 
 // The keys of a button, for its tool tip: "Alt+1", "F9 / Alt+K".
-void describeKeys(QWidget* window)
+QString keysOf(const char* button)
 {
-    for (const keys::Shortcut& entry : keys::table()) {
-        auto* button = window->findChild<TplButton*>(QLatin1String(entry.button));
-        if (!button)
-            continue;
-        const QString key = entry.keys.toString(QKeySequence::NativeText);
-        button->setToolTip(button->toolTip().isEmpty() ? key : button->toolTip() + QStringLiteral(" / ") + key);
-    }
+    QStringList keys;
+    for (const keys::Shortcut& entry : keys::table())
+        if (qstrcmp(entry.button, button) == 0)
+            keys << entry.keys.toString(QKeySequence::NativeText);
+    return keys.join(QStringLiteral(" / "));
 }
 
 } // namespace
 
-KeyboardShortcuts::KeyboardShortcuts(QWidget* window)
+void KeyboardShortcuts::describeKeys()
+{
+    for (const keys::Shortcut& entry : keys::table())
+        if (auto* button = window_->findChild<TplButton*>(QLatin1String(entry.button)))
+            button->setToolTip(keysOf(entry.button));
+}
+
+KeyboardShortcuts::KeyboardShortcuts(QWidget* window) : window_(window)
 {
     for (const keys::Shortcut& entry : keys::table()) {
         auto* shortcut = new QShortcut(entry.keys, window);
@@ -64,7 +70,7 @@ KeyboardShortcuts::KeyboardShortcuts(QWidget* window)
         });
         installed_.push_back({shortcut, entry.when});
     }
-    describeKeys(window);
+    describeKeys();
 }
 
 void KeyboardShortcuts::startScreenLeft()

@@ -35,11 +35,15 @@ public:
     explicit KeyboardShortcuts(QWidget* window);
 
     void startScreenLeft();
+    // Puts each button's keys in its tool tip; called again when buttons
+    // are added to the window.
+    void describeKeys();
 
 private:
     struct Installed {
         QShortcut* shortcut;
         keys::When when;
     };
+    QWidget* window_;
     std::vector<Installed> installed_;
 };

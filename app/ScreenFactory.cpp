@@ -8,9 +8,10 @@
 #include "StartScreen.h"
 #include "WakeScreen.h"
 
-Screens createScreens(lumenta::Estimate& estimate, QWidget* parent)
+QWidget* createStartScreen(QWidget* parent) { return new StartScreen(parent); }
+
+void createStepScreens(lumenta::Estimate& estimate, QWidget* parent, Screens& s)
 {
-    Screens s;
     s.steps[0] = new PlaceScreen(estimate, parent);
     s.steps[1] = new PreparationScreen(estimate, parent);
     s.steps[2] = new WakeScreen(estimate, parent);
@@ -19,7 +20,4 @@ Screens createScreens(lumenta::Estimate& estimate, QWidget* parent)
     auto* store = new PictureStore(parent);
     s.pictures = store;
     s.picture = [store](const QString& name) { return store->picture(name); };
-    // Created last, so it lies above the other panels.
-    s.top = new StartScreen(parent);
-    return s;
 }

@@ -17,8 +17,13 @@ struct Screens {
     QWidget* steps[5] = {};    // PnlMainBasho, PnlMainJunbi, PnlMainTuya, PnlMainKoku, PnlMainKaso
     QWidget* pictures = nullptr;  // PnlImg, never shown
     std::function<QPixmap(const QString& storedName)> picture;
+
+    bool stepsBuilt() const { return steps[0] != nullptr; }
 };
 
-// Builds every screen on the main window. Each step screen drives the one
-// estimate of the window.
-Screens createScreens(lumenta::Estimate& estimate, QWidget* parent);
+// The start screen: all that the window's first frame shows below the header.
+QWidget* createStartScreen(QWidget* parent);
+
+// The five step screens and the picture store. Each step screen drives the
+// one estimate of the window.
+void createStepScreens(lumenta::Estimate& estimate, QWidget* parent, Screens& screens);

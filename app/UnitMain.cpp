@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -25,6 +26,10 @@ struct ColourPair {
 };
 const ColourPair kActive{QColor(245, 255, 234), QColor(95, 216, 0)};
 const ColourPair kInactive{Qt::white, QColor(192, 192, 192)};
+
+// The step screens are built after the first frame, and this long after
+// the first show at the latest.
+constexpr auto kLatestStepBuild = std::chrono::milliseconds(250);
 
 void paint(TplButton* button, const ColourPair& pair)
 {
@@ -57,22 +62,36 @@ void TFormMain::FormCreate()
     setPalette(pal);
 
     header_ = buildHeaderBar(this);
-    screens_ = createScreens(*estimate_, this);
-    placeScreens();
+    screens_.top = createStartScreen(this);
+    screens_.top->move(0, 81);
     connectHeader();
-    connectScreens();
-    setReadingTabOrder(screens_);
+    connectStart();
     nameControls(this);
     shortcuts_ = std::make_unique<KeyboardShortcuts>(this);
     fitToChildren();
 }
 
-// The seven panels lie on top of each other under the header bar; the start
-// screen covers step 1, which is already visible beneath it.
-void TFormMain::placeScreens()
+void TFormMain::buildSteps()
 {
-    const std::array<std::pair<QWidget*, bool>, 7> table{{
-        {screens_.top, true},
+    if (screens_.stepsBuilt() || buildingSteps_)
+        return;
+    buildingSteps_ = true;
+    createStepScreens(*estimate_, this, screens_);
+    placeSteps();
+    connectSteps();
+    setReadingTabOrder(screens_);
+    nameControls(this);
+    shortcuts_->describeKeys();
+    buildingSteps_ = false;
+    if (shown_)
+        FormShow();
+}
+
+// The seven panels lie on top of each other under the header bar; the start
+// screen covers step 1, which is visible beneath it until it is left.
+void TFormMain::placeSteps()
+{
+    const std::array<std::pair<QWidget*, bool>, 6> table{{
         {screens_.steps[0], true},
         {screens_.steps[1], false},
         {screens_.steps[2], false},
@@ -120,14 +139,18 @@ void TFormMain::connectHeader()
         l->installEventFilter(this);
 }
 
-void TFormMain::connectScreens()
+void TFormMain::connectSteps()
 {
-    if (auto* start = findChild<TplButton*>("plBtnStart"))
-        connect(start, &TplButton::clicked, this, &TFormMain::plBtnStartClick);
     if (auto* calculate = findChild<TplButton*>("plBntCal"))
         connect(calculate, &TplButton::clicked, this, &TFormMain::plBntCalClick);
     if (QAbstractButton* discount = discountBox())
         connect(discount, &QAbstractButton::clicked, this, &TFormMain::ChkDiscountClick);
+}
+
+void TFormMain::connectStart()
+{
+    if (auto* start = findChild<TplButton*>("plBtnStart"))
+        connect(start, &TplButton::clicked, this, &TFormMain::plBtnStartClick);
 
     std::vector<TplButton*> hovering(header_.steps.begin(), header_.steps.end());
     hovering.insert(hovering.end(), {header_.plBtnClose, header_.plBtnPrint, header_.plButton1,
@@ -147,19 +170,35 @@ void TFormMain::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!shown_) {
         shown_ = true;
-        FormShow();
+        if (screens_.stepsBuilt())
+            FormShow();
+        else  // in case no paint reaches the window itself
+            QTimer::singleShot(kLatestStepBuild, this, &TFormMain::buildSteps);
         // The start screen holds the keyboard, so that the window does not
         // hand it to a control of step 1 under it.
         screens_.top->setFocus(Qt::OtherFocusReason);
     }
 }
 
+// The step screens are built once the first frame is on its way to the
+// screen, so that the window appears without waiting for them.
+void TFormMain::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!buildQueued_ && !screens_.stepsBuilt()) {
+        buildQueued_ = true;
+        QTimer::singleShot(0, this, &TFormMain::buildSteps);
+    }
+}
+
 // Every run starts from the same defaults: the reset also shows the fixed
-// charges, writes the grid's line labels and empties the hall labels.
+// charges, writes the grid's line labels and empties the hall labels. It
+// runs once the window has been shown and its step screens are built.
 void TFormMain::FormShow() { estimate_->reset(); }
 
 void TFormMain::plBtnStartClick()
 {
+    buildSteps();
     screens_.top->hide();
     for (TplButton* b : header_.steps)
         b->setEnabled(true);
@@ -169,6 +208,7 @@ void TFormMain::plBtnStartClick()
 
 void TFormMain::showStep(int index)
 {
+    buildSteps();
     for (int i = 0; i < 5; ++i)
         screens_.steps[i]->setVisible(i == index);
     for (int i = 0; i < 5; ++i)
@@ -231,6 +271,7 @@ bool TFormMain::report(const lumenta::Refusal* refusal)
 
 bool TFormMain::plBntCalClick()
 {
+    buildSteps();
     const QAbstractButton* discount = discountBox();
     const auto refusal = estimate_->calculate(discount && discount->isChecked());
     return report(refusal ? &*refusal : nullptr);
@@ -238,6 +279,7 @@ bool TFormMain::plBntCalClick()
 
 void TFormMain::ChkDiscountClick(bool checked)
 {
+    buildSteps();
     const auto refusal = estimate_->discountClicked(checked);
     report(refusal ? &*refusal : nullptr);
 }

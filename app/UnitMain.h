@@ -29,10 +29,21 @@ public:
     ~TFormMain() override;
 
     const lumenta::Estimate& estimate() const { return *estimate_; }
-    lumenta::Estimate& estimate() { return *estimate_; }
+    // The estimate shows itself on the step screens: whoever is about to
+    // change it gets them built first.
+    lumenta::Estimate& estimate()
+    {
+        buildSteps();
+        return *estimate_;
+    }
     // How a web page is opened; the default hands it to the desktop's
     // browser. The opener returns false when no browser took the page.
     void setUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
+    // The first frame shows only the header and the start screen; the step
+    // screens are built right after it. Whatever needs them sooner builds
+    // them here; a second call does nothing.
+    void buildSteps();
+    bool stepsBuilt() const { return screens_.stepsBuilt(); }
 
 public slots:
     void plBtnStartClick();
@@ -62,6 +73,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // Step 1 lies under the start screen: Tab must not wander into it unseen.
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,10 +81,11 @@ protected:
 private:
     void FormCreate();
     void FormShow();
-    void placeScreens();
+    void placeSteps();
     void fitToChildren();
     void connectHeader();
-    void connectScreens();
+    void connectStart();
+    void connectSteps();
     void showStep(int index);
     // Opens a web page; when no browser takes it, the user is told so.
     void openPage(const char* address);
@@ -85,6 +98,8 @@ private:
     std::unique_ptr<lumenta::Estimate> estimate_;
     HeaderBar header_;
     bool shown_ = false;
+    bool buildingSteps_ = false;
+    bool buildQueued_ = false;
     std::function<bool(const QUrl&)> openUrl_;
     std::unique_ptr<KeyboardShortcuts> shortcuts_;
 };

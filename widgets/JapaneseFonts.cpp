@@ -33,18 +33,20 @@ QStringList substitutes(const QString& designed)
 
 namespace {
 
+// Asking the font database whether it has a face it lacks costs a whole
+// fontconfig match (it tries the name as an alias), and every font of the
+// screens and the sheet asks: the installed faces are read once as a plain
+// list of names, and each substitute list is found once.
 QStringList installedOf(const QStringList& faces)
 {
+    static const QStringList all = QFontDatabase::families();
     QStringList installed;
     for (const QString& face : faces)
-        if (QFontDatabase::hasFamily(face))
+        if (all.contains(face, Qt::CaseInsensitive))
             installed << face;
     return installed;
 }
 
-// Asking the font database about a face it lacks costs a whole fontconfig
-// match, and every font of the screens and the sheet asks: the installed
-// faces do not change while the program runs, so each list is found once.
 const QStringList& installedSubstitutes(const QString& designed)
 {
     static const QStringList none;

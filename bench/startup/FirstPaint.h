@@ -8,14 +8,24 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
 
-// Ends the program once the watched window has painted its first frame.
-// Just before, it writes the moment the frame was done to standard output
-// ("first-paint-ns <steady clock>"), so that the measuring program can take
-// the time from its start without counting the program's tear-down.
+// Ends the program once the watched window has painted its first frame and
+// the program says it is ready (a program may finish its start-up after the
+// first frame). Right after the frame it writes the moment the frame was
+// done and the peak resident memory so far to standard output
+// ("first-paint-ns <steady clock>", "first-paint-rss-kib <KiB>"), so that
+// the measuring program can take the time from its start without counting
+// the rest of the start-up or the program's tear-down.
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(QWidget* window) : window_(window) { window->installEventFilter(this); }
+    explicit FirstPaint(QWidget* window, std::function<bool()> ready = [] { return true; })
+        : window_(window), ready_(std::move(ready))
+    {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -23,18 +33,42 @@ protected:
         if (watched == window_ && event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
             // Runs once this paint has been flushed to the screen.
-            QTimer::singleShot(0, qApp, [] {
+            QTimer::singleShot(0, this, [this] {
                 const auto now = std::chrono::steady_clock::now().time_since_epoch();
                 std::printf("first-paint-ns %lld\n",
                             static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+                std::printf("first-paint-rss-kib %ld\n", peakRssKiB());
                 std::fflush(stdout);
-                QCoreApplication::quit();
+                quitWhenReady();
             });
         }
         return false;
     }
 
 private:
+    void quitWhenReady()
+    {
+        if (ready_())
+            QCoreApplication::quit();
+        else
+            QTimer::singleShot(1, this, [this] { quitWhenReady(); });
+    }
+
+    // VmHWM of /proc/self/status: the peak resident memory until now.
+    static long peakRssKiB()
+    {
+        long kib = 0;
+        if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
+            char line[256];
+            while (std::fgets(line, sizeof line, status))
+                if (std::strncmp(line, "VmHWM:", 6) == 0)
+                    kib = std::atol(line + 6);
+            std::fclose(status);
+        }
+        return kib;
+    }
+
     QWidget* window_;
+    std::function<bool()> ready_;
     bool seen_ = false;
 };

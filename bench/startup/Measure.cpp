@@ -1,6 +1,7 @@
 // Starts each program many times, alternating, and reports the median time
 // from its start to its first painted frame, its median peak resident
-// memory, and how the second program compares with the first.
+// memory at that frame and over the whole run, and how the second program
+// compares with the first.
 // Usage: bench_startup_measure RUNS FLOOR_PROGRAM PROGRAM
 
 #include <algorithm>
@@ -20,7 +21,8 @@ namespace {
 
 struct Run {
     double milliseconds;  // from spawning to the first frame
-    long maxRssKiB;
+    long frameRssKiB;     // peak resident memory until the first frame
+    long maxRssKiB;       // peak resident memory of the whole run
 };
 
 // The program's standard output: it reports its first frame there.
@@ -69,6 +71,8 @@ bool runOnce(const char* program, Run& run)
         return false;
     const long long painted = std::atoll(said.c_str() + at + 15);
     run.milliseconds = double(painted - start) / 1e6;
+    const auto rssAt = said.find("first-paint-rss-kib ");
+    run.frameRssKiB = rssAt == std::string::npos ? 0 : std::atol(said.c_str() + rssAt + 20);
     run.maxRssKiB = usage.ru_maxrss;
     return true;
 }
@@ -94,6 +98,7 @@ int main(int argc, char* argv[])
     const char* programs[2] = {argv[2], argv[3]};
     std::vector<double> time[2];
     std::vector<long> rss[2];
+    std::vector<long> frameRss[2];
     for (const char* program : programs) {  // warm the file cache once
         Run warm{};
         if (!runOnce(program, warm)) {
@@ -110,15 +115,18 @@ int main(int argc, char* argv[])
             }
             time[p].push_back(run.milliseconds);
             rss[p].push_back(run.maxRssKiB);
+            frameRss[p].push_back(run.frameRssKiB);
         }
     const double floorMs = median(time[0]), appMs = median(time[1]);
     const double floorMb = median(rss[0]) / 1024.0, appMb = median(rss[1]) / 1024.0;
+    const double floorFrameMb = median(frameRss[0]) / 1024.0, appFrameMb = median(frameRss[1]) / 1024.0;
     std::printf("runs each           %d, alternating\n", runs);
-    std::printf("floor   first paint median %7.1f ms (fastest %7.1f)   peak RSS %6.1f MB\n", floorMs,
-                lowest(time[0]), floorMb);
-    std::printf("lumenta first paint median %7.1f ms (fastest %7.1f)   peak RSS %6.1f MB\n", appMs,
-                lowest(time[1]), appMb);
-    std::printf("ratio of medians    %5.2f                             extra RSS %6.1f MB\n", appMs / floorMs,
-                appMb - floorMb);
+    std::printf("                                                       peak RSS at first frame / whole run\n");
+    std::printf("floor   first paint median %7.1f ms (fastest %7.1f)   %6.1f MB / %6.1f MB\n", floorMs,
+                lowest(time[0]), floorFrameMb, floorMb);
+    std::printf("lumenta first paint median %7.1f ms (fastest %7.1f)   %6.1f MB / %6.1f MB\n", appMs,
+                lowest(time[1]), appFrameMb, appMb);
+    std::printf("ratio of medians    %5.2f                       extra  %6.1f MB / %6.1f MB\n", appMs / floorMs,
+                appFrameMb - floorFrameMb, appMb - floorMb);
     return 0;
 }

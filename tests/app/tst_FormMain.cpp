@@ -87,6 +87,7 @@ private slots:
         });
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QTRY_VERIFY(form->stepsBuilt());
     }
     void cleanup() { form.reset(); }
 
@@ -227,6 +228,63 @@ private slots:
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QVERIFY(probe::hallChosen(*form));
+    }
+
+    // The first frame shows the header and the start screen only; the step
+    // screens follow by themselves, and the reset waits for them.
+    void stepScreensFollowTheFirstFrame()
+    {
+        TFormMain fresh;
+        QVERIFY(!fresh.stepsBuilt());
+        QVERIFY(!fresh.findChild<QWidget*>("PnlMainBasho"));
+        QVERIFY(fresh.findChild<QWidget*>("PnlMainTop"));
+        fresh.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        QTRY_VERIFY(fresh.stepsBuilt());
+        QVERIFY(probe::fixedChargesSet(fresh));
+        QVERIFY(fresh.findChild<QWidget*>("PnlMainBasho")->isVisible());
+        QVERIFY(fresh.findChild<QWidget*>("PnlMainTop")->isVisible());
+        // The start screen still lies on top of step 1.
+        QCOMPARE(fresh.childAt(300, 300), fresh.findChild<QWidget*>("PnlMainTop"));
+        QCOMPARE(fresh.findChild<TplButton*>("plBntCal")->toolTip(), QStringLiteral("F9 / Alt+K"));
+        QVERIFY(!fresh.findChild<QWidget*>("SsEditMap")->accessibleName().isEmpty());
+    }
+
+    // A start click that comes before the step screens are there builds them
+    // at once: step 1 is shown, reset, and answers its controls.
+    void earlyStartClickBuildsTheSteps()
+    {
+        TFormMain fresh;
+        fresh.show();
+        fresh.plBtnStartClick();
+        QVERIFY(fresh.stepsBuilt());
+        QVERIFY(probe::fixedChargesSet(fresh));
+        QVERIFY(fresh.findChild<QWidget*>("PnlMainBasho")->isVisible());
+        QVERIFY(!fresh.findChild<QWidget*>("PnlMainTop")->isVisible());
+        for (const char* name : {"PnlMainJunbi", "PnlMainTuya", "PnlMainKoku", "PnlMainKaso", "PnlImg"})
+            QVERIFY2(!fresh.findChild<QWidget*>(name)->isVisible(), name);
+        auto* hall = fresh.findChild<QAbstractButton*>("RBtnMap1");
+        QVERIFY(hall);
+        hall->click();
+        QVERIFY(probe::hallChosen(fresh));
+        // Building again does nothing: the choice stays.
+        fresh.buildSteps();
+        QVERIFY(probe::hallChosen(fresh));
+        QCOMPARE(fresh.findChildren<QWidget*>("PnlMainBasho").size(), 1);
+    }
+
+    // Changing the estimate before the window is shown builds the steps; the
+    // first show then resets once, as always.
+    void changingTheEstimateEarlyBuildsTheSteps()
+    {
+        TFormMain fresh;
+        probe::chooseHall(fresh, 2);
+        QVERIFY(fresh.stepsBuilt());
+        QVERIFY(probe::hallChosen(fresh));
+        fresh.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        QVERIFY(!probe::hallChosen(fresh));
+        QVERIFY(probe::fixedChargesSet(fresh));
     }
 
     void bannerAndSoftwarePages()

@@ -14,7 +14,7 @@ WindowSession::WindowSession() : user(nullptr)
     });
     user = UserDriver(&form());
     form().show();
-    exposed_ = QTest::qWaitForWindowExposed(&form());
+    exposed_ = QTest::qWaitForWindowExposed(&form()) && QTest::qWaitFor([this] { return form().stepsBuilt(); });
 }
 
 const lumenta::Estimate& WindowSession::estimate() { return form().estimate(); }

@@ -71,6 +71,7 @@ private slots:
         form->show();
         QApplication::setActiveWindow(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_VERIFY(form->stepsBuilt());
     }
     void cleanup() { form.reset(); }
 

@@ -45,6 +45,7 @@ private slots:
         });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(form.stepsBuilt());
         MessageBoxAnswerer boxes;
         const auto seen = boxes.during(
             [&] { QTest::mouseClick(form.findChild<QWidget*>(control), Qt::LeftButton, {}, QPoint(3, 3)); });
@@ -62,6 +63,7 @@ private slots:
         form.setUrlOpener([](const QUrl&) { return true; });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(form.stepsBuilt());
         MessageBoxAnswerer boxes;
         const auto seen = boxes.during([&] {
             form.plButton1Click();
@@ -78,6 +80,7 @@ private slots:
         TFormMain form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(form.stepsBuilt());
         MessageBoxAnswerer boxes;
         const auto seen = boxes.during([&] { form.plButton1Click(); });
         QCOMPARE(seen.size(), 1);
@@ -97,6 +100,7 @@ private slots:
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTRY_VERIFY(form.stepsBuilt());
 
         QCOMPARE(keydriver::completeEstimate(&form), QString());
         QVERIFY(form.findChild<TplButton*>(QStringLiteral("plBtnPrint"))->isEnabled());

@@ -55,6 +55,7 @@ private slots:
         for (char32_t c : kSamples)
             QVERIFY2(metrics.inFontUcs4(c), qPrintable(QString::number(uint(c), 16)));
         // A caption of a step screen, in its own font.
+        form.buildSteps();
         auto* header = form.findChild<QWidget*>(QStringLiteral("PnlMap1"));
         QVERIFY(QFontInfo(header->font()).family().startsWith(QLatin1String("VL")));
     }
