@@ -35,15 +35,19 @@ void showFixedPicture(QWidget* w)
 
 } // namespace
 
-void setUpForm(QWidget* form)
+void applyPixelFonts(QWidget* form)
 {
     applyPixelFont(form);
     // Parents come before their children, so a child's own size wins.
-    const QList<QWidget*> widgets = form->findChildren<QWidget*>();
-    for (QWidget* w : widgets) {
+    for (QWidget* w : form->findChildren<QWidget*>())
         applyPixelFont(w);
+}
+
+void setUpForm(QWidget* form)
+{
+    applyPixelFonts(form);
+    for (QWidget* w : form->findChildren<QWidget*>())
         showFixedPicture(w);
-    }
     // A radio group places its buttons under its caption, whose height
     // depends on the font that has just been set.
     for (TRadioGroup* group : form->findChildren<TRadioGroup*>())

@@ -21,4 +21,8 @@ inline constexpr const char* kScreenFontFamily = "ＭＳ Ｐゴシック";
 
 void setUpForm(QWidget* form);
 
+// Only the fonts: the form and every widget under it that carries
+// "fontPixelSize" get the screen font at that size.
+void applyPixelFonts(QWidget* form);
+
 } // namespace screens

@@ -4,6 +4,6 @@ class QWidget;
 
 // Lays out every explanatory text (memo) on a screen as designed: one text
 // line every font-size pixels, so that each memo's lines fit its box, and a
-// narrow margin. Polishes the screen first, so that the fonts its style sheet
-// gives are in place.
+// narrow margin. The screen's fonts must be in place; the screen is polished
+// first (a memo whose lines are set before its first polish stays blank).
 void layOutMemos(QWidget* screen);

@@ -6,12 +6,14 @@
 #include "BuiltInPicture.h"
 #include "ButtonChoice.h"
 #include "FirstSight.h"
+#include "FormSetup.h"
 #include "MemoLayout.h"
 #include "TextFitting.h"
 
 PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainBasho>())
 {
     ui_->setupUi(this);
+    screens::applyPixelFonts(this);
     layOutMemos(this);
     // The list boxes cover the labels' runs of ideographic spaces.
     for (QLabel* label : {ui_->LblHanso1, ui_->LblHokan})

@@ -4,6 +4,7 @@
 #include "ui_PnlMainJunbi.h"
 
 #include "ButtonChoice.h"
+#include "FormSetup.h"
 #include "MemoLayout.h"
 #include "TextFitting.h"
 
@@ -11,6 +12,7 @@ PreparationScreen::PreparationScreen(lumenta::Estimate& estimate, QWidget* paren
     : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainJunbi>())
 {
     ui_->setupUi(this);
+    screens::applyPixelFonts(this);
     layOutMemos(this);
     // The list boxes cover the labels' runs of ideographic spaces.
     for (QLabel* label : {ui_->LblHenrei1, ui_->LblHenrei2})

@@ -2,11 +2,13 @@
 #include "ui_PnlMainTop.h"
 
 #include "BuiltInPicture.h"
+#include "FormSetup.h"
 #include "MemoLayout.h"
 
 StartScreen::StartScreen(QWidget* parent) : TPanel(parent), ui_(std::make_unique<Ui::PnlMainTop>())
 {
     ui_->setupUi(this);
+    screens::applyPixelFonts(this);
     layOutMemos(this);
     ui_->ImgTop->setPixmap(builtInPicture(QStringLiteral("ImgTop"), ui_->ImgTop->size()));
     // The picture and the two texts take no input, but keep their full

@@ -3,6 +3,7 @@
 #include "plButton.h"
 
 #include <QAbstractButton>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -285,6 +286,26 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
         QVERIFY(!probe::hallChosen(fresh));
         QVERIFY(probe::fixedChargesSet(fresh));
+    }
+
+    // Every widget asks for an installed face first: a face the font database
+    // lacks is looked up through fontconfig for each font made from it, a
+    // cost the first frame would wait for. Style sheets would hand their
+    // widgets the designed face's bare name.
+    void everyFontAsksForAnInstalledFaceFirst()
+    {
+        const QStringList installed = QFontDatabase::families();
+        QStringList wrong;
+        QList<QWidget*> widgets = form->findChildren<QWidget*>();
+        widgets.prepend(form.get());
+        for (QWidget* w : widgets) {
+            if (w->window() != form.get())
+                continue;
+            const QString first = w->font().families().value(0, w->font().family());
+            if (!installed.contains(first) || !w->styleSheet().isEmpty())
+                wrong << w->objectName() + u' ' + first;
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
     }
 
     void bannerAndSoftwarePages()
