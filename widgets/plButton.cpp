@@ -153,10 +153,9 @@ void TplButton::paintFace(QPainter& p) const
         return;
     }
     const int h = height();
-    for (int y = 0; y < h; ++y) {
-        p.setPen(gradientRow(begin_, end_, y, h));
-        p.drawLine(0, y, width() - 1, y);
-    }
+    const int w = width();
+    for (int y = 0; y < h; ++y)
+        p.fillRect(0, y, w, 1, gradientRow(begin_, end_, y, h));
 }
 
 void TplButton::paintCaptions(QPainter& p)
