@@ -65,7 +65,8 @@ const QStringList& installedSubstitutes(const QString& designed)
 
 QStringList families(const QString& designed)
 {
-    return QStringList(installedSubstitutes(designed)) << designed;
+    const QStringList& installed = installedSubstitutes(designed);
+    return installed.isEmpty() ? QStringList{designed} : QStringList{installed.first()};
 }
 
 QFont font(const QString& designed, int pixelSize, bool bold)

@@ -18,11 +18,14 @@ inline const QString kMincho = QStringLiteral("ＭＳ Ｐ明朝");
 // other family.
 QStringList substitutes(const QString& designed);
 
-// For QFont::setFamilies: the installed substitutes of a designed face,
-// best first, then the designed face itself. The font database turns a face
-// it does not have into whatever the system matches to the name (often a
-// Latin face) before it ever looks at registered substitutes, so the faces
-// that are really there must come first.
+// For QFont::setFamilies: the best installed substitute of a designed face
+// alone, or the designed face where none is installed. The font database
+// turns a face it does not have into whatever the system matches to the
+// name (often a Latin face) before it ever looks at registered substitutes,
+// so a face that is really there must be asked for. One face only: with more
+// families in a font, Qt works out the system's whole fallback list for
+// every font it loads, where otherwise it does so only for a character the
+// face lacks.
 QStringList families(const QString& designed);
 
 // A font of a designed face at a pixel height.
