@@ -48,7 +48,7 @@ public:
     // Renders the page as a one-page PDF file; false when it can't be written.
     static bool writePdf(const ReportPage& page, const QString& path);
 
-    // The font a label asks for, with the installed faces that stand in for it behind it.
+    // The font a label asks for, drawn by the installed face that stands in for it.
     static QFont fontFor(const LabelStyle& style);
     // Where a label's box lies on the band, in millimetres, once its text is
     // measured on the device (auto-width labels take their text's width).

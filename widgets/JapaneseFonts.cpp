@@ -36,26 +36,26 @@ namespace {
 // Asking the font database whether it has a face it lacks costs a whole
 // fontconfig match (it tries the name as an alias), and every font of the
 // screens and the sheet asks: the installed faces are read once as a plain
-// list of names, and each substitute list is found once.
-QStringList installedOf(const QStringList& faces)
+// list of names, and each designed face's stand-in is found once.
+QString firstInstalled(const QStringList& faces)
 {
     static const QStringList all = QFontDatabase::families();
-    QStringList installed;
     for (const QString& face : faces)
         if (all.contains(face, Qt::CaseInsensitive))
-            installed << face;
-    return installed;
+            return face;
+    return {};
 }
 
-const QStringList& installedSubstitutes(const QString& designed)
+// The best installed face for a designed face; empty when none is installed.
+const QString& installedSubstitute(const QString& designed)
 {
-    static const QStringList none;
+    static const QString none;
     if (designed == kGothic) {
-        static const QStringList gothic = installedOf(kGothicFaces);
+        static const QString gothic = firstInstalled(kGothicFaces);
         return gothic;
     }
     if (designed == kMincho) {
-        static const QStringList mincho = installedOf(kMinchoFaces);
+        static const QString mincho = firstInstalled(kMinchoFaces);
         return mincho;
     }
     return none;
@@ -65,8 +65,8 @@ const QStringList& installedSubstitutes(const QString& designed)
 
 QStringList families(const QString& designed)
 {
-    const QStringList& installed = installedSubstitutes(designed);
-    return installed.isEmpty() ? QStringList{designed} : QStringList{installed.first()};
+    const QString& installed = installedSubstitute(designed);
+    return {installed.isEmpty() ? designed : installed};
 }
 
 QFont font(const QString& designed, int pixelSize, bool bold)
