@@ -58,12 +58,17 @@ void setUpForm(QWidget* form)
         for (QTextEdit* memo : form->findChildren<QTextEdit*>())
             fitMemo(memo);
     });
+    fitToLists(form);
+    for (QLabel* label : form->findChildren<QLabel*>())
+        fitLabel(label);
+}
+
+void fitToLists(QWidget* form)
+{
     for (QComboBox* list : form->findChildren<QComboBox*>())
         fitList(list);
-    for (QLabel* label : form->findChildren<QLabel*>()) {
+    for (QLabel* label : form->findChildren<QLabel*>())
         fitGapLabel(label);
-        fitLabel(label);
-    }
 }
 
 } // namespace screens

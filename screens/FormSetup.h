@@ -25,4 +25,9 @@ void setUpForm(QWidget* form);
 // "fontPixelSize" get the screen font at that size.
 void applyPixelFonts(QWidget* form);
 
+// Only the list boxes: their entries are drawn narrower where they outrun
+// the field, and a label whose gap of ideographic spaces a list box covers
+// resumes right after the list.
+void fitToLists(QWidget* form);
+
 } // namespace screens

@@ -8,18 +8,13 @@
 #include "FirstSight.h"
 #include "FormSetup.h"
 #include "MemoLayout.h"
-#include "TextFitting.h"
 
 PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainBasho>())
 {
     ui_->setupUi(this);
     screens::applyPixelFonts(this);
     layOutMemos(this);
-    // The list boxes cover the labels' runs of ideographic spaces.
-    for (QLabel* label : {ui_->LblHanso1, ui_->LblHokan})
-        screens::fitGapLabel(label);
-    for (QComboBox* list : findChildren<QComboBox*>())
-        screens::fitList(list);
+    screens::fitToLists(this);
     // The start screen covers this screen at first: its pictures are
     // decoded when it is first seen.
     for (QLabel* picture : {ui_->ImgMap, ui_->ImgAnti})

@@ -6,7 +6,6 @@
 #include "ButtonChoice.h"
 #include "FormSetup.h"
 #include "MemoLayout.h"
-#include "TextFitting.h"
 
 PreparationScreen::PreparationScreen(lumenta::Estimate& estimate, QWidget* parent)
     : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainJunbi>())
@@ -14,11 +13,7 @@ PreparationScreen::PreparationScreen(lumenta::Estimate& estimate, QWidget* paren
     ui_->setupUi(this);
     screens::applyPixelFonts(this);
     layOutMemos(this);
-    // The list boxes cover the labels' runs of ideographic spaces.
-    for (QLabel* label : {ui_->LblHenrei1, ui_->LblHenrei2})
-        screens::fitGapLabel(label);
-    for (QComboBox* list : findChildren<QComboBox*>())
-        screens::fitList(list);
+    screens::fitToLists(this);
 
     connect(ui_->RBtnGrpHitugi, &TRadioGroup::clicked, this, &PreparationScreen::RBtnHitugiClick);
     connect(ui_->RBtnGrpSaidan, &TRadioGroup::clicked, this, &PreparationScreen::RBtnGrpSaidanClick);
