@@ -8,6 +8,22 @@
 
 namespace lumenta {
 
+Currency discountFor(Currency gross, bool discount)
+{
+    if (!discount)
+        return Currency();
+    // The exact discount may end in half a yen; that half goes to the
+    // smaller discount.
+    const Currency exact = gross * Currency::fromRatio(prices::kDiscountPercent, 100);
+    std::int64_t yen = exact.raw() / Currency::kScale;
+    const std::int64_t rest = exact.raw() % Currency::kScale;  // same sign as exact
+    if (rest * 2 > Currency::kScale)
+        ++yen;
+    else if (rest * 2 < -Currency::kScale)
+        --yen;
+    return -Currency::fromYen(yen);
+}
+
 std::optional<Refusal> Estimate::calculate(bool discount)
 {
     for (const auto& check : prices::kFlagChecks)
@@ -17,9 +33,8 @@ std::optional<Refusal> Estimate::calculate(bool discount)
     Currency gross;
     for (Currency slot : state_.amounts)
         gross += slot;
-    const Currency rate = discount ? Currency::fromRatio(-prices::kDiscountPercent, 100) : Currency();
     state_.grossTotal = gross;
-    state_.discountAmount = gross * rate;
+    state_.discountAmount = discountFor(gross, discount);
     state_.grandTotal = gross + state_.discountAmount;
     view_.setText("SsEditGokei", formatYen(state_.grandTotal));
     totalShown_ = true;

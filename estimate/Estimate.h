@@ -21,6 +21,11 @@ struct Refusal {
     bool operator==(const Refusal&) const = default;
 };
 
+// The discount of a gross total: none, or 5 % of it in whole yen (to the
+// nearest yen, an exact half to the smaller discount), negative, so that the
+// gross total, the discount and the grand total printed on the sheet add up.
+Currency discountFor(Currency gross, bool discount);
+
 // One estimate: its record, its summary grid texts and every item rule.
 // Each rule takes its options as arguments (the window reads them off its
 // controls) and shows its effects through the view: it marks its item as

@@ -183,7 +183,7 @@ public:
         for (bool f : state_.flags)
             expect(f, QStringLiteral("a total is shown while an item is undecided"));
         const bool discount = s_.user.isChecked(QStringLiteral("ChkDiscount"));
-        const Currency discounted = discount ? Currency::fromRaw(sum.raw() / 20 * -1) : Currency();
+        const Currency discounted = discount ? -Currency::fromYen((sum.wholeUnits() + 9) / 20) : Currency();
         expect(state_.discountAmount == discounted && state_.grandTotal == sum + discounted,
                QStringLiteral("the total does not follow the discount box"));
         qint64 lines = 0;

@@ -74,7 +74,7 @@ const StepPlan kPlan[5] = {
       {"SsEditKokoro", "¥20,000"}}},
 };
 const QString kGross = QStringLiteral("¥1,243,470");
-const QString kDiscounted = QStringLiteral("¥1,181,297");  // 1,181,296.5 rounded away from zero
+const QString kDiscounted = QStringLiteral("¥1,181,297");  // 1,243,470 - 62,173
 
 // The summary grid of that estimate after "計算", rows 1 to 25.
 const char* const kGrid[25][5] = {
@@ -446,7 +446,9 @@ private slots:
                                             .arg(today.day(), 2, 10, QLatin1Char('0')));
         QCOMPARE(sheetText("QRLblReNew"), QStringLiteral("Ver. 1.00（2007.01.31版Software）"));
         QCOMPARE(sheetText("QRLblShokei"), kGross);
-        QCOMPARE(sheetText("QRLblNebiki"), QStringLiteral("-¥62,174"));
+        // 5 % of 1,243,470 is 62,173.5: the half goes to the smaller discount, so the
+        // printed subtotal, discount and total add up.
+        QCOMPARE(sheetText("QRLblNebiki"), QStringLiteral("-¥62,173"));
         QCOMPARE(sheetText("QRLblGokei"), kDiscounted);
         // Grid rows are copied as they stand; the altar's own lines sit between them.
         for (int column = 0; column < 5; ++column) {

@@ -92,7 +92,7 @@ TEST(Calculation, TotalsTheSlotsAndWritesItsOwnLines)
             EXPECT_EQ(s.estimate.grid().cell(c, r), before.cell(c, r));
 }
 
-TEST(Calculation, DiscountKeepsItsFractionUntilShown)
+TEST(Calculation, DiscountIsWholeYenSoThePrintedFiguresAddUp)
 {
     Shown s;
     s.decideAll();
@@ -102,10 +102,27 @@ TEST(Calculation, DiscountKeepsItsFractionUntilShown)
     ASSERT_FALSE(s.estimate.calculate(true).has_value());
     const auto& st = s.estimate.state();
     EXPECT_EQ(st.grossTotal, 899'990_yen);
-    EXPECT_EQ(st.discountAmount.raw(), -449'995'000);
-    EXPECT_EQ(st.grandTotal.raw(), 8'549'905'000);
-    EXPECT_EQ(s.view.text["SsEditGokei"], "¥854,991");  // 854,990.5 rounded away from zero
-    EXPECT_EQ(formatYen(st.discountAmount), "-¥45,000");
+    EXPECT_EQ(st.discountAmount, -44'999_yen);
+    EXPECT_EQ(st.grandTotal, 854'991_yen);
+    EXPECT_EQ(s.view.text["SsEditGokei"], "¥854,991");
+
+    // gross, whole-yen discount, grand total; the field shows what the
+    // unrounded 95 % showed.
+    const struct {
+        std::int64_t gross, discount, grand;
+    } cases[] = {
+        {123'450, -6'172, 117'278},        {1'085'270, -54'263, 1'031'007}, {1'243'470, -62'173, 1'181'297},
+        {1'071'312, -53'566, 1'017'746},   {1'085'271, -54'264, 1'031'007}, {19, -1, 18},
+        {10, 0, 10},                       {0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const Currency gross = Currency::fromYen(c.gross);
+        const Currency discount = discountFor(gross, true);
+        EXPECT_EQ(discount, Currency::fromYen(c.discount)) << c.gross;
+        EXPECT_EQ(gross + discount, Currency::fromYen(c.grand)) << c.gross;
+        EXPECT_EQ(formatYen(gross + discount), formatYen(gross * Currency::fromRatio(95, 100))) << c.gross;
+        EXPECT_EQ(discountFor(gross, false), Currency()) << c.gross;
+    }
 }
 
 TEST(Calculation, DiscountBoxRecalculatesOnlyWhileATotalIsShown)
@@ -169,7 +186,9 @@ TEST(Calculation, GridAgreesWithTheSlotsForRandomEstimates)
             sum += slot;
         ASSERT_EQ(st.grossTotal, sum);
         ASSERT_EQ(st.grandTotal, st.grossTotal + st.discountAmount);
-        ASSERT_EQ(st.discountAmount, discount ? Currency::fromRaw(-(sum.raw() / 20)) : Currency()) << sum.raw();
+        // 5 % in whole yen, a half (gross ending in 10 past a multiple of 20) rounded down.
+        ASSERT_EQ(st.discountAmount, discount ? -Currency::fromYen((sum.wholeUnits() + 9) / 20) : Currency())
+            << sum.raw();
 
         std::int64_t lines = 0;
         for (int row = 1; row <= SummaryGrid::kEstimateLines; ++row)
