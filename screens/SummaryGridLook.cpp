@@ -63,6 +63,9 @@ void setUpSummaryGrid(TStrColGrid& grid)
 {
     for (int c = 0; c < int(kColumnWidths.size()); ++c)
         grid.setColumnWidth(c, kColumnWidths[c]);
+    // Every line's text on one centre line, also in the cells no parameter covers.
+    grid.setLayout(TSCGCellParam::tlCenter);
+    grid.setFixedLayout(TSCGCellParam::tlCenter);
     QList<TSCGCellParam>& params = grid.cellParams();
     params.clear();
     for (const ParamRow& r : kParams)

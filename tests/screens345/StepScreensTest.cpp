@@ -210,6 +210,7 @@ private slots:
         QCOMPARE(grid->paramFor(2, 12)->alignment, Qt::AlignHCenter);
         QCOMPARE(grid->paramFor(3, 12)->alignment, Qt::AlignRight);
         QVERIFY(!grid->paramFor(1, 12));
+        QCOMPARE(grid->layout(), TSCGCellParam::tlCenter);  // item and content beside the centred amounts
     }
 
     void wakeFoodWithAndWithoutPremiumNigiri()
