@@ -3,6 +3,7 @@
 #include "BannerIcon.h"
 #include "HeaderButton.h"
 #include "Panel.h"
+#include "ServiceSlogan.h"
 #include "UiFont.h"
 #include "WebPages.h"
 #include "plButton.h"
@@ -54,7 +55,7 @@ void buildBanner(HeaderBar& h)
     h.ImgIcon->setGeometry(2, 2, 48, 48);
     h.ImgIcon->setPixmap(bannerIcon());
     h.bannerLabels = {
-        label("LblCM1", "火葬場で執り行う家族のお葬式", {79, 9}, uiFont(15), Qt::white, h.PnlCM1),
+        label("LblCM1", kServiceSlogan, {79, 9}, uiFont(15), Qt::white, h.PnlCM1),
         label("LblCM2", "家族葬のヴェルモラ", {94, 27}, uiFont(21, true), Qt::white, h.PnlCM1),
         label("LblCM3", kMakerHomePage, {107, 47}, uiFont(13), Qt::white, h.PnlCM1),
     };

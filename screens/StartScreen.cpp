@@ -4,10 +4,12 @@
 #include "BuiltInPicture.h"
 #include "FormSetup.h"
 #include "MemoLayout.h"
+#include "ServiceSlogan.h"
 
 StartScreen::StartScreen(QWidget* parent) : TPanel(parent), ui_(std::make_unique<Ui::PnlMainTop>())
 {
     ui_->setupUi(this);
+    ui_->Memo1->setPlainText(ui_->Memo1->toPlainText().arg(QString::fromUtf8(kServiceSlogan)));
     screens::applyPixelFonts(this);
     layOutMemos(this);
     ui_->ImgTop->setPixmap(builtInPicture(QStringLiteral("ImgTop"), ui_->ImgTop->size()));

@@ -7,6 +7,7 @@
 #endif
 
 #include "RadioGroup.h"
+#include "ServiceSlogan.h"
 #include "plButton.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -362,7 +363,8 @@ private slots:
         QCOMPARE(intro.size(), 11);
         QVERIFY(intro.first().isEmpty());
         QVERIFY(intro.last().contains(QStringLiteral("\"見積もりを開始します\"")));
-        QVERIFY(intro.join(QString()).contains(QStringLiteral("「")));
+        // The plan family is named by the banner's slogan.
+        QVERIFY(intro.join(QString()).contains(QStringLiteral("「%1」").arg(QString::fromUtf8(kServiceSlogan))));
 
         const QStringList pros = memoLines(start->findChild<QTextEdit*>("Memo2"));
         QCOMPARE(pros.size(), 32);
