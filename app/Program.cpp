@@ -2,6 +2,7 @@
 
 #include "Estimate.h"
 #include "JapaneseFonts.h"
+#include "QtTranslations.h"
 #include "SheetText.h"
 #include "UnitMain.h"
 #include "UnitPrint.h"

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "QtTranslations.h"
+
 #include <memory>
 
 class TFormMain;
 class TFormPrint;
 
-// Everything the program builds at start-up, in this order: the Japanese
-// font substitutes, the main window, then the hidden report form, with the
-// print button wired to it.
+// Everything the program builds at start-up, in this order: Qt's own texts
+// in Japanese, the Japanese font substitutes, the main window, then the
+// hidden report form, with the print button wired to it.
 class Program {
 public:
     Program();
@@ -17,6 +19,7 @@ public:
     TFormPrint& formPrint() { return *formPrint_; }
 
 private:
+    JapaneseQtTexts qtTexts_;
     std::unique_ptr<TFormMain> formMain_;
     std::unique_ptr<TFormPrint> formPrint_;
 };

@@ -1,5 +1,7 @@
 #include "PrintPrompter.h"
 
+#include "LocalDateColumn.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -22,8 +24,13 @@ void DialogPrintPrompter::tell(QWidget* parent, const QString& message)
 
 QString DialogPrintPrompter::chooseSaveFile(QWidget* parent, const QString& suggestedPath)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("見積書をPDFファイルとして保存"), suggestedPath,
-                                        QStringLiteral("PDFファイル (*.pdf)"));
+    QFileDialog dialog(parent, QStringLiteral("見積書をPDFファイルとして保存"), suggestedPath,
+                       QStringLiteral("PDFファイル (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setProxyModel(new LocalDateColumn(&dialog));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace lumenta::report

@@ -3,6 +3,7 @@
 #include "MessageBoxAnswerer.h"
 #include "KeyDriver.h"
 #include "PrintFakes.h"
+#include "PrintPrompter.h"
 #include "Program.h"
 #include "UnitMain.h"
 #include "UnitPrint.h"
@@ -10,12 +11,33 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QToolButton>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 
+// What the open file dialog shows: its button and field captions.
+QStringList fileDialogTexts()
+{
+    QStringList texts;
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog)
+        return texts;
+    for (auto* label : dialog->findChildren<QLabel*>())
+        texts << label->text();
+    for (auto* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+        texts << button->text();
+    for (auto* tool : dialog->findChildren<QToolButton*>())
+        texts << tool->toolTip();
+    dialog->reject();
+    return texts;
+}
 
 } // namespace
 
@@ -110,6 +132,29 @@ private slots:
         QCOMPARE(progress.started, 0);
         // The sheet was filled before the printer was looked for.
         QVERIFY(program.formPrint().sheet().text(QStringLiteral("QRLblGokei")).startsWith(QChar(u'¥')));
+    }
+
+    // Qt's own buttons and dialogs speak Japanese too: the PDF question and
+    // the save dialog.
+    void qtDialogsAreJapanese()
+    {
+        if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm")))
+            QSKIP("Qt's Japanese catalogue (qt6-translations-l10n) is not installed");
+        Program program;
+        lumenta::report::DialogPrintPrompter prompter;
+        MessageBoxAnswerer boxes;
+        const auto seen = boxes.during([&] { prompter.ask(nullptr, QStringLiteral("保存しますか？")); });
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen.first().buttons, (QStringList{QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")}));
+
+        QStringList texts;
+        QTimer::singleShot(200, [&texts] { texts = fileDialogTexts(); });
+        QCOMPARE(prompter.chooseSaveFile(nullptr, QDir::temp().filePath(QStringLiteral("見積書.pdf"))), QString());
+        QVERIFY2(texts.contains(QStringLiteral("保存(&S)")), qPrintable(texts.join(u'|')));
+        for (const QString& text : texts)
+            QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3,}"))) ||
+                         text.contains(QStringLiteral("PDF")),
+                     qPrintable(text));
     }
 };
 
