@@ -1,5 +1,4 @@
-// The start screen, steps 1 and 2 and the picture store, driven through their
-// real controls the way a user works them.
+// The start screen, steps 1 and 2 and the picture store.
 
 // The estimate core uses headers that the meta-object compiler cannot read.
 #ifndef Q_MOC_RUN
@@ -48,7 +47,7 @@ QStringList memoLines(const QTextEdit* memo) { return memo->toPlainText().split(
 
 } // namespace
 
-class ScreensTest : public QObject {
+class Steps12Test : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ScreenHarness> h;
@@ -70,18 +69,12 @@ class ScreensTest : public QObject {
         const auto* label = h->find<QLabel>(QLatin1String(name));
         return label && !label->pixmap().isNull();
     }
-    void showOnly(QWidget* screen)
-    {
-        for (QWidget* s : {static_cast<QWidget*>(h->start), static_cast<QWidget*>(h->place),
-                           static_cast<QWidget*>(h->preparation)})
-            s->setVisible(s == screen);
-    }
 
 private slots:
     void init()
     {
         h = std::make_unique<ScreenHarness>();
-        h->start->hide();
+        h->showOnly({h->place});
         h->root.show();
         QVERIFY(QTest::qWaitForWindowExposed(&h->root));
     }
@@ -202,7 +195,7 @@ private slots:
 
     void coffinIndexFollowsTheEntryListNotTheScreen()
     {
-        showOnly(h->preparation);
+        h->showOnly({h->preparation});
         TRadioGroup* coffins = group("RBtnGrpHitugi");
         QAbstractButton* tallPlainWood = coffins->button(3);
         QCOMPARE(tallPlainWood->text(), QStringLiteral("白木棺(6.25尺)"));
@@ -225,7 +218,7 @@ private slots:
 
     void altarMakeupAndPortrait()
     {
-        showOnly(h->preparation);
+        h->showOnly({h->preparation});
         TRadioGroup* altars = group("RBtnGrpSaidan");
         QCOMPARE(altars->button(1)->text(), QStringLiteral("花1"));
         QVERIFY(altars->button(1)->x() == altars->button(0)->x());  // left column: 白木5尺, 花1
@@ -247,7 +240,7 @@ private slots:
 
     void lettersAloneWithNoGiftKind()
     {
-        showOnly(h->preparation);
+        h->showOnly({h->preparation});
         choose(list("CBoxReijo"), 3);
         QCOMPARE(text("SsEditHenrei"), QStringLiteral("¥2,520"));
         QCOMPARE(cell(1, 23), QStringLiteral("　"));
@@ -258,7 +251,7 @@ private slots:
 
     void giftKindsShowTheirPictureAndContents()
     {
-        showOnly(h->preparation);
+        h->showOnly({h->preparation});
         choose(list("CBoxHenrei1"), 1);  // tea
         choose(list("CBoxHenrei2"), 5);
         choose(list("CBoxReijo"), 4);
@@ -272,7 +265,7 @@ private slots:
 
     void noGiftsEmptiesTheFrameAndResetsTheCountQuietly()
     {
-        showOnly(h->preparation);
+        h->showOnly({h->preparation});
         choose(list("CBoxHenrei1"), 0);  // handkerchiefs
         choose(list("CBoxHenrei2"), 5);
         choose(list("CBoxReijo"), 4);
@@ -378,7 +371,7 @@ private slots:
     {
         for (QWidget* screen : {static_cast<QWidget*>(h->start), static_cast<QWidget*>(h->place),
                                 static_cast<QWidget*>(h->preparation)}) {
-            showOnly(screen);
+            h->showOnly({screen});
             for (QTextEdit* memo : screen->findChildren<QTextEdit*>()) {
                 QVERIFY2(memoLines(memo).first().isEmpty(), qPrintable(memo->objectName()));
                 QVERIFY2(memo->isReadOnly() && memo->focusPolicy() == Qt::NoFocus, qPrintable(memo->objectName()));
@@ -405,12 +398,10 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
+int runSteps12Test(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    ScreensTest test;
+    Steps12Test test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "ScreensTest.moc"
+#include "Steps12Test.moc"

@@ -1,20 +1,15 @@
-// The wake, ceremony and cremation screens driven as a user drives them:
-// clicks on the real buttons, keyboard picks in the lists, and checks of the
-// texts the screens then show.
+// The wake, ceremony and cremation screens: clicks on the real buttons,
+// keyboard picks in the lists, and checks of the texts the screens then show.
 
 // The estimate core comes before any Qt header (see the screens' sources);
 // the meta-object compiler need not read it.
 #ifndef Q_MOC_RUN
-#include "Estimate.h"
+#include "ScreenHarness.h"
 #endif
 
-#include "CeremonyScreen.h"
-#include "CremationScreen.h"
 #include "OfficiantTable.h"
-#include "QtEstimateView.h"
 #include "RadioGroup.h"
 #include "StrCGrid.h"
-#include "WakeScreen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,27 +26,11 @@
 
 namespace {
 
-QPixmap greyPicture(const QString&)
-{
-    QPixmap p(200, 100);
-    p.fill(Qt::gray);
-    return p;
-}
-
-// The three screens under one root, with an estimate shown on them, as the
-// main window holds them right after it was shown.
-struct Screens {
-    QWidget root;
-    QtEstimateView view{&root, greyPicture};
-    lumenta::Estimate estimate{view};
-    WakeScreen* wake = new WakeScreen(estimate, &root);
-    CeremonyScreen* ceremony = new CeremonyScreen(estimate, &root);
-    CremationScreen* cremation = new CremationScreen(estimate, &root);
-
+// Steps 3 to 5 shown, as the main window holds them right after it was shown.
+struct Screens : ScreenHarness {
     Screens()
     {
-        root.resize(1000, 655);
-        estimate.reset();
+        showOnly({wake, ceremony, cremation});
         root.show();
     }
 
@@ -86,15 +65,13 @@ QString u(const char* s) { return QString::fromUtf8(s); }
 
 } // namespace
 
-class StepScreensTest : public QObject {
+class Steps345Test : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<Screens> s;
 
 private slots:
-    // The window registers the same substitute for the screen font.
-    void initTestCase() { QFont::insertSubstitution(u("ＭＳ Ｐゴシック"), u("IPAPGothic")); }
     void init() { s = std::make_unique<Screens>(); }
     void cleanup() { s.reset(); }
 
@@ -170,7 +147,10 @@ private slots:
     // at the bottom of its box.
     void explanatoryTextsShowEveryLine()
     {
-        const auto memos = s->root.findChildren<QTextEdit*>();
+        QList<QTextEdit*> memos;
+        for (QWidget* screen : {static_cast<QWidget*>(s->wake), static_cast<QWidget*>(s->ceremony),
+                                static_cast<QWidget*>(s->cremation)})
+            memos += screen->findChildren<QTextEdit*>();
         QCOMPARE(memos.size(), 14);
         for (QTextEdit* memo : memos) {
             QTextDocument* doc = memo->document();
@@ -348,5 +328,10 @@ private slots:
     }
 };
 
-QTEST_MAIN(StepScreensTest)
-#include "StepScreensTest.moc"
+int runSteps345Test(int argc, char* argv[])
+{
+    Steps345Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "Steps345Test.moc"
