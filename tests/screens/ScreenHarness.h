@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlNames.h"
 #include "Estimate.h"
 
 #include "CeremonyScreen.h"

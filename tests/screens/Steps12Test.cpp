@@ -6,6 +6,7 @@
 #endif
 
 #include "RadioGroup.h"
+#include "TableText.h"
 #include "plButton.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -82,16 +83,17 @@ private slots:
 
     void everyControlTheRulesWriteExists()
     {
-        for (const char* name : {"SsEditMap", "SsEditHanso", "SsEditHokan", "SsEditShindan", "SsEditHitugi",
-                                 "SsEditSaidan", "SsEditKesho", "SsEditIei", "SsEditHenrei"})
-            QVERIFY2(h->find<QLineEdit>(QLatin1String(name)), name);
-        for (const char* name : {"LblMapInfo1", "LblMapInfo", "LblHokan", "ImgHitugi1", "ImgSaidan1", "Imghenrei",
-                                 "LblImgHenrei"})
-            QVERIFY2(h->find<QLabel>(QLatin1String(name)), name);
-        QVERIFY(list("CBoxHenrei2"));
+        namespace c = lumenta::controls;
+        for (std::string_view name : {c::SsEditMap, c::SsEditHanso, c::SsEditHokan, c::SsEditShindan, c::SsEditHitugi,
+                                      c::SsEditSaidan, c::SsEditKesho, c::SsEditIei, c::SsEditHenrei})
+            QVERIFY2(h->find<QLineEdit>(tableText(name)), name.data());
+        for (std::string_view name : {c::LblMapInfo1, c::LblMapInfo, c::LblHokan, c::ImgHitugi1, c::ImgSaidan1,
+                                      c::Imghenrei, c::LblImgHenrei})
+            QVERIFY2(h->find<QLabel>(tableText(name)), name.data());
+        QVERIFY(h->find<QComboBox>(tableText(c::CBoxHenrei2)));
         // Each name exactly once, or the view would write to the wrong one.
-        for (const char* name : {"SsEditMap", "LblMapInfo", "Imghenrei", "CBoxHenrei2"})
-            QCOMPARE(h->root.findChildren<QWidget*>(QLatin1String(name)).size(), 1);
+        for (std::string_view name : {c::SsEditMap, c::LblMapInfo, c::Imghenrei, c::CBoxHenrei2})
+            QCOMPARE(h->root.findChildren<QWidget*>(tableText(name)).size(), 1);
     }
 
     void freshStartHasNothingChosen()

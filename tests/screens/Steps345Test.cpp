@@ -10,6 +10,8 @@
 #include "OfficiantTable.h"
 #include "RadioGroup.h"
 #include "StrCGrid.h"
+#include "TableText.h"
+#include "plButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -100,13 +102,15 @@ private slots:
 
     void controlsTheEstimateWritesExist()
     {
-        const char* names[] = {"SsEditTuyaShikai", "SsEditKokuShikai", "SsEditKaso", "SsEditTubo", "SsEditKokoro",
-                               "SsEditSeika", "SsEditUketuke", "SsEditTuyaRyori", "SsEditTuyaHaizen",
-                               "SsEditKokuRyori", "SsEditKokuHaizen", "SsEditReikyu", "SsEditAto", "SsEditGokei",
-                               "ChkTuyaryori", "RBtnReikyu1", "RBtnReikyu2", "RBtnReikyu3", "ImgKokuRyori",
-                               "ImgReikyu", "StrColGrid1", "plBntCal", "ChkDiscount"};
-        for (const char* name : names)
-            QVERIFY2(s->root.findChild<QWidget*>(u(name)), name);
+        namespace c = lumenta::controls;
+        for (std::string_view name :
+             {c::SsEditTuyaShikai, c::SsEditKokuShikai, c::SsEditKaso, c::SsEditTubo, c::SsEditKokoro, c::SsEditSeika,
+              c::SsEditUketuke, c::SsEditTuyaRyori, c::SsEditTuyaHaizen, c::SsEditKokuRyori, c::SsEditKokuHaizen,
+              c::SsEditReikyu, c::SsEditAto, c::SsEditGokei, c::ChkTuyaryori, c::RBtnReikyu1, c::RBtnReikyu2,
+              c::RBtnReikyu3, c::ImgKokuRyori, c::ImgReikyu, c::StrColGrid1})
+            QVERIFY2(s->root.findChild<QWidget*>(tableText(name)), name.data());
+        QCOMPARE(s->cremation->calculateButton()->objectName(), u("plBntCal"));
+        QCOMPARE(s->cremation->discountBox()->objectName(), u("ChkDiscount"));
         QCOMPARE(s->wake->objectName(), u("PnlMainTuya"));
         QCOMPARE(s->ceremony->objectName(), u("PnlMainKoku"));
         QCOMPARE(s->cremation->objectName(), u("PnlMainKaso"));
