@@ -12,31 +12,10 @@ inline constexpr std::string_view kSpace = "　";
 // The summary grid's lines, by the row that holds them: the 23 estimate
 // lines, then the two subtotals.
 enum class Line : int {
-    cremation = 1,
-    storage,
-    urn,
-    hall,
-    gratuities,
-    transport,
-    hearse,
-    altar,
-    flowers,
-    coffin,
-    dryIce,
-    makeup,
-    portrait,
-    afterAltar,
-    procedures,
-    ceremonies,
-    reception,
-    letters,
-    wakeFood,
-    ceremonyFood,
-    drinks,
-    serving,
+    cremation = 1, storage, urn, hall, gratuities, transport, hearse, altar, flowers, coffin, dryIce, makeup,
+    portrait, afterAltar, procedures, ceremonies, reception, letters, wakeFood, ceremonyFood, drinks, serving,
     returnGifts,
-    hallSubtotal,
-    foodSubtotal,
+    hallSubtotal, foodSubtotal,
 };
 
 // The texts of the summary grid: 26 rows by 5 columns. Row 0 is the caption
