@@ -7,14 +7,9 @@
 #include "UnitMain.h"
 #include "UnitPrint.h"
 
-void registerFontSubstitutes()
-{
-    japanese_fonts::registerSubstitutes();
-}
-
 Program::Program()
 {
-    registerFontSubstitutes();
+    japanese_fonts::registerSubstitutes();
     formMain_ = std::make_unique<TFormMain>();
     formPrint_ = std::make_unique<TFormPrint>();
     TFormMain* window = formMain_.get();

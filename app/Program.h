@@ -23,7 +23,3 @@ private:
     std::unique_ptr<TFormMain> formMain_;
     std::unique_ptr<TFormPrint> formPrint_;
 };
-
-// "ＭＳ Ｐゴシック" and "ＭＳ Ｐ明朝" are drawn with the metric-compatible IPA
-// faces, or with another installed Japanese face where those are missing.
-void registerFontSubstitutes();

@@ -8,7 +8,12 @@
 #include "StartScreen.h"
 #include "WakeScreen.h"
 
-QWidget* createStartScreen(QWidget* parent) { return new StartScreen(parent); }
+void createStartScreen(QWidget* parent, Screens& s)
+{
+    auto* start = new StartScreen(parent);
+    s.top = start;
+    s.start = start->startButton();
+}
 
 void createStepScreens(lumenta::Estimate& estimate, QWidget* parent, Screens& s)
 {
@@ -16,7 +21,10 @@ void createStepScreens(lumenta::Estimate& estimate, QWidget* parent, Screens& s)
     s.steps[1] = new PreparationScreen(estimate, parent);
     s.steps[2] = new WakeScreen(estimate, parent);
     s.steps[3] = new CeremonyScreen(estimate, parent);
-    s.steps[4] = new CremationScreen(estimate, parent);
+    auto* cremation = new CremationScreen(estimate, parent);
+    s.steps[4] = cremation;
+    s.calculate = cremation->calculateButton();
+    s.discount = cremation->discountBox();
     auto* store = new PictureStore(parent);
     s.pictures = store;
     s.picture = [store](const QString& name) { return store->picture(name); };

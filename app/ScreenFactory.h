@@ -4,7 +4,9 @@
 #include <QString>
 #include <functional>
 
+class QAbstractButton;
 class QWidget;
+class TplButton;
 
 namespace lumenta {
 class Estimate;
@@ -17,12 +19,16 @@ struct Screens {
     QWidget* steps[5] = {};    // PnlMainBasho, PnlMainJunbi, PnlMainTuya, PnlMainKoku, PnlMainKaso
     QWidget* pictures = nullptr;  // PnlImg, never shown
     std::function<QPixmap(const QString& storedName)> picture;
+    // The buttons that the window itself handles.
+    TplButton* start = nullptr;          // plBtnStart on the start screen
+    TplButton* calculate = nullptr;      // plBntCal on step 5
+    QAbstractButton* discount = nullptr; // ChkDiscount on step 5
 
     bool stepsBuilt() const { return steps[0] != nullptr; }
 };
 
 // The start screen: all that the window's first frame shows below the header.
-QWidget* createStartScreen(QWidget* parent);
+void createStartScreen(QWidget* parent, Screens& screens);
 
 // The five step screens and the picture store. Each step screen drives the
 // one estimate of the window.

@@ -62,7 +62,7 @@ void TFormMain::FormCreate()
     setPalette(pal);
 
     header_ = buildHeaderBar(this);
-    screens_.top = createStartScreen(this);
+    createStartScreen(this, screens_);
     screens_.top->move(0, 81);
     connectHeader();
     connectStart();
@@ -141,29 +141,21 @@ void TFormMain::connectHeader()
 
 void TFormMain::connectSteps()
 {
-    if (auto* calculate = findChild<TplButton*>("plBntCal"))
-        connect(calculate, &TplButton::clicked, this, &TFormMain::plBntCalClick);
-    if (QAbstractButton* discount = discountBox())
-        connect(discount, &QAbstractButton::clicked, this, &TFormMain::ChkDiscountClick);
+    connect(screens_.calculate, &TplButton::clicked, this, &TFormMain::plBntCalClick);
+    connect(screens_.discount, &QAbstractButton::clicked, this, &TFormMain::ChkDiscountClick);
 }
 
 void TFormMain::connectStart()
 {
-    if (auto* start = findChild<TplButton*>("plBtnStart"))
-        connect(start, &TplButton::clicked, this, &TFormMain::plBtnStartClick);
+    connect(screens_.start, &TplButton::clicked, this, &TFormMain::plBtnStartClick);
 
     std::vector<TplButton*> hovering(header_.steps.begin(), header_.steps.end());
-    hovering.insert(hovering.end(), {header_.plBtnClose, header_.plBtnPrint, header_.plButton1,
-                                     findChild<TplButton*>("plBtnStart")});
+    hovering.insert(hovering.end(), {header_.plBtnClose, header_.plBtnPrint, header_.plButton1, screens_.start});
     for (TplButton* b : hovering) {
-        if (!b)
-            continue;
         connect(b, &TplButton::mouseEnter, this, [this, b] { plBtnStartMouseEnter(b); });
         connect(b, &TplButton::mouseLeave, this, [this, b] { plBtnStartMouseLeave(b); });
     }
 }
-
-QAbstractButton* TFormMain::discountBox() const { return findChild<QAbstractButton*>("ChkDiscount"); }
 
 void TFormMain::showEvent(QShowEvent* event)
 {
@@ -272,8 +264,7 @@ bool TFormMain::report(const lumenta::Refusal* refusal)
 bool TFormMain::plBntCalClick()
 {
     buildSteps();
-    const QAbstractButton* discount = discountBox();
-    const auto refusal = estimate_->calculate(discount && discount->isChecked());
+    const auto refusal = estimate_->calculate(screens_.discount->isChecked());
     return report(refusal ? &*refusal : nullptr);
 }
 

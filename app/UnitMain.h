@@ -91,7 +91,6 @@ private:
     void openPage(const char* address);
     // Shows the warning of a refused calculation and moves to the item's step.
     bool report(const lumenta::Refusal* refusal);
-    QAbstractButton* discountBox() const;
 
     Screens screens_;
     QtEstimateView view_;

@@ -3,6 +3,7 @@
 
 #include "Estimate.h"
 
+#include "ControlNames.h"
 #include "EstimateView.h"
 #include "PriceTables.h"
 
@@ -36,33 +37,35 @@ std::optional<Refusal> Estimate::calculate(bool discount)
     state_.grossTotal = gross;
     state_.discountAmount = discountFor(gross, discount);
     state_.grandTotal = gross + state_.discountAmount;
-    view_.setText("SsEditGokei", formatYen(state_.grandTotal));
+    view_.setText(controls::SsEditGokei, formatYen(state_.grandTotal));
     totalShown_ = true;
 
-    const auto writeFixedLine = [this](int row, std::string_view content, std::string_view quantity,
+    const auto writeFixedLine = [this](Line line, std::string_view content, std::string_view quantity,
                                        std::string_view unitPrice, std::string_view amount) {
-        writeCell(SummaryGrid::Item, row, SummaryGrid::lineLabel(row));
-        writeLine(row, content, quantity, unitPrice, amount);
+        writeCell(SummaryGrid::Item, line, SummaryGrid::lineLabel(int(line)));
+        writeLine(line, content, quantity, unitPrice, amount);
     };
     const std::string cremation = formatYen(state_[Slot::cremationFee]);
     const std::string urn = formatYen(state_[Slot::urnFee]);
     const std::string gratuities = formatYen(state_[Slot::gratuitiesFee]);
     const std::string dryIce = formatYen(prices::kDryIce);
-    writeFixedLine(1, "　最上等", "1", cremation, cremation);
-    writeFixedLine(3, "　瀬戸、桐箱、覆い一式", "1", urn, urn);
-    writeFixedLine(5, "　火葬場職員、各運転手など", "1", gratuities, gratuities);
-    writeFixedLine(11, "　通夜当日に使用", "1", dryIce, dryIce);
-    writeFixedLine(16, "　司会進行、式場と火葬場のご案内", "4", "26,000",
+    writeFixedLine(Line::cremation, "　最上等", "1", cremation, cremation);
+    writeFixedLine(Line::urn, "　瀬戸、桐箱、覆い一式", "1", urn, urn);
+    writeFixedLine(Line::gratuities, "　火葬場職員、各運転手など", "1", gratuities, gratuities);
+    writeFixedLine(Line::dryIce, "　通夜当日に使用", "1", dryIce, dryIce);
+    // Two people on each of the two days, the unit price written without the yen sign.
+    writeFixedLine(Line::ceremonies, "　司会進行、式場と火葬場のご案内", std::to_string(prices::kMcStaff * 2),
+                   withPrices("{}", {prices::kMcPerPersonDay}),
                    formatYen(state_[Slot::wakeMcFee] + state_[Slot::ceremonyMcFee]));
 
-    writeCell(SummaryGrid::Content, 24, "　うち式場費用などの小計");
-    writeCell(SummaryGrid::Amount, 24, formatYen(state_[Slot::hallFee] + state_[Slot::cremationFee]));
-    writeCell(SummaryGrid::Content, 25, "　うち飲食費などの小計");
-    writeCell(SummaryGrid::Amount, 25,
+    writeCell(SummaryGrid::Content, Line::hallSubtotal, "　うち式場費用などの小計");
+    writeCell(SummaryGrid::Amount, Line::hallSubtotal, formatYen(state_[Slot::hallFee] + state_[Slot::cremationFee]));
+    writeCell(SummaryGrid::Content, Line::foodSubtotal, "　うち飲食費などの小計");
+    writeCell(SummaryGrid::Amount, Line::foodSubtotal,
               formatYen(state_[Slot::wakeFoodFee] + state_[Slot::wakeServingFee] + state_[Slot::ceremonyFoodFee] +
                         state_[Slot::ceremonyServingFee]));
 
-    view_.setEnabled("plBtnPrint", true);
+    view_.setEnabled(controls::plBtnPrint, true);
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 
 #include "Estimate.h"
 
+#include "ControlNames.h"
 #include "EstimateView.h"
 #include "PriceTables.h"
 
@@ -11,8 +12,6 @@
 namespace lumenta {
 
 namespace {
-
-constexpr std::string_view kSpace = "　";
 
 Currency count(int n) { return Currency::fromYen(n); }
 
@@ -27,10 +26,11 @@ void Estimate::chooseFlowers(int chrysanthemums, int westernFlowers)
     const int b = stands(westernFlowers);
     const Currency fee = prices::kChrysanthemumStand * a + prices::kWesternStand * b;
     setSlot(Slot::flowersFee, fee);
-    showAmount("SsEditSeika", fee);
-    writeCell(SummaryGrid::Content, 9, "　菊花：15,750円 / 洋花：21,000円");
-    writeCell(SummaryGrid::Quantity, 9, std::to_string(a + b));
-    writeCell(SummaryGrid::Amount, 9, formatYen(fee));  // the unit price stays empty
+    showAmount(controls::SsEditSeika, fee);
+    writeCell(SummaryGrid::Content, Line::flowers,
+              withPrices(prices::kFlowersContent, {prices::kChrysanthemumStand, prices::kWesternStand}));
+    writeCell(SummaryGrid::Quantity, Line::flowers, std::to_string(a + b));
+    writeCell(SummaryGrid::Amount, Line::flowers, formatYen(fee));  // the unit price stays empty
     emptyTotal();
 }
 
@@ -39,18 +39,18 @@ void Estimate::chooseReception(bool wanted) { chooseYesNo(prices::kReception, wa
 void Estimate::chooseWakeFood(int index, bool premiumNigiri)
 {
     state_[Flag::wakeFoodChosen] = true;
-    view_.setEnabled("ChkTuyaryori", true);
+    view_.setEnabled(controls::ChkTuyaryori, true);
     const prices::WakeFood food = inRange(index, prices::kWakeFoods.size()) ? prices::kWakeFoods[index]
                                                                             : prices::WakeFood{0, 0, 0};
     const Currency setPrice = prices::kPlatterSet + (premiumNigiri ? prices::kPremiumNigiriExtra : Currency());
     const Currency dishes = setPrice * food.platterSets;
     setSlot(Slot::wakeFoodFee, dishes + prices::kDrinkPerGuest * food.guests);
     setSlot(Slot::wakeServingFee, prices::kServerFee * food.servers);
-    showAmount("SsEditTuyaRyori", state_[Slot::wakeFoodFee]);
-    showAmount("SsEditTuyaHaizen", state_[Slot::wakeServingFee]);
+    showAmount(controls::SsEditTuyaRyori, state_[Slot::wakeFoodFee]);
+    showAmount(controls::SsEditTuyaHaizen, state_[Slot::wakeServingFee]);
     state_.wakeServerCount = count(food.servers);
     state_.wakeGuestCount = count(food.guests);
-    writeLine(19, std::string(kSpace) + std::to_string(food.guests) + "人分", "1", formatYen(dishes), formatYen(dishes));
+    writeLine(Line::wakeFood, std::string(kSpace) + std::to_string(food.guests) + "人分", "1", formatYen(dishes), formatYen(dishes));
     writeSharedFoodLines();
     emptyTotal();
 }
@@ -65,18 +65,18 @@ void Estimate::chooseCeremonyFood(int dish, int quantity)
     if (dishChosen) {
         const auto& d = prices::kDishes[dish];
         perPerson = d.perPerson;
-        dishText = d.text;
-        view_.copyPicture("ImgKokuRyori", d.picture);
+        dishText = prices::entryText(d);
+        view_.copyPicture(controls::ImgKokuRyori, d.picture);
     }
     const prices::Party party = quantityChosen ? prices::kParties[quantity] : prices::Party{0, 0};
     const Currency dishes = perPerson * party.guests;
     setSlot(Slot::ceremonyFoodFee, dishes + prices::kDrinkPerGuest * party.guests);
     setSlot(Slot::ceremonyServingFee, prices::kServerFee * party.servers);
-    showAmount("SsEditKokuRyori", state_[Slot::ceremonyFoodFee]);
-    showAmount("SsEditKokuHaizen", state_[Slot::ceremonyServingFee]);
+    showAmount(controls::SsEditKokuRyori, state_[Slot::ceremonyFoodFee]);
+    showAmount(controls::SsEditKokuHaizen, state_[Slot::ceremonyServingFee]);
     state_.ceremonyServerCount = count(party.servers);
     state_.ceremonyGuestCount = count(party.guests);
-    writeLine(20, std::string(kSpace) + dishText, std::to_string(party.guests), formatYen(perPerson), formatYen(dishes));
+    writeLine(Line::ceremonyFood, std::string(kSpace) + dishText, std::to_string(party.guests), formatYen(perPerson), formatYen(dishes));
     writeSharedFoodLines();
     emptyTotal();
 }
@@ -86,9 +86,9 @@ void Estimate::writeSharedFoodLines()
 {
     const Currency guests = state_.wakeGuestCount + state_.ceremonyGuestCount;
     const Currency servers = state_.wakeServerCount + state_.ceremonyServerCount;
-    writeLine(21, "　通夜・告別式両日人数分", formatCount(guests), formatYen(prices::kDrinkPerGuest),
+    writeLine(Line::drinks, "　通夜・告別式両日人数分", formatCount(guests), formatYen(prices::kDrinkPerGuest),
               formatYen(prices::kDrinkPerGuest * guests));
-    writeLine(22, "　通夜及び葬儀、告別式両日", formatCount(servers), formatYen(prices::kServerFee),
+    writeLine(Line::serving, "　通夜及び葬儀、告別式両日", formatCount(servers), formatYen(prices::kServerFee),
               formatYen(prices::kServerFee * servers));
 }
 
@@ -99,10 +99,10 @@ void Estimate::chooseHearse(int kind, int hall)
     state_[Flag::hearseChosen] = true;
     const auto& h = prices::kHearses[kind - 1];
     const Currency fee = hall == prices::kRoadCrossingHall ? h.roadCrossingFee : h.fee;
-    view_.copyPicture("ImgReikyu", h.picture);
+    view_.copyPicture(controls::ImgReikyu, h.picture);
     setSlot(Slot::hearseFee, fee);
-    showAmount("SsEditReikyu", fee);
-    writeLine(7, std::string(kSpace) + std::string(h.kind), "1", formatYen(fee), formatYen(fee));
+    showAmount(controls::SsEditReikyu, fee);
+    writeLine(Line::hearse, std::string(kSpace) + std::string(h.kind), "1", formatYen(fee), formatYen(fee));
     emptyTotal();
 }
 

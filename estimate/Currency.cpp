@@ -70,7 +70,15 @@ Currency Currency::operator*(Currency other) const
     return Currency(narrow(divideTiesToEven(Wide(raw_) * other.raw_, kScale)));
 }
 
-std::string formatYen(Currency amount)
+namespace {
+
+// Whole yen with "," thousands separators, "-" in front when negative.
+struct GroupedYen {
+    bool negative;
+    std::string digits;
+};
+
+GroupedYen groupedYen(Currency amount)
 {
     const std::int64_t yen = amount.roundedYen();
     // Work in unsigned so that the most negative value has a magnitude too.
@@ -83,7 +91,32 @@ std::string formatYen(Currency amount)
             grouped += ',';
         grouped += digits[i];
     }
-    return std::string(yen < 0 ? "-" : "") + "\u00A5" + grouped;
+    return {yen < 0, grouped};
+}
+
+} // namespace
+
+std::string formatYen(Currency amount)
+{
+    const GroupedYen g = groupedYen(amount);
+    return std::string(g.negative ? "-" : "") + "\u00A5" + g.digits;
+}
+
+std::string withPrices(std::string_view pattern, std::initializer_list<Currency> amounts)
+{
+    std::string text;
+    auto next = amounts.begin();
+    for (std::size_t at = 0;;) {
+        const std::size_t mark = pattern.find("{}", at);
+        if (mark == std::string_view::npos || next == amounts.end()) {
+            text += pattern.substr(at);
+            break;
+        }
+        const GroupedYen g = groupedYen(*next++);
+        text.append(pattern.substr(at, mark - at)).append(g.negative ? "-" : "").append(g.digits);
+        at = mark + 2;
+    }
+    return text;
 }
 
 std::string formatCount(Currency count)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace lumenta {
 
@@ -58,6 +60,11 @@ constexpr Currency operator""_yen(unsigned long long yen)
 // halves away from zero, "-" before the yen sign when negative.
 // 52,000 gives "¥52,000"; -6,172.5 gives "-¥6,173".
 std::string formatYen(Currency amount);
+
+// A text that names prices: each "{}" of the pattern becomes the next amount
+// in whole yen with "," thousands separators and no yen sign, so that
+// withPrices("（1基 {}円）", {15'750_yen}) is "（1基 15,750円）".
+std::string withPrices(std::string_view pattern, std::initializer_list<Currency> amounts);
 
 // A count as plain decimal digits, without sign or separators ("30").
 std::string formatCount(Currency count);

@@ -1,5 +1,6 @@
 #include "Estimate.h"
 
+#include "ControlNames.h"
 #include "EstimateView.h"
 #include "PriceTables.h"
 
@@ -17,29 +18,29 @@ void Estimate::reset()
         state_[charge.slot] = charge.amount;
         showAmount(charge.field, charge.amount);
     }
-    view_.setText("LblMapInfo1", "");
-    view_.setText("LblMapInfo", "");
+    view_.setText(controls::LblMapInfo1, "");
+    view_.setText(controls::LblMapInfo, "");
     for (int row = 1; row <= SummaryGrid::kEstimateLines; ++row)
-        writeCell(SummaryGrid::Item, row, SummaryGrid::lineLabel(row));
+        writeCell(SummaryGrid::Item, Line(row), SummaryGrid::lineLabel(row));
 }
 
 void Estimate::setSlot(Slot slot, Currency amount) { state_[slot] = amount; }
 
 void Estimate::showAmount(std::string_view field, Currency amount) { view_.setText(field, formatYen(amount)); }
 
-void Estimate::writeCell(int column, int row, std::string_view text)
+void Estimate::writeCell(int column, Line line, std::string_view text)
 {
-    grid_.setCell(column, row, text);
-    view_.setGridCell(column, row, text);
+    grid_.setCell(column, int(line), text);
+    view_.setGridCell(column, int(line), text);
 }
 
-void Estimate::writeLine(int row, std::string_view content, std::string_view quantity,
+void Estimate::writeLine(Line line, std::string_view content, std::string_view quantity,
                          std::string_view unitPrice, std::string_view amount)
 {
-    writeCell(SummaryGrid::Content, row, content);
-    writeCell(SummaryGrid::Quantity, row, quantity);
-    writeCell(SummaryGrid::UnitPrice, row, unitPrice);
-    writeCell(SummaryGrid::Amount, row, amount);
+    writeCell(SummaryGrid::Content, line, content);
+    writeCell(SummaryGrid::Quantity, line, quantity);
+    writeCell(SummaryGrid::UnitPrice, line, unitPrice);
+    writeCell(SummaryGrid::Amount, line, amount);
 }
 
 // Procedures, make-up, portrait, reception and after-altar: a fee or nothing.
@@ -50,14 +51,14 @@ void Estimate::chooseYesNo(const prices::YesNoItem& item, bool wanted)
     setSlot(item.slot, fee);
     showAmount(item.field, fee);
     const std::string_view quantity = wanted || !item.quantityFollowsAnswer ? "1" : "0";
-    writeLine(item.row, item.content, quantity, formatYen(fee), formatYen(fee));
+    writeLine(item.line, item.content, quantity, formatYen(fee), formatYen(fee));
     emptyTotal();
 }
 
 void Estimate::emptyTotal()
 {
     totalShown_ = false;
-    view_.setText("SsEditGokei", "");
+    view_.setText(controls::SsEditGokei, "");
 }
 
 } // namespace lumenta

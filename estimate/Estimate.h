@@ -81,9 +81,9 @@ public:
 private:
     void setSlot(Slot slot, Currency amount);
     void showAmount(std::string_view field, Currency amount);
-    void writeLine(int row, std::string_view content, std::string_view quantity,
+    void writeLine(Line line, std::string_view content, std::string_view quantity,
                    std::string_view unitPrice, std::string_view amount);
-    void writeCell(int column, int row, std::string_view text);
+    void writeCell(int column, Line line, std::string_view text);
     void emptyTotal();
     void writeSharedFoodLines();
     void chooseYesNo(const prices::YesNoItem& item, bool wanted);

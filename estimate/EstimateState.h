@@ -34,6 +34,7 @@ enum class Slot : std::size_t {
     gratuitiesFee,
 };
 inline constexpr std::size_t kSlotCount = 22;
+static_assert(kSlotCount == std::size_t(Slot::gratuitiesFee) + 1);
 
 // The 16 item-chosen flags, in the order in which the calculation checks them.
 enum class Flag : std::size_t {
@@ -55,11 +56,13 @@ enum class Flag : std::size_t {
     afterAltarChosen,
 };
 inline constexpr std::size_t kFlagCount = 16;
+static_assert(kFlagCount == std::size_t(Flag::afterAltarChosen) + 1);
 
 // Product information shown in the window caption and on the printed sheet.
+// The version is the project's, given by the build.
 struct ProductInfo {
     std::string appTitle = "Lumenta";
-    std::string appVersion = "1.00";
+    std::string appVersion = LUMENTA_VERSION;
     std::string appDate = "2007.01.31";
 };
 

@@ -5,8 +5,7 @@
 namespace lumenta {
 
 // What the estimate shows. The window implements it by finding its controls
-// by object name ("SsEditMap", "LblMapInfo", "RBtnReikyu1" ...); tests use a
-// recording fake. Every call is a plain setter: none of them may run an item
+// by the object names of ControlNames.h; tests use a recording fake. Every call is a plain setter: none of them may run an item
 // rule again.
 class EstimateView {
 public:

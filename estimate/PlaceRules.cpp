@@ -2,17 +2,13 @@
 
 #include "Estimate.h"
 
+#include "ControlNames.h"
 #include "EstimateView.h"
 #include "PriceTables.h"
 
 #include <string>
 
 namespace lumenta {
-
-namespace {
-constexpr std::string_view kSpace = "　";  // grid contents start with an ideographic space
-constexpr std::string_view kHearseButtons[] = {"RBtnReikyu1", "RBtnReikyu2", "RBtnReikyu3"};
-} // namespace
 
 void Estimate::chooseHall(int hall)
 {
@@ -21,29 +17,27 @@ void Estimate::chooseHall(int hall)
     state_[Flag::hallChosen] = true;
     chosenHall_ = hall;
     const std::string_view name = prices::kHalls[hall - 1].name;
-    view_.setText("LblMapInfo1", "選択の式場は");
-    view_.setText("LblMapInfo", name);
+    view_.setText(controls::LblMapInfo1, "選択の式場は");
+    view_.setText(controls::LblMapInfo, name);
 
     // The hearse prices depend on the hall; at the road-crossing hall only
     // vehicles can take the coffin to the furnace.
     const bool crossing = hall == prices::kRoadCrossingHall;
-    view_.setEnabled(kHearseButtons[0], !crossing);
-    for (std::size_t i = 1; i < prices::kHearses.size(); ++i) {
-        const auto& h = prices::kHearses[i];
-        view_.setText(kHearseButtons[i], crossing ? h.roadCrossingCaption : h.caption);
-    }
+    view_.setEnabled(prices::kHearseButtons[0], !crossing);
+    for (std::size_t i = 1; i < prices::kHearses.size(); ++i)
+        view_.setText(prices::kHearseButtons[i], prices::captionAt(prices::kHearses[i], crossing));
 
     setSlot(Slot::hallFee, prices::kHallFee);
-    showAmount("SsEditMap", prices::kHallFee);
+    showAmount(controls::SsEditMap, prices::kHallFee);
     const std::string fee = formatYen(prices::kHallFee);
-    writeLine(4, std::string(kSpace) + std::string(name), "1", fee, fee);
+    writeLine(Line::hall, std::string(kSpace) + std::string(name), "1", fee, fee);
 
     // A hearse chosen at the previous hall must be chosen again.
-    for (std::string_view button : kHearseButtons)
+    for (std::string_view button : prices::kHearseButtons)
         view_.setChecked(button, false);
     setSlot(Slot::hearseFee, Currency());
     state_[Flag::hearseChosen] = false;
-    view_.setText("SsEditReikyu", "");
+    view_.setText(controls::SsEditReikyu, "");
     emptyTotal();
 }
 
@@ -54,9 +48,9 @@ void Estimate::chooseDistance(int index)
     state_[Flag::distanceChosen] = true;
     const auto& d = prices::kDistances[index];
     setSlot(Slot::transportFee, d.fee);
-    showAmount("SsEditHanso", d.fee);
+    showAmount(controls::SsEditHanso, d.fee);
     const std::string fee = formatYen(d.fee);
-    writeLine(6, std::string(kSpace) + "移動距離：" + std::string(d.text) + "kmまで", "1", fee, fee);
+    writeLine(Line::transport, std::string(kSpace) + "移動距離：" + std::string(d.text) + "kmまで", "1", fee, fee);
     emptyTotal();
 }
 
@@ -68,11 +62,11 @@ void Estimate::chooseStorage(int index)
     const int days = index + 2;  // stored one day less than the wait for the wake
     const Currency storage = prices::kStoragePerDay * days;
     setSlot(Slot::storageFee, storage + prices::kDryIce);
-    showAmount("SsEditHokan", storage + prices::kDryIce);
+    showAmount(controls::SsEditHokan, storage + prices::kDryIce);
     const std::string digits = std::to_string(days);
-    view_.setText("LblHokan", "通夜は　　　　　　日後 （霊安室に " + digits + "日保管 + ﾄﾞﾗｲｱｲｽ 1日分）");
+    view_.setText(controls::LblHokan, "通夜は　　　　　　日後 （霊安室に " + digits + "日保管 + ﾄﾞﾗｲｱｲｽ 1日分）");
     // The day of dry ice is shown on a line of its own by the calculation.
-    writeLine(2, "　冷蔵保管（安置）の日数", digits, formatYen(prices::kStoragePerDay), formatYen(storage));
+    writeLine(Line::storage, "　冷蔵保管（安置）の日数", digits, formatYen(prices::kStoragePerDay), formatYen(storage));
     emptyTotal();
 }
 

@@ -2,16 +2,13 @@
 
 #include "Estimate.h"
 
+#include "ControlNames.h"
 #include "EstimateView.h"
 #include "PriceTables.h"
 
 #include <string>
 
 namespace lumenta {
-
-namespace {
-constexpr std::string_view kSpace = "　";
-} // namespace
 
 void Estimate::chooseCoffin(int index)
 {
@@ -20,10 +17,10 @@ void Estimate::chooseCoffin(int index)
     state_[Flag::coffinChosen] = true;
     const auto& c = prices::kCoffins[index];
     setSlot(Slot::coffinFee, c.fee);
-    view_.copyPicture("ImgHitugi1", c.picture);
-    showAmount("SsEditHitugi", c.fee);
+    view_.copyPicture(controls::ImgHitugi1, c.picture);
+    showAmount(controls::SsEditHitugi, c.fee);
     const std::string fee = formatYen(c.fee);
-    writeLine(10, std::string(kSpace) + std::string(c.name), "1", fee, fee);
+    writeLine(Line::coffin, std::string(kSpace) + std::string(c.name), "1", fee, fee);
     emptyTotal();
 }
 
@@ -34,10 +31,10 @@ void Estimate::chooseAltar(int index)
     state_[Flag::altarChosen] = true;
     const auto& a = prices::kAltars[index];
     setSlot(Slot::altarFee, a.fee);
-    view_.copyPicture("ImgSaidan1", a.picture);
-    showAmount("SsEditSaidan", a.fee);
+    view_.copyPicture(controls::ImgSaidan1, a.picture);
+    showAmount(controls::SsEditSaidan, a.fee);
     const std::string fee = formatYen(a.fee);
-    writeLine(8, std::string(kSpace) + std::string(a.name), "1", fee, fee);
+    writeLine(Line::altar, std::string(kSpace) + std::string(a.name), "1", fee, fee);
     emptyTotal();
 }
 
@@ -52,12 +49,12 @@ void Estimate::chooseReturnGifts(int kind, int giftCountIndex, int letterCountIn
     if (kind >= 0 && kind < int(prices::kGiftKinds.size())) {
         const auto& k = prices::kGiftKinds[kind];
         unitPrice = k.unitPrice;
-        kindText = k.text;
-        view_.copyPicture("Imghenrei", k.picture);
-        view_.setVisible("LblImgHenrei", k.showsContents);
+        kindText = prices::entryText(k);
+        view_.copyPicture(controls::Imghenrei, k.picture);
+        view_.setVisible(controls::LblImgHenrei, k.showsContents);
         if (k.clearsCount) {
             giftCountIndex = 0;
-            view_.setCurrentIndex("CBoxHenrei2", 0);
+            view_.setCurrentIndex(controls::CBoxHenrei2, 0);
         }
     }
     const auto countOf = [](int index) {
@@ -68,9 +65,9 @@ void Estimate::chooseReturnGifts(int kind, int giftCountIndex, int letterCountIn
     const Currency giftAmount = unitPrice * gifts;
     const Currency letterAmount = prices::kLetterPrice * letters;
     setSlot(Slot::returnGiftsFee, giftAmount + letterAmount);
-    showAmount("SsEditHenrei", giftAmount + letterAmount);
-    writeLine(23, std::string(kSpace) + kindText, std::to_string(gifts), formatYen(unitPrice), formatYen(giftAmount));
-    writeLine(18, "　会葬客へのお礼状", std::to_string(letters), formatYen(prices::kLetterPrice), formatYen(letterAmount));
+    showAmount(controls::SsEditHenrei, giftAmount + letterAmount);
+    writeLine(Line::returnGifts, std::string(kSpace) + kindText, std::to_string(gifts), formatYen(unitPrice), formatYen(giftAmount));
+    writeLine(Line::letters, "　会葬客へのお礼状", std::to_string(letters), formatYen(prices::kLetterPrice), formatYen(letterAmount));
     emptyTotal();
 }
 

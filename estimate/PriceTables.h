@@ -1,12 +1,17 @@
 #pragma once
 
-// Every price, option text and message of the estimate, as tables.
-// Amounts are whole yen with the consumption tax included.
+// Every price, option text and message of the estimate, as tables, and
+// every text of the screens that names a price. Amounts are whole yen with
+// the consumption tax included. A text that names a price holds "{}" where
+// withPrices puts the price in, so that a price is written only here.
 
+#include "ControlNames.h"
 #include "Currency.h"
 #include "EstimateState.h"
+#include "SummaryGrid.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace lumenta::prices {
@@ -38,42 +43,49 @@ inline constexpr Currency kProceduresFee = 15'750_yen;
 
 // Step 2: preparation.
 struct Option {
+    std::string_view entry;    // the radio group's entry
     std::string_view name;     // as written to the grid
     Currency fee;
     std::string_view picture;  // stored picture shown for it
 };
 inline constexpr std::array<Option, 6> kCoffins = {{
-    {"白木棺（6尺）", 47'300_yen, "Img51"},    {"布棺（6尺）", 51'500_yen, "Img52"},
-    {"雅（6尺）", 75'600_yen, "Img53"},        {"白木棺（6.25尺）", 49'900_yen, "Img51"},
-    {"布棺（6.25尺）", 58'100_yen, "Img52"},   {"雅（6.25尺）", 88'200_yen, "Img53"},
+    {"白木棺(6尺)", "白木棺（6尺）", 47'300_yen, "Img51"},
+    {"布棺(6尺)", "布棺（6尺）", 51'500_yen, "Img52"},
+    {"雅 (6尺)", "雅（6尺）", 75'600_yen, "Img53"},
+    {"白木棺(6.25尺)", "白木棺（6.25尺）", 49'900_yen, "Img51"},
+    {"布棺(6.25尺)", "布棺（6.25尺）", 58'100_yen, "Img52"},
+    {"雅 (6.25尺)", "雅（6.25尺）", 88'200_yen, "Img53"},
 }};
 inline constexpr std::array<Option, 4> kAltars = {{
-    {"白木5尺", 105'000_yen, "Img61"}, {"花1", 178'500_yen, "Img62"},
-    {"花2", 199'500_yen, "Img63"},     {"花3", 294'000_yen, "Img64"},
+    {"白木5尺　", "白木5尺", 105'000_yen, "Img61"}, {"花1", "花1", 178'500_yen, "Img62"},
+    {"花2", "花2", 199'500_yen, "Img63"},         {"花3", "花3", 294'000_yen, "Img64"},
 }};
 inline constexpr Currency kMakeupFee = 26'000_yen;
 inline constexpr Currency kPortraitFee = 27'000_yen;
 
 struct GiftKind {
-    std::string_view text;     // the list entry, price included
+    std::string_view text;     // the list entry and the grid's content
     Currency unitPrice;
     std::string_view picture;
     bool showsContents;        // LblImgHenrei lists the set's contents
     bool clearsCount;          // "no gifts" sets the gift count back to 0
 };
 inline constexpr std::array<GiftKind, 4> kGiftKinds = {{
-    {"ﾊﾝｶﾁ （525円）", 525_yen, "Img91", false, false},
-    {"お茶　（840円）", 840_yen, "Img92", false, false},
-    {"即返し （3,150円）", 3'150_yen, "Img93", true, false},
+    {"ﾊﾝｶﾁ （{}円）", 525_yen, "Img91", false, false},
+    {"お茶　（{}円）", 840_yen, "Img92", false, false},
+    {"即返し （{}円）", 3'150_yen, "Img93", true, false},
     {"－返礼品は不要", 0_yen, "Img94", false, true},
 }};
 inline constexpr int kCountChoices = 13;   // 0, 10, ... 120
 inline constexpr int kCountStep = 10;
 inline constexpr Currency kLetterPrice = 84_yen;
+inline constexpr std::string_view kLetterLabel = "礼状 （1枚{}円）×　　　　　 枚";
 
 // Step 3: wake.
 inline constexpr Currency kChrysanthemumStand = 15'750_yen;
 inline constexpr Currency kWesternStand = 21'000_yen;
+inline constexpr std::string_view kStandLabel = "（1基 {}円）";  // chrysanthemums, western flowers
+inline constexpr std::string_view kFlowersContent = "　菊花：{}円 / 洋花：{}円";
 inline constexpr int kStandChoices = 11;  // 0-10
 inline constexpr Currency kReceptionFee = 20'000_yen;
 
@@ -89,6 +101,12 @@ inline constexpr Currency kPremiumNigiriExtra = 4'725_yen;
 inline constexpr Currency kDrinkPerGuest = 350_yen;
 inline constexpr Currency kServerFee = 10'500_yen;
 
+// The master of ceremonies and a guide on each of the two days.
+inline constexpr Currency kMcPerPersonDay = 26'000_yen;
+inline constexpr int kMcStaff = 2;
+inline constexpr Currency kMcPerDay = 52'000_yen;
+static_assert(kMcPerDay.raw() == kMcPerPersonDay.raw() * kMcStaff);
+
 // Step 4: farewell ceremony.
 struct Dish {
     std::string_view text;
@@ -96,9 +114,9 @@ struct Dish {
     std::string_view picture;
 };
 inline constexpr std::array<Dish, 3> kDishes = {{
-    {"すずらん (2,310円）", 2'310_yen, "Img131"},
-    {"あけび　（3,465円）", 3'465_yen, "Img132"},
-    {"さくら （4,200円）", 4'200_yen, "Img133"},
+    {"すずらん ({}円）", 2'310_yen, "Img131"},
+    {"あけび　（{}円）", 3'465_yen, "Img132"},
+    {"さくら （{}円）", 4'200_yen, "Img133"},
 }};
 struct Party {
     int guests;
@@ -111,17 +129,21 @@ struct Hearse {
     Currency fee;              // at every hall but the road-crossing one
     Currency roadCrossingFee;  // at the road-crossing hall
     std::string_view picture;
-    std::string_view caption;             // button caption at most halls
-    std::string_view roadCrossingCaption; // button caption at the road-crossing hall
+    std::string_view caption;  // the button's, with the hall's price
 };
 inline constexpr std::array<Hearse, 3> kHearses = {{
-    {"台車", 0_yen, 0_yen, "Img151", "台 車 （無料）", "台 車 （無料）"},
-    {"普通車", 13'958_yen, 18'522_yen, "Img152", "普通車（13,958円）", "普通車（18,522円）"},
-    {"指定車", 32'476_yen, 38'066_yen, "Img153", "指定車（32,476円）", "指定車（38,066円）"},
+    {"台車", 0_yen, 0_yen, "Img151", "台 車 （無料）"},
+    {"普通車", 13'958_yen, 18'522_yen, "Img152", "普通車（{}円）"},
+    {"指定車", 32'476_yen, 38'066_yen, "Img153", "指定車（{}円）"},
 }};
+inline constexpr std::array<std::string_view, 3> kHearseButtons = {
+    controls::RBtnReikyu1, controls::RBtnReikyu2, controls::RBtnReikyu3};
 
 // Step 5: cremation.
 inline constexpr Currency kAfterAltarFee = 10'500_yen;
+// Shown for information only: the estimate is for an adult.
+inline constexpr Currency kChildCremationFee = 26'500_yen;
+inline constexpr std::string_view kChildCremationLabel = "（小人 ¥{}）";
 
 // Items answered yes or no: the fee when wanted, nothing otherwise.
 struct YesNoItem {
@@ -129,20 +151,20 @@ struct YesNoItem {
     Slot slot;
     Currency fee;
     std::string_view field;    // money field
-    int row;                   // grid line
+    Line line;
     std::string_view content;  // grid content, the same for both answers
     bool quantityFollowsAnswer;  // quantity "1"/"0"; otherwise always "1"
 };
 inline constexpr YesNoItem kProcedures{Flag::proceduresChosen, Slot::proceduresFee, kProceduresFee,
-                                       "SsEditShindan", 15, "　死亡届け", true};
+                                       controls::SsEditShindan, Line::procedures, "　死亡届け", true};
 inline constexpr YesNoItem kMakeup{Flag::makeupChosen, Slot::makeupFee, kMakeupFee,
-                                   "SsEditKesho", 12, "　ﾗｽﾄﾒｲｸ", true};
+                                   controls::SsEditKesho, Line::makeup, "　ﾗｽﾄﾒｲｸ", true};
 inline constexpr YesNoItem kPortrait{Flag::portraitChosen, Slot::portraitFee, kPortraitFee,
-                                     "SsEditIei", 13, "　ｶﾗｰ四切り(祭壇用・お別用・手札各1)", true};
+                                     controls::SsEditIei, Line::portrait, "　ｶﾗｰ四切り(祭壇用・お別用・手札各1)", true};
 inline constexpr YesNoItem kReception{Flag::receptionChosen, Slot::receptionFee, kReceptionFee,
-                                      "SsEditUketuke", 17, "　ﾃｰﾌﾞﾙ・椅子・会葬ｶｰﾄﾞ・筆記具など", true};
+                                      controls::SsEditUketuke, Line::reception, "　ﾃｰﾌﾞﾙ・椅子・会葬ｶｰﾄﾞ・筆記具など", true};
 inline constexpr YesNoItem kAfterAltar{Flag::afterAltarChosen, Slot::afterAltarFee, kAfterAltarFee,
-                                       "SsEditAto", 14, "　1段後飾り", false};
+                                       controls::SsEditAto, Line::afterAltar, "　1段後飾り", false};
 
 // Fixed charges, set when the estimate is reset, with the field showing each.
 struct FixedCharge {
@@ -151,12 +173,19 @@ struct FixedCharge {
     std::string_view field;
 };
 inline constexpr std::array<FixedCharge, 5> kFixedCharges = {{
-    {Slot::wakeMcFee, 52'000_yen, "SsEditTuyaShikai"},
-    {Slot::ceremonyMcFee, 52'000_yen, "SsEditKokuShikai"},
-    {Slot::cremationFee, 48'300_yen, "SsEditKaso"},
-    {Slot::urnFee, 12'075_yen, "SsEditTubo"},
-    {Slot::gratuitiesFee, 20'000_yen, "SsEditKokoro"},
+    {Slot::wakeMcFee, kMcPerDay, controls::SsEditTuyaShikai},
+    {Slot::ceremonyMcFee, kMcPerDay, controls::SsEditKokuShikai},
+    {Slot::cremationFee, 48'300_yen, controls::SsEditKaso},
+    {Slot::urnFee, 12'075_yen, controls::SsEditTubo},
+    {Slot::gratuitiesFee, 20'000_yen, controls::SsEditKokoro},
 }};
+constexpr Currency fixedCharge(Slot slot)
+{
+    for (const FixedCharge& charge : kFixedCharges)
+        if (charge.slot == slot)
+            return charge.amount;
+    return {};
+}
 
 // The calculation's refusals, in the order in which the flags are checked.
 struct FlagCheck {
@@ -180,7 +209,16 @@ inline constexpr std::array<FlagCheck, 13> kFlagChecks = {{
     {Flag::afterAltarChosen, "　後飾りの有無を選択されていない為、計算ができません", 5},
 }};
 inline constexpr std::array<Flag, 3> kPresetFlags = {Flag::returnGiftsChosen, Flag::flowersChosen, Flag::spareChosen};
+static_assert(kFlagChecks.size() + kPresetFlags.size() == kFlagCount, "every flag is checked or preset");
 
 inline constexpr int kDiscountPercent = 5;
+
+// The texts above that carry their price.
+inline std::string entryText(const GiftKind& kind) { return withPrices(kind.text, {kind.unitPrice}); }
+inline std::string entryText(const Dish& dish) { return withPrices(dish.text, {dish.perPerson}); }
+inline std::string captionAt(const Hearse& hearse, bool roadCrossingHall)
+{
+    return withPrices(hearse.caption, {roadCrossingHall ? hearse.roadCrossingFee : hearse.fee});
+}
 
 } // namespace lumenta::prices

@@ -1,35 +1,42 @@
 #include "SheetText.h"
 
+#include <algorithm>
+#include <optional>
 #include <string_view>
 
 namespace lumenta {
 
 namespace {
 
-// A sheet line: a grid row to copy, or (row 0) a thing whose price is
-// included in the altar, with its fixed item and content texts.
+// A sheet line: a grid line to copy, or a thing whose price is included in
+// the altar, with its fixed item and content texts.
 struct SheetLine {
-    int gridRow;
-    std::string_view item;
-    std::string_view content;
+    std::optional<Line> gridLine;
+    std::string_view item = {};
+    std::string_view content = {};
 };
 
-constexpr SheetLine kSheetLines[SheetText::kLines] = {
-    {1, {}, {}}, {2, {}, {}}, {3, {}, {}}, {4, {}, {}}, {5, {}, {}}, {6, {}, {}}, {7, {}, {}}, {8, {}, {}}, {9, {}, {}},
-    {0, "　宗教者用具", "　経机 大香炉 燭台 りん 木魚 木柾 曲録など"},
-    {0, "　白木位牌", "　大中上"},
-    {10, {}, {}}, {11, {}, {}}, {12, {}, {}}, {13, {}, {}},
-    {0, "　装飾花額", "　祭壇遺影用"},
-    {14, {}, {}},
-    {0, "　供物", "　果物・砂糖菓子など"},
-    {0, "　焼香机", "　無地"},
-    {0, "　焼香具", "　喪家・親族・会葬客用"},
-    {0, "　水引", "　無地"},
-    {0, "　消耗品", "　お香 線香 蝋燭 各種紙類など"},
-    {15, {}, {}}, {16, {}, {}},
-    {0, "　設営撤去", "　設営と撤去、運搬の人件費"},
-    {17, {}, {}}, {18, {}, {}}, {19, {}, {}}, {20, {}, {}}, {21, {}, {}}, {22, {}, {}}, {23, {}, {}},
-};
+constexpr auto kSheetLines = std::to_array<SheetLine>({
+    {Line::cremation}, {Line::storage}, {Line::urn}, {Line::hall}, {Line::gratuities}, {Line::transport},
+    {Line::hearse}, {Line::altar}, {Line::flowers},
+    {{}, "　宗教者用具", "　経机 大香炉 燭台 りん 木魚 木柾 曲録など"},
+    {{}, "　白木位牌", "　大中上"},
+    {Line::coffin}, {Line::dryIce}, {Line::makeup}, {Line::portrait},
+    {{}, "　装飾花額", "　祭壇遺影用"},
+    {Line::afterAltar},
+    {{}, "　供物", "　果物・砂糖菓子など"},
+    {{}, "　焼香机", "　無地"},
+    {{}, "　焼香具", "　喪家・親族・会葬客用"},
+    {{}, "　水引", "　無地"},
+    {{}, "　消耗品", "　お香 線香 蝋燭 各種紙類など"},
+    {Line::procedures}, {Line::ceremonies},
+    {{}, "　設営撤去", "　設営と撤去、運搬の人件費"},
+    {Line::reception}, {Line::letters}, {Line::wakeFood}, {Line::ceremonyFood}, {Line::drinks}, {Line::serving},
+    {Line::returnGifts},
+});
+static_assert(kSheetLines.size() == SheetText::kLines);
+static_assert(std::count_if(kSheetLines.begin(), kSheetLines.end(), [](const SheetLine& l) { return l.gridLine; }) ==
+              SummaryGrid::kEstimateLines, "every estimate line of the grid is printed");
 
 constexpr std::string_view kIncludedInAltar = "祭壇に含む";
 
@@ -41,9 +48,9 @@ SheetText buildSheetText(const SummaryGrid& grid, const EstimateState& state)
     for (int n = 0; n < SheetText::kLines; ++n) {
         const SheetLine& line = kSheetLines[n];
         auto& fields = sheet.lines[n];
-        if (line.gridRow > 0) {
+        if (line.gridLine) {
             for (int column = 0; column < SummaryGrid::kColumns; ++column)
-                fields[column] = grid.cell(column, line.gridRow);
+                fields[column] = grid.cell(column, *line.gridLine);
         } else {
             fields = {std::string(line.item), std::string(line.content), "1", std::string(kIncludedInAltar),
                       std::string(kIncludedInAltar)};

@@ -6,13 +6,14 @@ namespace lumenta {
 
 namespace {
 
-constexpr std::string_view kLineLabels[SummaryGrid::kEstimateLines] = {
+constexpr auto kLineLabels = std::to_array<std::string_view>({
     "　火葬料金", "　保管料金", "　容器料金", "　式場料金", "　心付け",
     "　寝台車", "　霊柩車", "　祭　壇", "　生　花", "　御　棺",
     "　ﾄﾞﾗｲｱｲｽ", "　死化粧", "　遺影写真", "　後飾り", "　役所手続き",
     "　司会進行", "　受付設備", "　会葬礼状", "　通夜料理", "　告別式料理",
     "　飲み物", "　配　膳", "　返礼品",
-};
+});
+static_assert(kLineLabels.size() == SummaryGrid::kEstimateLines);
 
 void check(int column, int row)
 {

@@ -1,5 +1,8 @@
 #include "EstimateSheet.h"
 
+#include "PriceTables.h"
+#include "SheetText.h"
+
 #include <array>
 
 namespace lumenta::report::estimate_sheet {
@@ -11,6 +14,8 @@ const Column kTableColumns[kColumns] = {
     {"単　　価", 127.00, 23.00, 128.50, 20.00, Qt::AlignRight, 128.41, 20.28},
     {"金　　額", 150.20, 30.00, 151.61, 27.00, Qt::AlignRight, 151.34, 27.69},
 };
+
+static_assert(kFilledLines == SheetText::kLines);
 
 namespace {
 
@@ -154,7 +159,7 @@ void addTotalRows(ReportPage& page)
          true, false},
         {"QRLblShokei", "QRLblShokei", amount.textLeft, 230.98, amount.textWidth, kFieldHeight, false, 11,
          Qt::AlignRight, true, false},
-        {"QRLabel9", "　総額より5％引き", 8.82, 237.07, 0, 0, false, 11, Qt::AlignLeft, true, false},
+        {"QRLabel9", QStringLiteral("　総額より%1％引き").arg(prices::kDiscountPercent), 8.82, 237.07, 0, 0, false, 11, Qt::AlignLeft, true, false},
         {"QRLabel10", "（事前申込み済みでお支払いが現金の場合）", 40.57, 237.42, 0, 0, false, 10, Qt::AlignLeft,
          true, false},
         {"QRLblNebiki", "QRLblNebiki", amount.textLeft, 237.07, amount.textWidth, kFieldHeight, false, 11,

@@ -1,13 +1,25 @@
 #include "Estimate.h"
+#include "PriceTables.h"
 
 #include "CeremonyScreen.h"
+#include "ButtonChoice.h"
 #include "FormSetup.h"
+#include "TableText.h"
 #include "ui_PnlMainKoku.h"
 
 CeremonyScreen::CeremonyScreen(lumenta::Estimate& estimate, QWidget* parent)
     : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainKoku>())
 {
     ui_->setupUi(this);
+    namespace prices = lumenta::prices;
+    for (const auto& dish : prices::kDishes)
+        ui_->CBoxKokuRyori->addItem(tableText(prices::entryText(dish)));
+    ui_->CBoxKokuRyori->setCurrentIndex(-1);
+    // Until a hall is chosen, the hearses show the prices of most halls.
+    QRadioButton* hearses[] = {ui_->RBtnReikyu1, ui_->RBtnReikyu2, ui_->RBtnReikyu3};
+    for (std::size_t i = 0; i < prices::kHearses.size(); ++i)
+        hearses[i]->setText(tableText(prices::captionAt(prices::kHearses[i], false)));
+    ui_->SsEditKokuShikai->setText(tableText(lumenta::formatYen(prices::fixedCharge(lumenta::Slot::ceremonyMcFee))));
     screens::setUpForm(this);
 
     for (QComboBox* list : {ui_->CBoxKokuRyori, ui_->CBoxKokuRyoriKazu})
@@ -25,12 +37,9 @@ void CeremonyScreen::CBoxKokuRyoriChange()
 
 void CeremonyScreen::RBtnReikyuClick()
 {
-    const QRadioButton* buttons[] = {ui_->RBtnReikyu1, ui_->RBtnReikyu2, ui_->RBtnReikyu3};
-    for (int kind = 1; kind <= 3; ++kind) {
-        if (buttons[kind - 1]->isChecked()) {
-            // The price depends on the hall chosen on step 1.
-            estimate_.chooseHearse(kind, estimate_.chosenHall());
-            return;
-        }
-    }
+    // RBtnReikyu1 ... RBtnReikyu3 are kinds 1 to 3; the price depends on
+    // the hall chosen on step 1.
+    const int place = checkedPlace({ui_->RBtnReikyu1, ui_->RBtnReikyu2, ui_->RBtnReikyu3});
+    if (place >= 0)
+        estimate_.chooseHearse(place + 1, estimate_.chosenHall());
 }

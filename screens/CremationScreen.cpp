@@ -1,14 +1,27 @@
 #include "Estimate.h"
+#include "PriceTables.h"
 
 #include "CremationScreen.h"
+#include "ButtonChoice.h"
 #include "FormSetup.h"
 #include "SummaryGridLook.h"
+#include "TableText.h"
 #include "ui_PnlMainKaso.h"
 
 CremationScreen::CremationScreen(lumenta::Estimate& estimate, QWidget* parent)
     : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainKaso>())
 {
     ui_->setupUi(this);
+    namespace prices = lumenta::prices;
+    ui_->LblKaso->setText(tableText(lumenta::withPrices(prices::kChildCremationLabel, {prices::kChildCremationFee})));
+    const struct {
+        TSsEdit* field;
+        lumenta::Slot slot;
+    } charges[] = {{ui_->SsEditKaso, lumenta::Slot::cremationFee},
+                   {ui_->SsEditTubo, lumenta::Slot::urnFee},
+                   {ui_->SsEditKokoro, lumenta::Slot::gratuitiesFee}};
+    for (const auto& c : charges)
+        c.field->setText(tableText(lumenta::formatYen(prices::fixedCharge(c.slot))));
     screens::setUpForm(this);
     setUpSummaryGrid(*ui_->StrColGrid1);
 
@@ -20,8 +33,10 @@ CremationScreen::~CremationScreen() = default;
 
 void CremationScreen::AtoClick()
 {
-    if (ui_->RBtnAto1->isChecked())
-        estimate_.chooseAfterAltar(true);
-    else if (ui_->RBtnAto2->isChecked())
-        estimate_.chooseAfterAltar(false);
+    if (const auto wanted = yesOrNo(ui_->RBtnAto1, ui_->RBtnAto2))
+        estimate_.chooseAfterAltar(*wanted);
 }
+
+TplButton* CremationScreen::calculateButton() const { return ui_->plBntCal; }
+
+QAbstractButton* CremationScreen::discountBox() const { return ui_->ChkDiscount; }

@@ -4,13 +4,15 @@
 
 #include <memory>
 
+class QAbstractButton;
+class TplButton;
 namespace lumenta { class Estimate; }
 namespace Ui { class PnlMainKaso; }
 
 // Step 5 "5.火葬": cremation fee, urn, gratuities and the after-altar, and
 // the summary area: the summary grid, the calculate button, the discount box
 // and the total. The main window wires the calculate button and the discount
-// box (plBntCal, ChkDiscount), which it finds by name.
+// box.
 class CremationScreen : public TPanel {
     Q_OBJECT
 public:
@@ -19,6 +21,10 @@ public:
 
     // An after-altar button was clicked.
     void AtoClick();
+
+    // "計算" (plBntCal) and "総額より５％引き" (ChkDiscount).
+    TplButton* calculateButton() const;
+    QAbstractButton* discountBox() const;
 
 private:
     lumenta::Estimate& estimate_;

@@ -5,6 +5,7 @@
 #include "RadioGroup.h"
 
 #include "FirstSight.h"
+#include "MemoLayout.h"
 #include "TextFitting.h"
 
 #include <QComboBox>
@@ -22,7 +23,7 @@ void applyPixelFont(QWidget* w)
     const QVariant size = w->property("fontPixelSize");
     if (!size.isValid())
         return;
-    w->setFont(japanese_fonts::font(QString::fromUtf8(kScreenFontFamily), size.toInt()));
+    w->setFont(japanese_fonts::font(japanese_fonts::kGothic, size.toInt()));
 }
 
 void showFixedPicture(QWidget* w)
@@ -33,8 +34,8 @@ void showFixedPicture(QWidget* w)
         atFirstPaint(label, [label, name] { label->setPixmap(builtInPicture(name.toString(), label->size())); });
 }
 
-} // namespace
-
+// The form and every widget under it that carries "fontPixelSize" get the
+// screen font at that size.
 void applyPixelFonts(QWidget* form)
 {
     applyPixelFont(form);
@@ -42,6 +43,22 @@ void applyPixelFonts(QWidget* form)
     for (QWidget* w : form->findChildren<QWidget*>())
         applyPixelFont(w);
 }
+
+// Fitting a memo measures every character of its text: a screen hidden at
+// start-up does it when first shown.
+void layOutMemosWhenSeen(QWidget* form)
+{
+    atFirstShow(form, [form] {
+        if (form->property("memoPitchFromFont").toBool()) {
+            layOutMemos(form);
+            return;
+        }
+        for (QTextEdit* memo : form->findChildren<QTextEdit*>())
+            fitMemo(memo);
+    });
+}
+
+} // namespace
 
 void setUpForm(QWidget* form)
 {
@@ -52,23 +69,13 @@ void setUpForm(QWidget* form)
     // depends on the font that has just been set.
     for (TRadioGroup* group : form->findChildren<TRadioGroup*>())
         group->setColumns(group->columns());
-    // Fitting a memo measures every character of its text: a screen hidden
-    // at start-up does it when first shown.
-    atFirstShow(form, [form] {
-        for (QTextEdit* memo : form->findChildren<QTextEdit*>())
-            fitMemo(memo);
-    });
-    fitToLists(form);
-    for (QLabel* label : form->findChildren<QLabel*>())
-        fitLabel(label);
-}
-
-void fitToLists(QWidget* form)
-{
+    layOutMemosWhenSeen(form);
     for (QComboBox* list : form->findChildren<QComboBox*>())
         fitList(list);
-    for (QLabel* label : form->findChildren<QLabel*>())
+    for (QLabel* label : form->findChildren<QLabel*>()) {
         fitGapLabel(label);
+        fitLabel(label);
+    }
 }
 
 } // namespace screens

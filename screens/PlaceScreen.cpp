@@ -3,24 +3,13 @@
 #include "PlaceScreen.h"
 #include "ui_PnlMainBasho.h"
 
-#include "BuiltInPicture.h"
 #include "ButtonChoice.h"
-#include "FirstSight.h"
 #include "FormSetup.h"
-#include "MemoLayout.h"
 
 PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainBasho>())
 {
     ui_->setupUi(this);
-    screens::applyPixelFonts(this);
-    layOutMemos(this);
-    screens::fitToLists(this);
-    // The start screen covers this screen at first: its pictures are
-    // decoded when it is first seen.
-    for (QLabel* picture : {ui_->ImgMap, ui_->ImgAnti})
-        screens::atFirstPaint(picture, [picture] {
-            picture->setPixmap(builtInPicture(picture->objectName(), picture->size()));
-        });
+    screens::setUpForm(this);
 
     for (QRadioButton* hall : {ui_->RBtnMap1, ui_->RBtnMap2, ui_->RBtnMap3, ui_->RBtnMap4, ui_->RBtnMap5, ui_->RBtnMap6})
         connect(hall, &QRadioButton::clicked, this, &PlaceScreen::RBtnMapClick);

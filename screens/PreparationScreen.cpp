@@ -1,19 +1,37 @@
 #include "Estimate.h"
+#include "PriceTables.h"
 
 #include "PreparationScreen.h"
 #include "ui_PnlMainJunbi.h"
 
 #include "ButtonChoice.h"
 #include "FormSetup.h"
-#include "MemoLayout.h"
+#include "TableText.h"
+
+namespace {
+
+template <class Options>
+QStringList entries(const Options& options)
+{
+    QStringList list;
+    for (const auto& option : options)
+        list << tableText(option.entry);
+    return list;
+}
+
+} // namespace
 
 PreparationScreen::PreparationScreen(lumenta::Estimate& estimate, QWidget* parent)
     : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainJunbi>())
 {
     ui_->setupUi(this);
-    screens::applyPixelFonts(this);
-    layOutMemos(this);
-    screens::fitToLists(this);
+    ui_->RBtnGrpHitugi->setItems(entries(lumenta::prices::kCoffins));
+    ui_->RBtnGrpSaidan->setItems(entries(lumenta::prices::kAltars));
+    for (const auto& kind : lumenta::prices::kGiftKinds)
+        ui_->CBoxHenrei1->addItem(tableText(lumenta::prices::entryText(kind)));
+    ui_->CBoxHenrei1->setCurrentIndex(-1);
+    ui_->LblHenrei2->setText(tableText(lumenta::withPrices(lumenta::prices::kLetterLabel, {lumenta::prices::kLetterPrice})));
+    screens::setUpForm(this);
 
     connect(ui_->RBtnGrpHitugi, &TRadioGroup::clicked, this, &PreparationScreen::RBtnHitugiClick);
     connect(ui_->RBtnGrpSaidan, &TRadioGroup::clicked, this, &PreparationScreen::RBtnGrpSaidanClick);

@@ -1,34 +1,37 @@
+#include "ControlNames.h"
+
 #include "QtEstimateView.h"
 
 #include "Panel.h"
 #include "StrCGrid.h"
+#include "TableText.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-
-namespace {
-
-QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-} // namespace
+#include <QtGlobal>
 
 QtEstimateView::QtEstimateView(QWidget* root, PictureSource pictures) : root_(root), pictures_(std::move(pictures)) {}
 
+// A name that no control carries is a fault of the program, not of the user:
+// it stops a debug build and is reported otherwise.
 QWidget* QtEstimateView::find(std::string_view name) const
 {
-    const QString n = qstr(name);
-    if (root_->objectName() == n)
-        return root_;
-    return root_->findChild<QWidget*>(n);
+    const QString n = tableText(name);
+    QWidget* w = root_->objectName() == n ? root_ : root_->findChild<QWidget*>(n);
+    if (!w) {
+        qWarning("QtEstimateView: no control named %s", qPrintable(n));
+        Q_ASSERT_X(w, "QtEstimateView::find", "the estimate names a control that the screens lack");
+    }
+    return w;
 }
 
 void QtEstimateView::setText(std::string_view control, std::string_view text)
 {
     QWidget* w = find(control);
-    const QString t = qstr(text);
+    const QString t = tableText(text);
     if (auto* edit = qobject_cast<QLineEdit*>(w))
         edit->setText(t);
     else if (auto* label = qobject_cast<QLabel*>(w))
@@ -77,7 +80,7 @@ void QtEstimateView::copyPicture(std::string_view frame, std::string_view stored
     auto* label = qobject_cast<QLabel*>(find(frame));
     if (!label)
         return;
-    const QPixmap picture = pictures_ ? pictures_(qstr(stored)) : QPixmap();
+    const QPixmap picture = pictures_ ? pictures_(tableText(stored)) : QPixmap();
     if (picture.isNull())
         label->clear();  // the frame's caption shows through again
     else
@@ -86,6 +89,6 @@ void QtEstimateView::copyPicture(std::string_view frame, std::string_view stored
 
 void QtEstimateView::setGridCell(int column, int row, std::string_view text)
 {
-    if (auto* grid = root_->findChild<TStrColGrid*>("StrColGrid1"))
-        grid->setCell(column, row, qstr(text));
+    if (auto* grid = qobject_cast<TStrColGrid*>(find(lumenta::controls::StrColGrid1)))
+        grid->setCell(column, row, tableText(text));
 }

@@ -10,7 +10,8 @@ class QWidget;
 
 // Shows the estimate on the window's controls, found by object name under
 // one root widget. Every setter blocks the control's signals, so showing a
-// value never runs an item rule again.
+// value never runs an item rule again. A name that no control under the root
+// carries is reported.
 class QtEstimateView : public lumenta::EstimateView {
 public:
     using PictureSource = std::function<QPixmap(const QString& storedName)>;

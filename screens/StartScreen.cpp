@@ -1,18 +1,14 @@
 #include "StartScreen.h"
 #include "ui_PnlMainTop.h"
 
-#include "BuiltInPicture.h"
 #include "FormSetup.h"
-#include "MemoLayout.h"
 #include "ServiceSlogan.h"
 
 StartScreen::StartScreen(QWidget* parent) : TPanel(parent), ui_(std::make_unique<Ui::PnlMainTop>())
 {
     ui_->setupUi(this);
     ui_->Memo1->setPlainText(ui_->Memo1->toPlainText().arg(QString::fromUtf8(kServiceSlogan)));
-    screens::applyPixelFonts(this);
-    layOutMemos(this);
-    ui_->ImgTop->setPixmap(builtInPicture(QStringLiteral("ImgTop"), ui_->ImgTop->size()));
+    screens::setUpForm(this);
     // The picture and the two texts take no input, but keep their full
     // colours: a disabled widget would draw them greyed out.
     for (QWidget* area : {static_cast<QWidget*>(ui_->PnlMainTop1), static_cast<QWidget*>(ui_->PnlMainTop21)})

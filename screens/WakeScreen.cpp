@@ -1,13 +1,20 @@
 #include "Estimate.h"
+#include "PriceTables.h"
 
 #include "WakeScreen.h"
+#include "ButtonChoice.h"
 #include "FormSetup.h"
+#include "TableText.h"
 #include "ui_PnlMainTuya.h"
 
 WakeScreen::WakeScreen(lumenta::Estimate& estimate, QWidget* parent)
     : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainTuya>())
 {
     ui_->setupUi(this);
+    namespace prices = lumenta::prices;
+    ui_->LblSeika3->setText(tableText(lumenta::withPrices(prices::kStandLabel, {prices::kChrysanthemumStand})));
+    ui_->LblSeika4->setText(tableText(lumenta::withPrices(prices::kStandLabel, {prices::kWesternStand})));
+    ui_->SsEditTuyaShikai->setText(tableText(lumenta::formatYen(prices::fixedCharge(lumenta::Slot::wakeMcFee))));
     screens::setUpForm(this);
 
     // The rules run on the user's changes only: what the estimate shows is
@@ -30,10 +37,8 @@ void WakeScreen::CBoxSeikaChange()
 
 void WakeScreen::UketukeClick()
 {
-    if (ui_->RBtnUke1->isChecked())
-        estimate_.chooseReception(true);
-    else if (ui_->RBtnUke2->isChecked())
-        estimate_.chooseReception(false);
+    if (const auto wanted = yesOrNo(ui_->RBtnUke1, ui_->RBtnUke2))
+        estimate_.chooseReception(*wanted);
 }
 
 void WakeScreen::RBtnGrpTuyaRyoriClick()

@@ -2,6 +2,7 @@
 // to a PDF, in memory and as a file.
 
 #include "CompleteEstimate.h"
+#include "JapaneseFonts.h"
 
 #include "ReportRenderer.h"
 #include "UnitPrint.h"
@@ -91,8 +92,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+    japanese_fonts::registerSubstitutes();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -111,7 +111,7 @@ private Q_SLOTS:
                     {QStringLiteral("-p"), kQueue, QStringLiteral("-E"), QStringLiteral("-v"), QStringLiteral("cups-pdf:/"),
                      QStringLiteral("-m"), model, QStringLiteral("-o"), QStringLiteral("PageSize=A4"),
                      QStringLiteral("-o"), QStringLiteral("job-hold-until-default=indefinite")}));
-        samples::registerFontSubstitutes();
+        japanese_fonts::registerSubstitutes();
     }
 
     // Every case starts from a running, accepting, empty queue, and from the real service.

@@ -2,7 +2,6 @@
 
 #include "Estimate.h"
 #include "EstimateView.h"
-#include "JapaneseFonts.h"
 
 #include <QFont>
 #include <QTest>
@@ -63,11 +62,6 @@ lumenta::SheetText estimate(const Choices& c)
 }
 
 } // namespace
-
-void registerFontSubstitutes()
-{
-    japanese_fonts::registerSubstitutes();
-}
 
 lumenta::SheetText plainEstimate()
 {

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "JapaneseFonts.h"
 #include "SheetText.h"
 
 // Estimates worked out by the estimate core, for the sheet tests.
 namespace samples {
-
-// The substitutes the application registers for the sheet's two faces.
-void registerFontSubstitutes();
 
 // A modest estimate without the discount, at the first hall.
 lumenta::SheetText plainEstimate();

@@ -34,7 +34,7 @@ private Q_SLOTS:
         printer_ = pdfDefaultPrinter(&whyNot);
         if (printer_.isEmpty())
             QSKIP(qPrintable(whyNot));
-        samples::registerFontSubstitutes();
+        japanese_fonts::registerSubstitutes();
     }
 
     // One press: one job of one A4 page, without a question.

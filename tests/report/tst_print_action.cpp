@@ -29,7 +29,7 @@ private:
     QTemporaryDir dir_;
 
 private Q_SLOTS:
-    void initTestCase() { samples::registerFontSubstitutes(); }
+    void initTestCase() { japanese_fonts::registerSubstitutes(); }
 
     // No printer: the user is asked, and on "yes" the sheet is saved where
     // the user chooses, starting from 見積書_<today>.pdf in the home folder.

@@ -129,7 +129,7 @@ private Q_SLOTS:
     {
         if (!pdf::toolsInstalled())
             QSKIP("poppler-utils (pdftotext) is not installed");
-        samples::registerFontSubstitutes();
+        japanese_fonts::registerSubstitutes();
         QVERIFY(dir_.isValid());
     }
 
@@ -248,7 +248,7 @@ private Q_SLOTS:
         QFont::removeSubstitutions(sheet::kMincho);
         const QString file = render(samples::plainEstimate(), QStringLiteral("平成19年01月31日"),
                                     QStringLiteral("fallback.pdf"));
-        samples::registerFontSubstitutes();
+        japanese_fonts::registerSubstitutes();
         const QStringList fonts = pdf::fonts(file);
         QVERIFY2(fonts.contains(QStringLiteral("IPAPGothic")) && fonts.contains(QStringLiteral("IPAPMincho")),
                  qPrintable(fonts.join(u',')));

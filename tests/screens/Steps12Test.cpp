@@ -1,5 +1,4 @@
-// The start screen, steps 1 and 2 and the picture store, driven through their
-// real controls the way a user works them.
+// The start screen, steps 1 and 2 and the picture store.
 
 // The estimate core uses headers that the meta-object compiler cannot read.
 #ifndef Q_MOC_RUN
@@ -8,6 +7,7 @@
 
 #include "RadioGroup.h"
 #include "ServiceSlogan.h"
+#include "TableText.h"
 #include "plButton.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -49,7 +49,7 @@ QStringList memoLines(const QTextEdit* memo) { return memo->toPlainText().split(
 
 } // namespace
 
-class ScreensTest : public QObject {
+class Steps12Test : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ScreenHarness> h;
@@ -71,18 +71,12 @@ class ScreensTest : public QObject {
         const auto* label = h->find<QLabel>(QLatin1String(name));
         return label && !label->pixmap().isNull();
     }
-    void showOnly(QWidget* screen)
-    {
-        for (QWidget* s : {static_cast<QWidget*>(h->start), static_cast<QWidget*>(h->place),
-                           static_cast<QWidget*>(h->preparation)})
-            s->setVisible(s == screen);
-    }
 
 private slots:
     void init()
     {
         h = std::make_unique<ScreenHarness>();
-        h->start->hide();
+        h->showOnly({h->place});
         h->root.show();
         QVERIFY(QTest::qWaitForWindowExposed(&h->root));
     }
@@ -90,16 +84,17 @@ private slots:
 
     void everyControlTheRulesWriteExists()
     {
-        for (const char* name : {"SsEditMap", "SsEditHanso", "SsEditHokan", "SsEditShindan", "SsEditHitugi",
-                                 "SsEditSaidan", "SsEditKesho", "SsEditIei", "SsEditHenrei"})
-            QVERIFY2(h->find<QLineEdit>(QLatin1String(name)), name);
-        for (const char* name : {"LblMapInfo1", "LblMapInfo", "LblHokan", "ImgHitugi1", "ImgSaidan1", "Imghenrei",
-                                 "LblImgHenrei"})
-            QVERIFY2(h->find<QLabel>(QLatin1String(name)), name);
-        QVERIFY(list("CBoxHenrei2"));
+        namespace c = lumenta::controls;
+        for (std::string_view name : {c::SsEditMap, c::SsEditHanso, c::SsEditHokan, c::SsEditShindan, c::SsEditHitugi,
+                                      c::SsEditSaidan, c::SsEditKesho, c::SsEditIei, c::SsEditHenrei})
+            QVERIFY2(h->find<QLineEdit>(tableText(name)), name.data());
+        for (std::string_view name : {c::LblMapInfo1, c::LblMapInfo, c::LblHokan, c::ImgHitugi1, c::ImgSaidan1,
+                                      c::Imghenrei, c::LblImgHenrei})
+            QVERIFY2(h->find<QLabel>(tableText(name)), name.data());
+        QVERIFY(h->find<QComboBox>(tableText(c::CBoxHenrei2)));
         // Each name exactly once, or the view would write to the wrong one.
-        for (const char* name : {"SsEditMap", "LblMapInfo", "Imghenrei", "CBoxHenrei2"})
-            QCOMPARE(h->root.findChildren<QWidget*>(QLatin1String(name)).size(), 1);
+        for (std::string_view name : {c::SsEditMap, c::LblMapInfo, c::Imghenrei, c::CBoxHenrei2})
+            QCOMPARE(h->root.findChildren<QWidget*>(tableText(name)).size(), 1);
     }
 
     void freshStartHasNothingChosen()
@@ -203,7 +198,7 @@ private slots:
 
     void coffinIndexFollowsTheEntryListNotTheScreen()
     {
-        showOnly(h->preparation);
+        h->showOnly({h->preparation});
         TRadioGroup* coffins = group("RBtnGrpHitugi");
         QAbstractButton* tallPlainWood = coffins->button(3);
         QCOMPARE(tallPlainWood->text(), QStringLiteral("白木棺(6.25尺)"));
@@ -226,7 +221,7 @@ private slots:
 
     void altarMakeupAndPortrait()
     {
-        showOnly(h->preparation);
+        h->showOnly({h->preparation});
         TRadioGroup* altars = group("RBtnGrpSaidan");
         QCOMPARE(altars->button(1)->text(), QStringLiteral("花1"));
         QVERIFY(altars->button(1)->x() == altars->button(0)->x());  // left column: 白木5尺, 花1
@@ -248,7 +243,7 @@ private slots:
 
     void lettersAloneWithNoGiftKind()
     {
-        showOnly(h->preparation);
+        h->showOnly({h->preparation});
         choose(list("CBoxReijo"), 3);
         QCOMPARE(text("SsEditHenrei"), QStringLiteral("¥2,520"));
         QCOMPARE(cell(1, 23), QStringLiteral("　"));
@@ -259,7 +254,7 @@ private slots:
 
     void giftKindsShowTheirPictureAndContents()
     {
-        showOnly(h->preparation);
+        h->showOnly({h->preparation});
         choose(list("CBoxHenrei1"), 1);  // tea
         choose(list("CBoxHenrei2"), 5);
         choose(list("CBoxReijo"), 4);
@@ -273,7 +268,7 @@ private slots:
 
     void noGiftsEmptiesTheFrameAndResetsTheCountQuietly()
     {
-        showOnly(h->preparation);
+        h->showOnly({h->preparation});
         choose(list("CBoxHenrei1"), 0);  // handkerchiefs
         choose(list("CBoxHenrei2"), 5);
         choose(list("CBoxReijo"), 4);
@@ -380,7 +375,7 @@ private slots:
     {
         for (QWidget* screen : {static_cast<QWidget*>(h->start), static_cast<QWidget*>(h->place),
                                 static_cast<QWidget*>(h->preparation)}) {
-            showOnly(screen);
+            h->showOnly({screen});
             for (QTextEdit* memo : screen->findChildren<QTextEdit*>()) {
                 QVERIFY2(memoLines(memo).first().isEmpty(), qPrintable(memo->objectName()));
                 QVERIFY2(memo->isReadOnly() && memo->focusPolicy() == Qt::NoFocus, qPrintable(memo->objectName()));
@@ -407,12 +402,10 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
+int runSteps12Test(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    ScreensTest test;
+    Steps12Test test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "ScreensTest.moc"
+#include "Steps12Test.moc"

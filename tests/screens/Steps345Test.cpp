@@ -1,20 +1,17 @@
-// The wake, ceremony and cremation screens driven as a user drives them:
-// clicks on the real buttons, keyboard picks in the lists, and checks of the
-// texts the screens then show.
+// The wake, ceremony and cremation screens: clicks on the real buttons,
+// keyboard picks in the lists, and checks of the texts the screens then show.
 
 // The estimate core comes before any Qt header (see the screens' sources);
 // the meta-object compiler need not read it.
 #ifndef Q_MOC_RUN
-#include "Estimate.h"
+#include "ScreenHarness.h"
 #endif
 
-#include "CeremonyScreen.h"
-#include "CremationScreen.h"
 #include "OfficiantTable.h"
-#include "QtEstimateView.h"
 #include "RadioGroup.h"
 #include "StrCGrid.h"
-#include "WakeScreen.h"
+#include "TableText.h"
+#include "plButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,27 +28,11 @@
 
 namespace {
 
-QPixmap greyPicture(const QString&)
-{
-    QPixmap p(200, 100);
-    p.fill(Qt::gray);
-    return p;
-}
-
-// The three screens under one root, with an estimate shown on them, as the
-// main window holds them right after it was shown.
-struct Screens {
-    QWidget root;
-    QtEstimateView view{&root, greyPicture};
-    lumenta::Estimate estimate{view};
-    WakeScreen* wake = new WakeScreen(estimate, &root);
-    CeremonyScreen* ceremony = new CeremonyScreen(estimate, &root);
-    CremationScreen* cremation = new CremationScreen(estimate, &root);
-
+// Steps 3 to 5 shown, as the main window holds them right after it was shown.
+struct Screens : ScreenHarness {
     Screens()
     {
-        root.resize(1000, 655);
-        estimate.reset();
+        showOnly({wake, ceremony, cremation});
         root.show();
     }
 
@@ -86,15 +67,13 @@ QString u(const char* s) { return QString::fromUtf8(s); }
 
 } // namespace
 
-class StepScreensTest : public QObject {
+class Steps345Test : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<Screens> s;
 
 private slots:
-    // The window registers the same substitute for the screen font.
-    void initTestCase() { QFont::insertSubstitution(u("ＭＳ Ｐゴシック"), u("IPAPGothic")); }
     void init() { s = std::make_unique<Screens>(); }
     void cleanup() { s.reset(); }
 
@@ -123,13 +102,15 @@ private slots:
 
     void controlsTheEstimateWritesExist()
     {
-        const char* names[] = {"SsEditTuyaShikai", "SsEditKokuShikai", "SsEditKaso", "SsEditTubo", "SsEditKokoro",
-                               "SsEditSeika", "SsEditUketuke", "SsEditTuyaRyori", "SsEditTuyaHaizen",
-                               "SsEditKokuRyori", "SsEditKokuHaizen", "SsEditReikyu", "SsEditAto", "SsEditGokei",
-                               "ChkTuyaryori", "RBtnReikyu1", "RBtnReikyu2", "RBtnReikyu3", "ImgKokuRyori",
-                               "ImgReikyu", "StrColGrid1", "plBntCal", "ChkDiscount"};
-        for (const char* name : names)
-            QVERIFY2(s->root.findChild<QWidget*>(u(name)), name);
+        namespace c = lumenta::controls;
+        for (std::string_view name :
+             {c::SsEditTuyaShikai, c::SsEditKokuShikai, c::SsEditKaso, c::SsEditTubo, c::SsEditKokoro, c::SsEditSeika,
+              c::SsEditUketuke, c::SsEditTuyaRyori, c::SsEditTuyaHaizen, c::SsEditKokuRyori, c::SsEditKokuHaizen,
+              c::SsEditReikyu, c::SsEditAto, c::SsEditGokei, c::ChkTuyaryori, c::RBtnReikyu1, c::RBtnReikyu2,
+              c::RBtnReikyu3, c::ImgKokuRyori, c::ImgReikyu, c::StrColGrid1})
+            QVERIFY2(s->root.findChild<QWidget*>(tableText(name)), name.data());
+        QCOMPARE(s->cremation->calculateButton()->objectName(), u("plBntCal"));
+        QCOMPARE(s->cremation->discountBox()->objectName(), u("ChkDiscount"));
         QCOMPARE(s->wake->objectName(), u("PnlMainTuya"));
         QCOMPARE(s->ceremony->objectName(), u("PnlMainKoku"));
         QCOMPARE(s->cremation->objectName(), u("PnlMainKaso"));
@@ -170,7 +151,10 @@ private slots:
     // at the bottom of its box.
     void explanatoryTextsShowEveryLine()
     {
-        const auto memos = s->root.findChildren<QTextEdit*>();
+        QList<QTextEdit*> memos;
+        for (QWidget* screen : {static_cast<QWidget*>(s->wake), static_cast<QWidget*>(s->ceremony),
+                                static_cast<QWidget*>(s->cremation)})
+            memos += screen->findChildren<QTextEdit*>();
         QCOMPARE(memos.size(), 14);
         for (QTextEdit* memo : memos) {
             QTextDocument* doc = memo->document();
@@ -349,5 +333,10 @@ private slots:
     }
 };
 
-QTEST_MAIN(StepScreensTest)
-#include "StepScreensTest.moc"
+int runSteps345Test(int argc, char* argv[])
+{
+    Steps345Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "Steps345Test.moc"
