@@ -213,6 +213,17 @@ static_assert(kFlagChecks.size() + kPresetFlags.size() == kFlagCount, "every fla
 
 inline constexpr int kDiscountPercent = 5;
 
+// The discount box's caption, its rate in full-width digits: "総額より５％引き".
+inline std::string discountBoxCaption()
+{
+    std::string caption = "総額より";
+    for (char digit : std::to_string(kDiscountPercent)) {
+        caption += "\xEF\xBC";  // U+FF10 to U+FF19
+        caption += char(0x90 + (digit - '0'));
+    }
+    return caption + "％引き";
+}
+
 // The texts above that carry their price.
 inline std::string entryText(const GiftKind& kind) { return withPrices(kind.text, {kind.unitPrice}); }
 inline std::string entryText(const Dish& dish) { return withPrices(dish.text, {dish.perPerson}); }
@@ -220,5 +231,46 @@ inline std::string captionAt(const Hearse& hearse, bool roadCrossingHall)
 {
     return withPrices(hearse.caption, {roadCrossingHall ? hearse.roadCrossingFee : hearse.fee});
 }
+
+// The officiants' customary offerings and posthumous-name fees, shown on the
+// farewell-ceremony screen for information: not part of the estimate.
+struct NameGrade {
+    const char* male;
+    const char* female;
+    const char* nameFee;
+    const char* total;
+};
+
+struct Religion {
+    const char* name;
+    const char* note;  // second line under the name, may be empty
+    const char* offering;
+    // Buddhist schools have two grades of posthumous name; the others none.
+    NameGrade grades[2];
+    int gradeCount;
+};
+
+inline constexpr Religion kReligions[] = {
+    {"浄土真宗", "（法名）", "20万円～",
+     {{"釈○○", "釈尼○○", "5万円～", "25万円～"},
+      {"○○院釈○○", "○○院釈尼○○", "30万円～", "50万円～"}}, 2},
+    {"真言宗", "", "20万円～",
+     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
+      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
+    {"日蓮宗", "（法号）", "20万円～",
+     {{"○○日○信士", "○○日○信女", "5万円～", "25万円～"},
+      {"○○院○日○居士", "○○院○日○大姉", "40万円～", "60万円～"}}, 2},
+    {"浄土宗", "", "20万円～",
+     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
+      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
+    {"曹洞宗", "", "20万円～",
+     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
+      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
+    {"天台宗", "", "20万円～",
+     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
+      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
+    {"神道", "", "15万円～", {}, 0},
+    {"キリスト教", "", "15万円～", {}, 0},
+};
 
 } // namespace lumenta::prices

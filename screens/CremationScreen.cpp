@@ -13,6 +13,7 @@ CremationScreen::CremationScreen(lumenta::Estimate& estimate, QWidget* parent)
 {
     ui_->setupUi(this);
     namespace prices = lumenta::prices;
+    ui_->ChkDiscount->setText(tableText(prices::discountBoxCaption()));
     ui_->LblKaso->setText(tableText(lumenta::withPrices(prices::kChildCremationLabel, {prices::kChildCremationFee})));
     const struct {
         TSsEdit* field;

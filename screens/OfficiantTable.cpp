@@ -1,49 +1,15 @@
 #include "OfficiantTable.h"
 
 #include "JapaneseFonts.h"
+#include "PriceTables.h"
 
 #include <QPainter>
 
 namespace {
 
-struct NameGrade {
-    const char* male;
-    const char* female;
-    const char* nameFee;
-    const char* total;
-};
-
-struct Religion {
-    const char* name;
-    const char* note;  // second line under the name, may be empty
-    const char* offering;
-    // Buddhist schools have two grades of posthumous name; the others none.
-    NameGrade grades[2];
-    int gradeCount;
-};
-
-constexpr Religion kReligions[] = {
-    {"浄土真宗", "（法名）", "20万円～",
-     {{"釈○○", "釈尼○○", "5万円～", "25万円～"},
-      {"○○院釈○○", "○○院釈尼○○", "30万円～", "50万円～"}}, 2},
-    {"真言宗", "", "20万円～",
-     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
-      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
-    {"日蓮宗", "（法号）", "20万円～",
-     {{"○○日○信士", "○○日○信女", "5万円～", "25万円～"},
-      {"○○院○日○居士", "○○院○日○大姉", "40万円～", "60万円～"}}, 2},
-    {"浄土宗", "", "20万円～",
-     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
-      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
-    {"曹洞宗", "", "20万円～",
-     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
-      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
-    {"天台宗", "", "20万円～",
-     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
-      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
-    {"神道", "", "15万円～", {}, 0},
-    {"キリスト教", "", "15万円～", {}, 0},
-};
+using lumenta::prices::NameGrade;
+using lumenta::prices::Religion;
+constexpr const auto& kReligions = lumenta::prices::kReligions;
 
 // Columns: religion, offering, man's name, woman's name, name fee, total.
 constexpr int kColumnX[] = {0, 64, 120, 224, 328, 386, 453};
