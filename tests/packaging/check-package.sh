@@ -1,0 +1,32 @@
+#!/bin/sh
+# Builds the Debian package into a scratch folder and checks that it holds the
+# copyright file, the changelog, both manual pages and a stripped program.
+# Usage: check-package.sh CPACK CPackConfig.cmake SCRATCH_DIR
+set -eu
+cpack=$1 config=$2 scratch=$3
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+"$cpack" -G DEB --config "$config" -B "$scratch" >/dev/null
+deb=$(ls "$scratch"/lumenta_*.deb)
+
+status=0
+contents=$(dpkg-deb --contents "$deb")
+for path in ./usr/share/doc/lumenta/copyright ./usr/share/doc/lumenta/changelog.gz \
+            ./usr/share/man/man1/lumenta.1.gz ./usr/share/man/ja/man1/lumenta.1.gz ./usr/bin/lumenta; do
+  if ! printf '%s\n' "$contents" | grep -q " $path\$"; then
+    echo "FAIL: the package lacks $path"
+    status=1
+  fi
+done
+
+# Stripped: no symbol table and no debugging sections.
+dpkg-deb --extract "$deb" "$scratch/root"
+sections=$(readelf --section-headers --wide "$scratch/root/usr/bin/lumenta")
+if printf '%s\n' "$sections" | grep -E '\.symtab|\.debug_'; then
+  echo "FAIL: usr/bin/lumenta in the package is not stripped (sections above)"
+  status=1
+fi
+
+[ "$status" -eq 0 ] && echo "the package holds the copyright file, the changelog, both manual pages and a stripped program"
+exit "$status"
