@@ -1,6 +1,6 @@
 #include "PrintPrompter.h"
 
-#include "LocalDateColumn.h"
+#include "LocalFileColumns.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -27,7 +27,7 @@ QString DialogPrintPrompter::chooseSaveFile(QWidget* parent, const QString& sugg
     QFileDialog dialog(parent, QStringLiteral("見積書をPDFファイルとして保存"), suggestedPath,
                        QStringLiteral("PDFファイル (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setProxyModel(new LocalDateColumn(&dialog));
+    dialog.setProxyModel(new LocalFileColumns(&dialog));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
