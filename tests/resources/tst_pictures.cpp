@@ -1,5 +1,6 @@
 // Every picture of the screens is embedded, decodes through the JPEG plug-in and
-// has exactly the size its frame expects; the icons decode at their sizes.
+// has exactly the size its frame expects, and twice that size in its @2x file;
+// the icons decode at their sizes.
 
 #include "Resources.h"
 
@@ -57,15 +58,20 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
-        for (const Picture& p : kPictures)
-            QTest::newRow(p.name) << QString::fromLatin1(p.name) << QSize(p.width, p.height);
+        QTest::addColumn<int>("scale");
+        for (const Picture& p : kPictures) {
+            for (int scale : {1, 2})
+                QTest::addRow("%s@%dx", p.name, scale)
+                    << QString::fromLatin1(p.name) << QSize(p.width, p.height) * scale << scale;
+        }
     }
 
     void pictureDecodesAtItsSize()
     {
         QFETCH(QString, name);
         QFETCH(QSize, size);
-        QImageReader reader(lumenta::picturePath(name));
+        QFETCH(int, scale);
+        QImageReader reader(lumenta::picturePath(name, scale));
         QCOMPARE(reader.format(), QByteArray("jpeg"));
         const QImage image = reader.read();
         QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
@@ -78,7 +84,7 @@ private slots:
     {
         QStringList expected;
         for (const Picture& p : kPictures)
-            expected << QString::fromLatin1(p.name) + ".jpg";
+            expected << QString::fromLatin1(p.name) + ".jpg" << QString::fromLatin1(p.name) + "@2x.jpg";
         QStringList embedded = QDir(":/pictures").entryList(QDir::Files);
         expected.sort();
         embedded.sort();
