@@ -19,7 +19,7 @@ PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(
     // decoded when it is first seen.
     for (QLabel* picture : {ui_->ImgMap, ui_->ImgAnti})
         screens::atFirstPaint(picture, [picture] {
-            picture->setPixmap(builtInPicture(picture->objectName(), picture->size()));
+            picture->setPixmap(builtInPicture(picture->objectName(), picture));
         });
 
     for (QRadioButton* hall : {ui_->RBtnMap1, ui_->RBtnMap2, ui_->RBtnMap3, ui_->RBtnMap4, ui_->RBtnMap5, ui_->RBtnMap6})

@@ -10,7 +10,7 @@ StartScreen::StartScreen(QWidget* parent) : TPanel(parent), ui_(std::make_unique
     ui_->setupUi(this);
     screens::applyPixelFonts(this);
     layOutMemos(this);
-    ui_->ImgTop->setPixmap(builtInPicture(QStringLiteral("ImgTop"), ui_->ImgTop->size()));
+    ui_->ImgTop->setPixmap(builtInPicture(QStringLiteral("ImgTop"), ui_->ImgTop));
     // The picture and the two texts take no input, but keep their full
     // colours: a disabled widget would draw them greyed out.
     for (QWidget* area : {static_cast<QWidget*>(ui_->PnlMainTop1), static_cast<QWidget*>(ui_->PnlMainTop21)})

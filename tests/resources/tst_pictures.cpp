@@ -1,7 +1,9 @@
 // Every picture of the screens is embedded, decodes through the JPEG plug-in and
 // has exactly the size its frame expects, and twice that size in its @2x file;
-// the icons decode at their sizes.
+// the program takes the @2x file at a device pixel ratio of 2 and the other at
+// 1; the icons decode at their sizes.
 
+#include "BuiltInPicture.h"
 #include "Resources.h"
 
 #include <QDir>
@@ -90,6 +92,27 @@ private slots:
         embedded.sort();
         QCOMPARE(embedded, expected);
         QVERIFY(!QFile::exists(lumenta::picturePath("Img94")));
+    }
+
+    // The one place that chooses a picture's file: at a device pixel ratio of
+    // 2 the @2x file as it was drawn, at 1 the designed one (the @2x file not
+    // touched); either way the picture covers the designed size in logical pixels.
+    void programTakesThePictureForTheDevicePixelRatio()
+    {
+        const QSize designed(450, 450);
+        const QPixmap atOne = builtInPicture(QStringLiteral("ImgMap"), designed, 1);
+        QCOMPARE(atOne.devicePixelRatio(), 1.0);
+        QCOMPARE(atOne.size(), designed);
+        QCOMPARE(atOne.toImage().convertToFormat(QImage::Format_RGB32),
+                 QImage(lumenta::picturePath("ImgMap")).convertToFormat(QImage::Format_RGB32));
+
+        const QPixmap atTwo = builtInPicture(QStringLiteral("ImgMap"), designed, 2);
+        QCOMPARE(atTwo.devicePixelRatio(), 2.0);
+        QCOMPARE(atTwo.size(), designed * 2);
+        QCOMPARE(atTwo.deviceIndependentSize(), QSizeF(designed));
+        QImage drawnLarge = QImage(lumenta::picturePath("ImgMap", 2)).convertToFormat(QImage::Format_RGB32);
+        drawnLarge.setDevicePixelRatio(2);
+        QCOMPARE(atTwo.toImage().convertToFormat(QImage::Format_RGB32), drawnLarge);
     }
 
     void iconsDecodeAtTheirSizes()
