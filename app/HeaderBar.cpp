@@ -1,6 +1,6 @@
 #include "HeaderBar.h"
 
-#include "BannerIcon.h"
+#include "BuiltInPicture.h"
 #include "HeaderButton.h"
 #include "Panel.h"
 #include "ServiceSlogan.h"
@@ -53,7 +53,9 @@ void buildBanner(HeaderBar& h)
     h.ImgIcon = new QLabel(h.PnlIcon);
     h.ImgIcon->setObjectName("ImgIcon");
     h.ImgIcon->setGeometry(2, 2, 48, 48);
-    h.ImgIcon->setPixmap(bannerIcon());
+    // The maker's icon is one of the built-in pictures, drawn for the screen's
+    // device pixel ratio like the others.
+    h.ImgIcon->setPixmap(builtInPicture(QStringLiteral("ImgIcon"), h.ImgIcon));
     h.bannerLabels = {
         label("LblCM1", kServiceSlogan, {79, 9}, uiFont(15), Qt::white, h.PnlCM1),
         label("LblCM2", "家族葬のヴェルモラ", {94, 27}, uiFont(21, true), Qt::white, h.PnlCM1),

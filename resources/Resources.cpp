@@ -12,9 +12,11 @@ void lumentaInitResources()
 
 namespace lumenta {
 
-QString picturePath(const QString& name)
+QString picturePath(const QString& name, int scale)
 {
-    return QStringLiteral(":/pictures/%1.jpg").arg(name);
+    if (scale == 1)
+        return QStringLiteral(":/pictures/%1.jpg").arg(name);
+    return QStringLiteral(":/pictures/%1@%2x.jpg").arg(name).arg(scale);
 }
 
 QString iconPath(int size)

@@ -1,13 +1,48 @@
 #include "BuiltInPicture.h"
 
-#include <QColor>
+#include "Resources.h"
 
-QPixmap builtInPicture(const QString& name, QSize designedSize)
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+QImage decoded(const QString& name, qreal devicePixelRatio)
 {
-    QPixmap picture(QStringLiteral(":/pictures/%1.jpg").arg(name));
-    if (picture.isNull()) {
-        picture = QPixmap(designedSize);
-        picture.fill(QColor(160, 160, 160));
-    }
-    return picture;
+    if (devicePixelRatio <= 1)
+        return QImage(lumenta::picturePath(name));
+    QImage large(lumenta::picturePath(name, 2));
+    if (large.isNull())  // a picture drawn only at its designed size
+        return QImage(lumenta::picturePath(name));
+    large.setDevicePixelRatio(2);
+    if (devicePixelRatio == 2)
+        return large;
+    // Whole pixels of the screen that cover the designed size, none left bare.
+    const QSize logical = large.size() / 2;
+    const QSize pixels(int(std::ceil(logical.width() * devicePixelRatio - 1e-6)),
+                       int(std::ceil(logical.height() * devicePixelRatio - 1e-6)));
+    QImage fitted = large.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(devicePixelRatio);
+    return fitted;
+}
+
+} // namespace
+
+QPixmap builtInPicture(const QString& name, QSize designedSize, qreal devicePixelRatio)
+{
+    QImage image = decoded(name, devicePixelRatio);
+    if (!image.isNull())
+        return QPixmap::fromImage(std::move(image));
+    QPixmap grey(designedSize);
+    grey.fill(QColor(160, 160, 160));
+    return grey;
+}
+
+QPixmap builtInPicture(const QString& name, const QWidget* shownOn)
+{
+    return builtInPicture(name, shownOn->size(), shownOn->devicePixelRatioF());
 }

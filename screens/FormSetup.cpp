@@ -31,7 +31,7 @@ void showFixedPicture(QWidget* w)
     auto* label = qobject_cast<QLabel*>(w);
     const QVariant name = w->property("picture");
     if (label && name.isValid())
-        atFirstPaint(label, [label, name] { label->setPixmap(builtInPicture(name.toString(), label->size())); });
+        atFirstPaint(label, [label, name] { label->setPixmap(builtInPicture(name.toString(), label)); });
 }
 
 // The form and every widget under it that carries "fontPixelSize" get the

@@ -1,5 +1,6 @@
 #include "OfficiantTable.h"
 
+#include "ClassicColors.h"
 #include "JapaneseFonts.h"
 #include "PriceTables.h"
 
@@ -46,10 +47,10 @@ public:
         p_.drawText(r.adjusted(3, 0, -3, 0), flags, t);
     }
     void fill(const QRect& r, const QColor& c) { p_.fillRect(r, c); }
+    // Whole logical pixels: crisp at any device pixel ratio.
     void rule(int x1, int y1, int x2, int y2)
     {
-        p_.setPen(kRuleColour);
-        p_.drawLine(x1, y1, x2, y2);
+        classic::drawPixelLine(p_, x1, y1, x2, y2, kRuleColour);
     }
 
 private:

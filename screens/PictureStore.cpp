@@ -26,6 +26,6 @@ QPixmap PictureStore::picture(const QString& name)
     if (!stored)
         return {};
     if (stored->pixmap().isNull())
-        stored->setPixmap(builtInPicture(name, stored->size()));
+        stored->setPixmap(builtInPicture(name, stored));
     return stored->pixmap();
 }

@@ -1,17 +1,44 @@
 #include "ClassicColors.h"
 
+#include <QBitmap>
+#include <QImage>
 #include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
 
 namespace classic {
 
 void drawEdge(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight)
 {
-    p.setPen(topLeft);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(bottomRight);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    drawPixelLine(p, r.left(), r.top(), r.right(), r.top(), topLeft);
+    drawPixelLine(p, r.left(), r.top(), r.left(), r.bottom(), topLeft);
+    drawPixelLine(p, r.left(), r.bottom(), r.right(), r.bottom(), bottomRight);
+    drawPixelLine(p, r.right(), r.top(), r.right(), r.bottom(), bottomRight);
+}
+
+void drawPixelLine(QPainter& p, int x1, int y1, int x2, int y2, const QColor& colour)
+{
+    p.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))), colour);
+}
+
+void strokeOnPixels(QPainter& p, QSize area, const std::function<void(QPainter&)>& stroke)
+{
+    if (p.device()->devicePixelRatio() == 1) {
+        stroke(p);
+        return;
+    }
+    QImage pixels(area, QImage::Format_ARGB32_Premultiplied);
+    pixels.fill(Qt::transparent);
+    QColor colour;
+    {
+        QPainter onPixels(&pixels);
+        stroke(onPixels);
+        colour = onPixels.pen().color();
+    }
+    const QRegion touched(QBitmap::fromImage(pixels.createAlphaMask()));
+    for (const QRect& r : touched)
+        p.fillRect(r, colour);
 }
 
 } // namespace classic

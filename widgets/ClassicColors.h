@@ -2,6 +2,9 @@
 
 #include <QColor>
 #include <QRect>
+#include <QSize>
+
+#include <functional>
 
 class QPainter;
 
@@ -17,5 +20,25 @@ inline QColor lightEdge() { return {223, 223, 223}; }
 // A one-pixel edge along the inside of r: one colour on the top and left,
 // the other on the bottom and right.
 void drawEdge(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight);
+
+// A horizontal or vertical line one pixel thick from (x1, y1) to (x2, y2),
+// both ends included, in logical pixels. It is filled as the rectangle of
+// logical pixels it covers rather than stroked: on a screen with a device
+// pixel ratio of 1.25, 1.5 or 2 a stroked line is centred on the edge
+// between two pixels and comes out thinner, smeared or a pixel off its
+// place, while the filled one covers exactly the screen pixels of its
+// logical pixels, meeting the fills beside it without gap or overlap. At a
+// ratio of 1 both draw the same pixels.
+void drawPixelLine(QPainter& p, int x1, int y1, int x2, int y2, const QColor& colour);
+
+// Strokes an outline that is not made of straight lines (a rounded frame, a
+// dotted focus frame) on whole logical pixels. The stroke sets its own pen
+// and draws in the logical coordinates of an area of the given size. At a
+// device pixel ratio of 1 it is drawn as it stands; at any other ratio it is
+// drawn once on a plain image of the logical size and the logical pixels it
+// touched are filled in the pen's colour, so the outline has the same shape
+// and thickness as at 1, only larger, and no edge of it falls between
+// screen pixels.
+void strokeOnPixels(QPainter& p, QSize area, const std::function<void(QPainter&)>& stroke);
 
 } // namespace classic

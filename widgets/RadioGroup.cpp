@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QRadioButton>
 
+#include <algorithm>
+
 TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent)
 {
     group_.setExclusive(true);
@@ -57,7 +59,11 @@ void TRadioGroup::rebuild()
     arrange();
 }
 
-// Columns of equal width under the caption, the larger half on the left.
+// Columns of equal width under the caption, the larger half on the left. An
+// entry of the last column whose text runs longer than its column may use
+// the room up to the group's frame: cut at the column's edge, the last
+// letter would lose its last pixels, at a device pixel ratio above 1 most of
+// all, where the letters are drawn finer than the logical pixel.
 void TRadioGroup::arrange()
 {
     const int count = int(items_.size());
@@ -68,11 +74,16 @@ void TRadioGroup::arrange()
     const QRect area = rect().adjusted(8, top, -4, -4);
     const int colWidth = area.width() / columns_;
     const int rowHeight = perColumn ? area.height() / perColumn : 0;
+    const int frameInside = rect().right() - 1;
     for (int i = 0; i < count; ++i) {
         const int c = i / perColumn;
         const int r = i % perColumn;
-        group_.button(i)->setGeometry(area.left() + c * colWidth, area.top() + r * rowHeight,
-                                      colWidth, rowHeight);
+        QAbstractButton* b = group_.button(i);
+        const int left = area.left() + c * colWidth;
+        int width = colWidth;
+        if (c == (count - 1) / perColumn)
+            width = std::max(colWidth, std::min(b->sizeHint().width(), frameInside - left + 1));
+        b->setGeometry(left, area.top() + r * rowHeight, width, rowHeight);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 
+#include <cmath>
 #include <cstdlib>
 
 bool TSCGCellParam::covers(int column, int r) const
@@ -154,8 +155,13 @@ bool TStrColGrid::isHighlighted(int column, int row) const
 
 void TStrColGrid::paintEvent(QPaintEvent*)
 {
-    // Everything is drawn off screen first and copied in one go.
-    QImage buffer(size(), QImage::Format_RGB32);
+    // Everything is drawn off screen first and copied in one go, into a
+    // buffer with the screen's own pixels: at a device pixel ratio of 2 the
+    // texts are drawn at twice the size, not blown up from a small picture.
+    const qreal ratio = devicePixelRatioF();
+    QImage buffer(QSize(int(std::ceil(width() * ratio - 1e-6)), int(std::ceil(height() * ratio - 1e-6))),
+                  QImage::Format_RGB32);
+    buffer.setDevicePixelRatio(ratio);
     buffer.fill(color_);
     {
         QPainter p(&buffer);
@@ -240,12 +246,8 @@ void TStrColGrid::paintText(QPainter& p, const QRect& r, const QString& text, Qt
         for (int k = 0; k < std::max(1, fontWidth); ++k)
             p.drawText(x + k, y + fm.ascent(), lines[i]);
         p.restore();
-        if (i > 0 && horzLines_) {
-            p.save();
-            p.setPen(dataLineColour());
-            p.drawLine(band.left(), top, band.right(), top);
-            p.restore();
-        }
+        if (i > 0 && horzLines_)
+            classic::drawPixelLine(p, band.left(), top, band.right(), top, dataLineColour());
     }
 }
 
@@ -264,11 +266,11 @@ void TStrColGrid::paintLines(QPainter& p) const
         for (int c = 0; c < columns_; ++c) {
             const QRect cr = cellRect(c, r);
             const bool fixed = isFixed(c, r);
-            p.setPen(fixed ? fixedLine : dataLine);
+            const QColor line = fixed ? fixedLine : dataLine;
             if (vertLines_)
-                p.drawLine(cr.right() + 1, cr.top(), cr.right() + 1, cr.bottom() + 1);
+                classic::drawPixelLine(p, cr.right() + 1, cr.top(), cr.right() + 1, cr.bottom() + 1, line);
             if (horzLines_)
-                p.drawLine(cr.left(), cr.bottom() + 1, cr.right() + 1, cr.bottom() + 1);
+                classic::drawPixelLine(p, cr.left(), cr.bottom() + 1, cr.right() + 1, cr.bottom() + 1, line);
         }
     }
 }
@@ -306,7 +308,12 @@ void TStrColGrid::paintFocusFrame(QImage& image) const
     const int r = current_.y();
     if (!drawFocusFrame_ || !hasFocus() || c < 0 || c >= columns_ || r < 0 || r >= rows_ || isFixed(c, r))
         return;
-    const QRect cr = cellRect(c, r).intersected(image.rect());
+    // The dots are pixels of the buffer, which has the screen's pixels.
+    const qreal ratio = image.devicePixelRatio();
+    const QRect logical = cellRect(c, r);
+    const QPoint topLeft(qRound(logical.left() * ratio), qRound(logical.top() * ratio));
+    const QPoint bottomRight(qRound((logical.right() + 1) * ratio) - 1, qRound((logical.bottom() + 1) * ratio) - 1);
+    const QRect cr = QRect(topLeft, bottomRight).intersected(image.rect());
     QList<QPoint> border;
     for (int x = cr.left(); x <= cr.right(); ++x)
         border << QPoint(x, cr.top()) << QPoint(x, cr.bottom());

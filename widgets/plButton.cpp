@@ -9,6 +9,8 @@
 #include <QPainterPath>
 #include <QShortcut>
 
+#include <cmath>
+
 namespace {
 
 const QColor kRoundFrameColor(117, 117, 117);
@@ -152,10 +154,15 @@ void TplButton::paintFace(QPainter& p) const
         p.fillRect(rect(), color_.isValid() ? color_ : palette().color(QPalette::Button));
         return;
     }
-    const int h = height();
+    // One gradient row per pixel of the screen: at a device pixel ratio of 2
+    // the face has twice the rows, each a screen pixel high, so the steps
+    // stay as fine as at 1 and no row straddles two screen pixels.
+    const qreal ratio = devicePixelRatioF();
+    const int rows = ratio == 1 ? height() : int(std::ceil(height() * ratio - 1e-6));
+    const qreal rowHeight = height() / qreal(rows);
     const int w = width();
-    for (int y = 0; y < h; ++y)
-        p.fillRect(0, y, w, 1, gradientRow(begin_, end_, y, h));
+    for (int y = 0; y < rows; ++y)
+        p.fillRect(QRectF(0, y * rowHeight, w, rowHeight), gradientRow(begin_, end_, y, rows));
 }
 
 void TplButton::paintCaptions(QPainter& p)
@@ -223,26 +230,26 @@ void TplButton::paintLine(QPainter& p, const Line& line, int top) const
 void TplButton::paintFrame(QPainter& p) const
 {
     const QRect r = rect().adjusted(0, 0, -1, -1);
-    p.setBrush(Qt::NoBrush);
     switch (style_) {
     case bsRoundRect:
-        p.setPen(kRoundFrameColor);
-        p.drawRoundedRect(r, kCornerDiameter / 2.0, kCornerDiameter / 2.0);
+        classic::strokeOnPixels(p, size(), [r](QPainter& q) {
+            q.setPen(kRoundFrameColor);
+            q.setBrush(Qt::NoBrush);
+            q.drawRoundedRect(r, kCornerDiameter / 2.0, kCornerDiameter / 2.0);
+        });
         break;
     case bsNormal:
         if (pressed_ && focusLook_) {
-            p.setPen(classic::darkShadow());
-            p.drawRect(r);
-            p.setPen(classic::shadow());
-            p.drawRect(r.adjusted(1, 1, -1, -1));
+            // Two frames: on the outermost pixels and on the ones just inside.
+            classic::drawEdge(p, rect(), classic::darkShadow(), classic::darkShadow());
+            classic::drawEdge(p, rect().adjusted(1, 1, -1, -1), classic::shadow(), classic::shadow());
         } else {
             classic::drawEdge(p, r, classic::highlightEdge(), classic::darkShadow());
             classic::drawEdge(p, r.adjusted(1, 1, -1, -1), classic::lightEdge(), classic::shadow());
         }
         break;
     case bsFlat:
-        p.setPen(classic::shadow());
-        p.drawRect(r);
+        classic::drawEdge(p, rect(), classic::shadow(), classic::shadow());
         break;
     case bsFlatNoFrame:
     case bsRoundRectNoFrame:
@@ -254,12 +261,16 @@ void TplButton::paintFocus(QPainter& p) const
 {
     if (!hasFocus() || !focusLook_)
         return;
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kFocusColor, 1, Qt::DotLine));
-    if (isRound())
-        p.drawRoundedRect(rect().adjusted(2, 2, -3, -3), kFocusDiameter / 2.0, kFocusDiameter / 2.0);
-    else
-        p.drawRect(rect().adjusted(3, 3, -4, -4));
+    const QRect r = rect();
+    const bool round = isRound();
+    classic::strokeOnPixels(p, size(), [r, round](QPainter& q) {
+        q.setBrush(Qt::NoBrush);
+        q.setPen(QPen(kFocusColor, 1, Qt::DotLine));
+        if (round)
+            q.drawRoundedRect(r.adjusted(2, 2, -3, -3), kFocusDiameter / 2.0, kFocusDiameter / 2.0);
+        else
+            q.drawRect(r.adjusted(3, 3, -4, -4));
+    });
 }
 
 void TplButton::mousePressEvent(QMouseEvent* e)

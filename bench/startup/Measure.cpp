@@ -1,8 +1,8 @@
 // Starts each program many times, alternating, and reports the median time
 // from its start to its first painted frame, its median peak resident
-// memory at that frame and over the whole run, and how the second program
-// compares with the first.
-// Usage: bench_startup_measure RUNS FLOOR_PROGRAM PROGRAM
+// memory at that frame and over the whole run, and how the last program
+// compares with each of the floors before it.
+// Usage: bench_startup_measure RUNS FLOOR_PROGRAM [FLOOR_PROGRAM ...] PROGRAM
 
 #include <algorithm>
 #include <chrono>
@@ -86,19 +86,32 @@ template <typename T> T median(std::vector<T> v)
 
 template <typename T> T lowest(const std::vector<T>& v) { return *std::min_element(v.begin(), v.end()); }
 
+// The program's own name, for the report.
+std::string shortName(const char* path)
+{
+    std::string name = path;
+    const auto slash = name.rfind('/');
+    if (slash != std::string::npos)
+        name = name.substr(slash + 1);
+    const std::string prefix = "bench_startup_";
+    if (name.compare(0, prefix.size(), prefix) == 0)
+        name = name.substr(prefix.size());
+    return name;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s RUNS FLOOR_PROGRAM PROGRAM\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s RUNS FLOOR_PROGRAM [FLOOR_PROGRAM ...] PROGRAM\n", argv[0]);
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
-    const char* programs[2] = {argv[2], argv[3]};
-    std::vector<double> time[2];
-    std::vector<long> rss[2];
-    std::vector<long> frameRss[2];
+    const std::vector<const char*> programs(argv + 2, argv + argc);
+    const std::size_t count = programs.size();
+    std::vector<std::vector<double>> time(count);
+    std::vector<std::vector<long>> rss(count), frameRss(count);
     for (const char* program : programs) {  // warm the file cache once
         Run warm{};
         if (!runOnce(program, warm)) {
@@ -107,7 +120,7 @@ int main(int argc, char* argv[])
         }
     }
     for (int i = 0; i < runs; ++i)
-        for (int p = 0; p < 2; ++p) {
+        for (std::size_t p = 0; p < count; ++p) {
             Run run{};
             if (!runOnce(programs[p], run)) {
                 std::fprintf(stderr, "%s did not paint its first frame and exit cleanly\n", programs[p]);
@@ -117,16 +130,17 @@ int main(int argc, char* argv[])
             rss[p].push_back(run.maxRssKiB);
             frameRss[p].push_back(run.frameRssKiB);
         }
-    const double floorMs = median(time[0]), appMs = median(time[1]);
-    const double floorMb = median(rss[0]) / 1024.0, appMb = median(rss[1]) / 1024.0;
-    const double floorFrameMb = median(frameRss[0]) / 1024.0, appFrameMb = median(frameRss[1]) / 1024.0;
     std::printf("runs each           %d, alternating\n", runs);
-    std::printf("                                                       peak RSS at first frame / whole run\n");
-    std::printf("floor   first paint median %7.1f ms (fastest %7.1f)   %6.1f MB / %6.1f MB\n", floorMs,
-                lowest(time[0]), floorFrameMb, floorMb);
-    std::printf("lumenta first paint median %7.1f ms (fastest %7.1f)   %6.1f MB / %6.1f MB\n", appMs,
-                lowest(time[1]), appFrameMb, appMb);
-    std::printf("ratio of medians    %5.2f                       extra  %6.1f MB / %6.1f MB\n", appMs / floorMs,
-                appFrameMb - floorFrameMb, appMb - floorMb);
+    std::printf("                                                          peak RSS at first frame / whole run\n");
+    for (std::size_t p = 0; p < count; ++p)
+        std::printf("%-12s first paint median %7.1f ms (fastest %7.1f)   %6.1f MB / %6.1f MB\n",
+                    shortName(programs[p]).c_str(), median(time[p]), lowest(time[p]), median(frameRss[p]) / 1024.0,
+                    median(rss[p]) / 1024.0);
+    const std::size_t last = count - 1;
+    for (std::size_t p = 0; p < last; ++p)
+        std::printf("ratio of medians to %-12s %5.2f          extra  %6.1f MB / %6.1f MB\n",
+                    shortName(programs[p]).c_str(), median(time[last]) / median(time[p]),
+                    (median(frameRss[last]) - median(frameRss[p])) / 1024.0,
+                    (median(rss[last]) - median(rss[p])) / 1024.0);
     return 0;
 }

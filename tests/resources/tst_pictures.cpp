@@ -1,6 +1,9 @@
 // Every picture of the screens is embedded, decodes through the JPEG plug-in and
-// has exactly the size its frame expects; the icons decode at their sizes.
+// has exactly the size its frame expects, and twice that size in its @2x file;
+// the program takes the @2x file at a device pixel ratio of 2 and the other at
+// 1; the icons decode at their sizes.
 
+#include "BuiltInPicture.h"
 #include "Resources.h"
 
 #include <QDir>
@@ -57,15 +60,20 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
-        for (const Picture& p : kPictures)
-            QTest::newRow(p.name) << QString::fromLatin1(p.name) << QSize(p.width, p.height);
+        QTest::addColumn<int>("scale");
+        for (const Picture& p : kPictures) {
+            for (int scale : {1, 2})
+                QTest::addRow("%s@%dx", p.name, scale)
+                    << QString::fromLatin1(p.name) << QSize(p.width, p.height) * scale << scale;
+        }
     }
 
     void pictureDecodesAtItsSize()
     {
         QFETCH(QString, name);
         QFETCH(QSize, size);
-        QImageReader reader(lumenta::picturePath(name));
+        QFETCH(int, scale);
+        QImageReader reader(lumenta::picturePath(name, scale));
         QCOMPARE(reader.format(), QByteArray("jpeg"));
         const QImage image = reader.read();
         QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
@@ -78,12 +86,33 @@ private slots:
     {
         QStringList expected;
         for (const Picture& p : kPictures)
-            expected << QString::fromLatin1(p.name) + ".jpg";
+            expected << QString::fromLatin1(p.name) + ".jpg" << QString::fromLatin1(p.name) + "@2x.jpg";
         QStringList embedded = QDir(":/pictures").entryList(QDir::Files);
         expected.sort();
         embedded.sort();
         QCOMPARE(embedded, expected);
         QVERIFY(!QFile::exists(lumenta::picturePath("Img94")));
+    }
+
+    // The one place that chooses a picture's file: at a device pixel ratio of
+    // 2 the @2x file as it was drawn, at 1 the designed one (the @2x file not
+    // touched); either way the picture covers the designed size in logical pixels.
+    void programTakesThePictureForTheDevicePixelRatio()
+    {
+        const QSize designed(450, 450);
+        const QPixmap atOne = builtInPicture(QStringLiteral("ImgMap"), designed, 1);
+        QCOMPARE(atOne.devicePixelRatio(), 1.0);
+        QCOMPARE(atOne.size(), designed);
+        QCOMPARE(atOne.toImage().convertToFormat(QImage::Format_RGB32),
+                 QImage(lumenta::picturePath("ImgMap")).convertToFormat(QImage::Format_RGB32));
+
+        const QPixmap atTwo = builtInPicture(QStringLiteral("ImgMap"), designed, 2);
+        QCOMPARE(atTwo.devicePixelRatio(), 2.0);
+        QCOMPARE(atTwo.size(), designed * 2);
+        QCOMPARE(atTwo.deviceIndependentSize(), QSizeF(designed));
+        QImage drawnLarge = QImage(lumenta::picturePath("ImgMap", 2)).convertToFormat(QImage::Format_RGB32);
+        drawnLarge.setDevicePixelRatio(2);
+        QCOMPARE(atTwo.toImage().convertToFormat(QImage::Format_RGB32), drawnLarge);
     }
 
     void iconsDecodeAtTheirSizes()

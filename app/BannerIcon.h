@@ -1,6 +1,0 @@
-#pragma once
-
-#include <QPixmap>
-
-// The 48 x 48 icon on the maker's banner.
-QPixmap bannerIcon();
