@@ -10,4 +10,7 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void makeRoomForText();
 };

@@ -17,6 +17,28 @@ private slots:
         QVERIFY(edit.text().isEmpty());
     }
 
+    // The total field of the design, 116 pixels wide with a 20-pixel font,
+    // shows as much ink of a seven-digit total as a field with room to spare.
+    void totalFieldShowsASevenDigitTotalWhole()
+    {
+        const auto inkOf = [](const QString& text, int width) {
+            TSsEdit edit;
+            QFont font(QStringLiteral("IPAPGothic"));
+            font.setPixelSize(20);
+            edit.setFont(font);
+            edit.resize(width, 27);
+            edit.setText(text);
+            const QImage shot = edit.grab().toImage();
+            int ink = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    ink += qGray(shot.pixel(x, y)) < 96;
+            return ink;
+        };
+        for (const QString& total : {QStringLiteral("¥1,441,314"), QStringLiteral("¥52,000")})
+            QCOMPARE(inkOf(total, 116), inkOf(total, 300));
+    }
+
     void readOnlyRightAlignedWithoutTabStop()
     {
         TSsEdit edit;
