@@ -55,6 +55,7 @@ void buildBanner(HeaderBar& h)
     h.ImgIcon->setGeometry(2, 2, 48, 48);
     // The maker's icon is one of the built-in pictures, drawn for the screen's
     // device pixel ratio like the others.
+    h.ImgIcon->setProperty(kPictureProperty, QStringLiteral("ImgIcon"));
     h.ImgIcon->setPixmap(builtInPicture(QStringLiteral("ImgIcon"), h.ImgIcon));
     h.bannerLabels = {
         label("LblCM1", kServiceSlogan, {79, 9}, uiFont(15), Qt::white, h.PnlCM1),

@@ -3,6 +3,7 @@
 #include "UnitMain.h"
 
 #include "AccessibleNames.h"
+#include "BuiltInPicture.h"
 #include "KeyboardShortcuts.h"
 #include "Panel.h"
 #include "TabOrder.h"
@@ -17,6 +18,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -169,6 +171,9 @@ void TFormMain::showEvent(QShowEvent* event)
         // The start screen holds the keyboard, so that the window does not
         // hand it to a control of step 1 under it.
         screens_.top->setFocus(Qt::OtherFocusReason);
+        // Moved to a screen of another device pixel ratio: the pictures follow.
+        connect(windowHandle(), &QWindow::screenChanged, this,
+                [this] { redrawPicturesForScreen(this, screens_.picture); });
     }
 }
 

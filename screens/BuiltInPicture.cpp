@@ -4,12 +4,16 @@
 
 #include <QColor>
 #include <QImage>
+#include <QLabel>
 #include <QWidget>
 
 #include <cmath>
 #include <utility>
 
 namespace {
+
+// The device pixel ratio that a picture is decoded for on a screen.
+qreal pictureRatio(qreal screenRatio) { return screenRatio <= 1 ? 1 : screenRatio; }
 
 QImage decoded(const QString& name, qreal devicePixelRatio)
 {
@@ -45,4 +49,22 @@ QPixmap builtInPicture(const QString& name, QSize designedSize, qreal devicePixe
 QPixmap builtInPicture(const QString& name, const QWidget* shownOn)
 {
     return builtInPicture(name, shownOn->size(), shownOn->devicePixelRatioF());
+}
+
+bool drawnForScreen(const QPixmap& picture, const QWidget* shownOn)
+{
+    return qFuzzyCompare(picture.devicePixelRatio(), pictureRatio(shownOn->devicePixelRatioF()));
+}
+
+void redrawPicturesForScreen(QWidget* window, const std::function<QPixmap(const QString&)>& storedPicture)
+{
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        // A picture not yet decoded will be, for the screen it is first seen on.
+        if (label->pixmap().isNull() || drawnForScreen(label->pixmap(), label))
+            continue;
+        if (const QVariant own = label->property(kPictureProperty); own.isValid())
+            label->setPixmap(builtInPicture(own.toString(), label));
+        else if (const QVariant copied = label->property(kCopiedPictureProperty); copied.isValid() && storedPicture)
+            label->setPixmap(storedPicture(copied.toString()));
+    }
 }

@@ -4,6 +4,8 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // A picture built into the program, decoded now, for the device pixel ratio
@@ -23,3 +25,19 @@ QPixmap builtInPicture(const QString& name, QSize designedSize, qreal devicePixe
 // widget's size, and the ratio that of the screen it is on (the primary
 // screen while its window has not been shown yet).
 QPixmap builtInPicture(const QString& name, const QWidget* shownOn);
+
+// Whether a built-in picture was decoded for the device pixel ratio of the
+// screen that the widget is on now.
+bool drawnForScreen(const QPixmap& picture, const QWidget* shownOn);
+
+// The label property naming the built-in picture that a label shows as its
+// own ("ImgMap" ...), and the one naming the stored picture that was copied
+// into a frame ("Img51" ...).
+inline constexpr const char* kPictureProperty = "picture";
+inline constexpr const char* kCopiedPictureProperty = "copiedPicture";
+
+// After the window has moved to a screen of another device pixel ratio:
+// every label under it that shows a built-in picture decoded for the old
+// ratio shows it again for the new one. A frame takes its copy from the
+// store again (storedPicture), so that it still shows the store's picture.
+void redrawPicturesForScreen(QWidget* window, const std::function<QPixmap(const QString&)>& storedPicture);

@@ -29,7 +29,7 @@ void applyPixelFont(QWidget* w)
 void showFixedPicture(QWidget* w)
 {
     auto* label = qobject_cast<QLabel*>(w);
-    const QVariant name = w->property("picture");
+    const QVariant name = w->property(kPictureProperty);
     if (label && name.isValid())
         atFirstPaint(label, [label, name] { label->setPixmap(builtInPicture(name.toString(), label)); });
 }

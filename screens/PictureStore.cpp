@@ -25,7 +25,9 @@ QPixmap PictureStore::picture(const QString& name)
     auto* stored = findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
     if (!stored)
         return {};
-    if (stored->pixmap().isNull())
+    // Decoded when first asked for, and again after the window has moved to a
+    // screen of another device pixel ratio.
+    if (stored->pixmap().isNull() || !drawnForScreen(stored->pixmap(), stored))
         stored->setPixmap(builtInPicture(name, stored));
     return stored->pixmap();
 }

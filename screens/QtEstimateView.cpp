@@ -2,6 +2,7 @@
 
 #include "QtEstimateView.h"
 
+#include "BuiltInPicture.h"
 #include "Panel.h"
 #include "StrCGrid.h"
 #include "TableText.h"
@@ -80,11 +81,13 @@ void QtEstimateView::copyPicture(std::string_view frame, std::string_view stored
     auto* label = qobject_cast<QLabel*>(find(frame));
     if (!label)
         return;
-    const QPixmap picture = pictures_ ? pictures_(tableText(stored)) : QPixmap();
+    const QString name = tableText(stored);
+    const QPixmap picture = pictures_ ? pictures_(name) : QPixmap();
     if (picture.isNull())
         label->clear();  // the frame's caption shows through again
     else
         label->setPixmap(picture);
+    label->setProperty(kCopiedPictureProperty, picture.isNull() ? QVariant() : QVariant(name));
 }
 
 void QtEstimateView::setGridCell(int column, int row, std::string_view text)
