@@ -18,7 +18,8 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        const bool due = event->type() == QEvent::Paint || (onShow_ && event->type() == QEvent::Show);
+        const QEvent::Type type = event->type();
+        const bool due = type == QEvent::Paint || (onShow_ && (type == QEvent::Polish || type == QEvent::Show));
         if (due && work_) {
             watched->removeEventFilter(this);
             const std::function<void()> work = std::move(work_);

@@ -13,8 +13,11 @@ namespace screens {
 // into a grab.
 void atFirstPaint(QWidget* widget, std::function<void()> work);
 
-// Runs the work when the widget is first shown, or just before its first
-// paint if it is painted (grabbed) without having been shown.
+// Runs the work when the widget is about to be shown for the first time: when
+// it is polished, before it and its children get their sizes and lay out
+// their texts (so that the work does not lay them out twice), or else when
+// it is shown, or just before its first paint if it is painted (grabbed)
+// without having been shown.
 void atFirstShow(QWidget* widget, std::function<void()> work);
 
 } // namespace screens
