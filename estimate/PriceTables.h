@@ -11,6 +11,7 @@
 #include "SummaryGrid.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -246,31 +247,32 @@ struct Religion {
     const char* note;  // second line under the name, may be empty
     const char* offering;
     // Buddhist schools have two grades of posthumous name; the others none.
-    NameGrade grades[2];
-    int gradeCount;
+    std::span<const NameGrade> grades;
+};
+
+// The two grades of most Buddhist schools: 信士/信女 and 居士/大姉.
+inline constexpr NameGrade kCommonGrades[] = {
+    {"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
+    {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"},
+};
+inline constexpr NameGrade kJodoShinshuGrades[] = {
+    {"釈○○", "釈尼○○", "5万円～", "25万円～"},
+    {"○○院釈○○", "○○院釈尼○○", "30万円～", "50万円～"},
+};
+inline constexpr NameGrade kNichirenGrades[] = {
+    {"○○日○信士", "○○日○信女", "5万円～", "25万円～"},
+    {"○○院○日○居士", "○○院○日○大姉", "40万円～", "60万円～"},
 };
 
 inline constexpr Religion kReligions[] = {
-    {"浄土真宗", "（法名）", "20万円～",
-     {{"釈○○", "釈尼○○", "5万円～", "25万円～"},
-      {"○○院釈○○", "○○院釈尼○○", "30万円～", "50万円～"}}, 2},
-    {"真言宗", "", "20万円～",
-     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
-      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
-    {"日蓮宗", "（法号）", "20万円～",
-     {{"○○日○信士", "○○日○信女", "5万円～", "25万円～"},
-      {"○○院○日○居士", "○○院○日○大姉", "40万円～", "60万円～"}}, 2},
-    {"浄土宗", "", "20万円～",
-     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
-      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
-    {"曹洞宗", "", "20万円～",
-     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
-      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
-    {"天台宗", "", "20万円～",
-     {{"○○○○信士", "○○○○信女", "5万円～", "25万円～"},
-      {"○○院○○○○居士", "○○院○○○○大姉", "40万円～", "60万円～"}}, 2},
-    {"神道", "", "15万円～", {}, 0},
-    {"キリスト教", "", "15万円～", {}, 0},
+    {"浄土真宗", "（法名）", "20万円～", kJodoShinshuGrades},
+    {"真言宗", "", "20万円～", kCommonGrades},
+    {"日蓮宗", "（法号）", "20万円～", kNichirenGrades},
+    {"浄土宗", "", "20万円～", kCommonGrades},
+    {"曹洞宗", "", "20万円～", kCommonGrades},
+    {"天台宗", "", "20万円～", kCommonGrades},
+    {"神道", "", "15万円～", {}},
+    {"キリスト教", "", "15万円～", {}},
 };
 
 } // namespace lumenta::prices

@@ -71,15 +71,16 @@ void paintHeader(Painter& p)
 // One religion: its name and offering span its grade rows.
 int paintReligion(Painter& p, const Religion& r, int top)
 {
-    const int rows = r.gradeCount ? r.gradeCount : 1;
-    const int rowHeight = r.gradeCount ? kGradeHeight : kPlainHeight;
+    const int gradeCount = int(r.grades.size());
+    const int rows = gradeCount ? gradeCount : 1;
+    const int rowHeight = gradeCount ? kGradeHeight : kPlainHeight;
     const int height = rows * rowHeight;
     p.fill(cellRect(0, 0, top, height), kNameColour);
     const QString name = *r.note ? s(r.name) + '\n' + s(r.note) : s(r.name);
     p.text(cellRect(0, 0, top, height), name, Qt::AlignCenter);
     p.text(cellRect(1, 1, top, height), s(r.offering), Qt::AlignRight | Qt::AlignVCenter);
-    for (int g = 0; g < r.gradeCount; ++g) {
-        const NameGrade& grade = r.grades[g];
+    for (int g = 0; g < gradeCount; ++g) {
+        const NameGrade& grade = r.grades[std::size_t(g)];
         const int y = top + g * rowHeight;
         p.text(cellRect(2, 2, y, rowHeight), s(grade.male), Qt::AlignLeft | Qt::AlignVCenter);
         p.text(cellRect(3, 3, y, rowHeight), s(grade.female), Qt::AlignLeft | Qt::AlignVCenter);
@@ -88,7 +89,7 @@ int paintReligion(Painter& p, const Religion& r, int top)
         if (g > 0)
             p.rule(kColumnX[2], y, kColumnX[6], y);
     }
-    if (!r.gradeCount) {
+    if (!gradeCount) {
         p.text(cellRect(2, 4, top, height), s("―"), Qt::AlignCenter, 11, kNoteColour);
         p.text(cellRect(5, 5, top, height), s(r.offering), Qt::AlignRight | Qt::AlignVCenter);
     }
