@@ -1,5 +1,6 @@
 #include "BuiltInPicture.h"
 
+#include "ClassicColors.h"
 #include "Resources.h"
 
 #include <QColor>
@@ -7,7 +8,6 @@
 #include <QLabel>
 #include <QWidget>
 
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -15,9 +15,10 @@ namespace {
 // The device pixel ratio that a picture is decoded for on a screen.
 qreal pictureRatio(qreal screenRatio) { return screenRatio <= 1 ? 1 : screenRatio; }
 
-QImage decoded(const QString& name, qreal devicePixelRatio)
+QImage decoded(const QString& name, qreal screenRatio)
 {
-    if (devicePixelRatio <= 1)
+    const qreal devicePixelRatio = pictureRatio(screenRatio);
+    if (devicePixelRatio == 1)
         return QImage(lumenta::picturePath(name));
     QImage large(lumenta::picturePath(name, 2));
     if (large.isNull())  // a picture drawn only at its designed size
@@ -27,9 +28,8 @@ QImage decoded(const QString& name, qreal devicePixelRatio)
         return large;
     // Whole pixels of the screen that cover the designed size, none left bare.
     const QSize logical = large.size() / 2;
-    const QSize pixels(int(std::ceil(logical.width() * devicePixelRatio - 1e-6)),
-                       int(std::ceil(logical.height() * devicePixelRatio - 1e-6)));
-    QImage fitted = large.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage fitted = large.scaled(classic::screenPixels(logical, devicePixelRatio), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
     fitted.setDevicePixelRatio(devicePixelRatio);
     return fitted;
 }

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <cmath>
 #include <functional>
 
 class QPainter;
@@ -20,6 +21,15 @@ inline QColor lightEdge() { return {223, 223, 223}; }
 // A one-pixel edge along the inside of r: one colour on the top and left,
 // the other on the bottom and right.
 void drawEdge(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight);
+
+// The whole screen pixels that cover a length or size in logical pixels at a
+// device pixel ratio, none left bare (a rounding error of the ratio does not
+// add a pixel).
+inline int screenPixels(int logical, qreal ratio) { return int(std::ceil(logical * ratio - 1e-6)); }
+inline QSize screenPixels(QSize logical, qreal ratio)
+{
+    return {screenPixels(logical.width(), ratio), screenPixels(logical.height(), ratio)};
+}
 
 // A horizontal or vertical line one pixel thick from (x1, y1) to (x2, y2),
 // both ends included, in logical pixels. It is filled as the rectangle of

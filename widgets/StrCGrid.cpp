@@ -159,8 +159,7 @@ void TStrColGrid::paintEvent(QPaintEvent*)
     // buffer with the screen's own pixels: at a device pixel ratio of 2 the
     // texts are drawn at twice the size, not blown up from a small picture.
     const qreal ratio = devicePixelRatioF();
-    QImage buffer(QSize(int(std::ceil(width() * ratio - 1e-6)), int(std::ceil(height() * ratio - 1e-6))),
-                  QImage::Format_RGB32);
+    QImage buffer(classic::screenPixels(size(), ratio), QImage::Format_RGB32);
     buffer.setDevicePixelRatio(ratio);
     buffer.fill(color_);
     {

@@ -9,7 +9,6 @@
 #include <QPainterPath>
 #include <QShortcut>
 
-#include <cmath>
 
 namespace {
 
@@ -158,7 +157,7 @@ void TplButton::paintFace(QPainter& p) const
     // the face has twice the rows, each a screen pixel high, so the steps
     // stay as fine as at 1 and no row straddles two screen pixels.
     const qreal ratio = devicePixelRatioF();
-    const int rows = ratio == 1 ? height() : int(std::ceil(height() * ratio - 1e-6));
+    const int rows = classic::screenPixels(height(), ratio);
     const qreal rowHeight = height() / qreal(rows);
     const int w = width();
     for (int y = 0; y < rows; ++y)
