@@ -487,14 +487,16 @@ private slots:
         CHECKED(completeEstimate());
         CHECKED(calculateWithoutWarning());
         const QSet<QString> before = cups_output::printedFiles();
-        const int jobsBefore = cups_output::completedJobs(printer);
+        const int newest = cups_output::newestJob(printer);
 
         QCOMPARE(session->pressPrint().size(), 0);
         QVERIFY(session->prompter.questions.isEmpty());
 
-        const QStringList fresh = cups_output::waitForNewFiles(before, 60000);
+        const QList<int> made = cups_output::jobsAfter(printer, newest);
+        QCOMPARE(made.size(), 1);
+        QVERIFY(cups_output::waitUntilCompleted(printer, made.first(), 60000));
+        const QStringList fresh = (cups_output::printedFiles() - before).values();
         QCOMPARE(fresh.size(), 1);
-        QCOMPARE(cups_output::completedJobs(printer), jobsBefore + 1);
         QCOMPARE(pdf::pages(fresh.first()), 1);
         const QSizeF paper = pdf::pageSizeMm(fresh.first());
         QVERIFY2(qAbs(paper.width() - 210) < 1 && qAbs(paper.height() - 297) < 1,

@@ -3,9 +3,10 @@
 #include "PdfReader.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QPrinterInfo>
 #include <QTest>
+
+#include <algorithm>
 
 namespace cups_output {
 
@@ -27,26 +28,39 @@ QSet<QString> printedFiles()
     return files;
 }
 
-int completedJobs(const QString& printer)
+namespace {
+
+// Ids of the printer's jobs that lpstat lists with -W which ("all", "completed").
+QList<int> jobs(const QString& printer, const QString& which)
 {
-    const QString list = pdf::run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"),
-                                                             QStringLiteral("-o"), printer});
-    return int(list.split(u'\n', Qt::SkipEmptyParts).size());
+    const QString list = pdf::run(QStringLiteral("lpstat"), {QStringLiteral("-W"), which, QStringLiteral("-o"), printer});
+    QList<int> ids;
+    // Each line begins with "<printer>-<id>".
+    for (const QString& line : list.split(u'\n', Qt::SkipEmptyParts))
+        ids << line.section(u' ', 0, 0).section(u'-', -1).toInt();
+    return ids;
 }
 
-QStringList waitForNewFiles(const QSet<QString>& before, int timeoutMs)
+} // namespace
+
+int newestJob(const QString& printer)
 {
-    QElapsedTimer clock;
-    clock.start();
-    QStringList fresh;
-    do {
-        QTest::qWait(250);
-        fresh = QStringList((printedFiles() - before).values());
-        const bool idle = pdf::run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty();
-        if (!fresh.isEmpty() && idle)
-            break;
-    } while (clock.elapsed() < timeoutMs);
-    return fresh;
+    const QList<int> ids = jobs(printer, QStringLiteral("all"));
+    return ids.isEmpty() ? 0 : *std::max_element(ids.begin(), ids.end());
+}
+
+QList<int> jobsAfter(const QString& printer, int job)
+{
+    QList<int> later;
+    for (int id : jobs(printer, QStringLiteral("all")))
+        if (id > job)
+            later << id;
+    return later;
+}
+
+bool waitUntilCompleted(const QString& printer, int job, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return jobs(printer, QStringLiteral("completed")).contains(job); }, timeoutMs);
 }
 
 QString pdfDefaultPrinter(QString* whyNot)

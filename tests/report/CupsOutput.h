@@ -4,15 +4,20 @@
 #include <QString>
 #include <QStringList>
 
-// What the CUPS PDF printer has made: its output files and finished jobs.
+// What the CUPS PDF printer has made: its output files and its jobs. A job
+// is in the service's list as soon as the print action returns (the action
+// hands it over before it returns), so "no job" needs no waiting.
 namespace cups_output {
 
 // The submitting user's ~/PDF, and the spool folders for anonymous and named users.
 QStringList outputFolders();
 QSet<QString> printedFiles();
-int completedJobs(const QString& printer);
-// Files that were not there before, once the queue has finished with them.
-QStringList waitForNewFiles(const QSet<QString>& before, int timeoutMs);
+// Id of the printer's newest job in any state, 0 when it has had none.
+int newestJob(const QString& printer);
+// Ids of the printer's jobs, in any state, that came after that one.
+QList<int> jobsAfter(const QString& printer, int job);
+// Waits until the job has completed; false when it has not within the time.
+bool waitUntilCompleted(const QString& printer, int job, int timeoutMs);
 // The default printer when it writes PDF files, else a null string with the reason.
 QString pdfDefaultPrinter(QString* whyNot);
 
