@@ -9,6 +9,7 @@
 #include "PlaceScreen.h"
 #include "PreparationScreen.h"
 #include "QtEstimateView.h"
+#include "StandIns.h"
 #include "StartScreen.h"
 #include "WakeScreen.h"
 
@@ -45,11 +46,16 @@ struct ScreenHarness {
             s->setVisible(std::find(shown.begin(), shown.end(), s) != shown.end());
     }
 
+    // The control of that name; when there is none, the running case fails
+    // and a blank stand-in comes back.
     template <class T = QWidget>
     T* find(const QString& name) const
     {
-        return root.findChild<T*>(name);
+        T* w = root.findChild<T*>(name);
+        return w ? w : standIns.missing<T>(name, __FILE__, __LINE__);
     }
+
+    mutable StandIns standIns;
 };
 
 // Each runs its cases as QTest::qExec does.

@@ -56,11 +56,12 @@ class Steps12Test : public QObject {
 
     QString text(const char* name) const
     {
-        if (auto* edit = h->find<QLineEdit>(QLatin1String(name)))
+        QWidget* w = h->find(QLatin1String(name));
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
             return edit->text();
-        if (auto* label = h->find<QLabel>(QLatin1String(name)))
+        if (auto* label = qobject_cast<QLabel*>(w))
             return label->text();
-        return QStringLiteral("<missing %1>").arg(QLatin1String(name));
+        return QStringLiteral("<no text in %1>").arg(QLatin1String(name));
     }
     QString cell(int column, int row) const { return QString::fromStdString(h->estimate.grid().cell(column, row)); }
     QAbstractButton* button(const char* name) const { return h->find<QAbstractButton>(QLatin1String(name)); }
@@ -68,8 +69,7 @@ class Steps12Test : public QObject {
     TRadioGroup* group(const char* name) const { return h->find<TRadioGroup>(QLatin1String(name)); }
     bool showsPicture(const char* name) const
     {
-        const auto* label = h->find<QLabel>(QLatin1String(name));
-        return label && !label->pixmap().isNull();
+        return !h->find<QLabel>(QLatin1String(name))->pixmap().isNull();
     }
 
 private slots:

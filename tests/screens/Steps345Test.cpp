@@ -39,10 +39,7 @@ struct Screens : ScreenHarness {
     template <typename T = QWidget>
     T* get(const char* name)
     {
-        T* w = root.findChild<T*>(QString::fromUtf8(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
+        return find<T>(QString::fromUtf8(name));
     }
     QString text(const char* field) { return get<QLineEdit>(field)->text(); }
     QString cell(int column, int row) { return get<TStrColGrid>("StrColGrid1")->displayText(column, row); }
@@ -54,11 +51,20 @@ struct Screens : ScreenHarness {
         QTest::mouseClick(get<TRadioGroup>("RBtnGrpTuyaRyori")->button(index), Qt::LeftButton);
     }
     // Picks a list entry with the arrow keys, as on a closed drop-down list.
+    // Each key must bring the selection closer; when one does not, the case fails.
     void pick(const char* list, int index)
     {
         auto* combo = get<QComboBox>(list);
-        while (combo->currentIndex() != index)
+        const auto distance = [&] { return combo->currentIndex() < 0 ? combo->count() : qAbs(combo->currentIndex() - index); };
+        while (combo->currentIndex() != index) {
+            const int before = distance();
             QTest::keyClick(combo, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+            if (distance() >= before) {
+                QTest::qFail(qPrintable(QStringLiteral("%1 does not go to entry %2").arg(QString::fromUtf8(list)).arg(index)), __FILE__,
+                             __LINE__);
+                return;
+            }
+        }
     }
     bool flag(lumenta::Flag f) const { return estimate.state()[f]; }
 };

@@ -41,11 +41,6 @@ std::optional<QPoint> indicatorCentre(QAbstractButton* b)
 
 UserDriver::UserDriver(QWidget* window) : window_(window) {}
 
-void UserDriver::failNoControl(const QString& name)
-{
-    qFatal("no control %s of the expected kind", qPrintable(name));
-}
-
 void UserDriver::unreachable(const QString& what)
 {
     QTest::qFail(qPrintable(QStringLiteral("%1 is not where the user can reach it").arg(what)), __FILE__, __LINE__);
@@ -54,9 +49,7 @@ void UserDriver::unreachable(const QString& what)
 QWidget* UserDriver::widget(const QString& name) const
 {
     QWidget* w = window_->objectName() == name ? window_ : window_->findChild<QWidget*>(name);
-    if (!w)
-        failNoControl(name);
-    return w;
+    return w ? w : standIns_.missing<QWidget>(name, __FILE__, __LINE__);
 }
 
 QPoint UserDriver::aimPoint(QWidget* w) const
@@ -142,7 +135,7 @@ QString UserDriver::text(const QString& name) const
         return combo->currentText();
     if (auto* button = qobject_cast<TplButton*>(w))
         return button->captionA();
-    failNoControl(name);
+    return checkedCast<TplButton>(w, name)->captionA();
 }
 
 bool UserDriver::isChecked(const QString& name) const { return find<QAbstractButton>(name)->isChecked(); }

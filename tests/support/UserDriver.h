@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StandIns.h"
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -18,8 +20,9 @@ public:
 
     QWidget* window() const { return window_; }
 
-    // The control of that object name under the window; the test fails
-    // fatally when there is none.
+    // The control of that object name under the window. When there is none,
+    // or it is of another kind, the running case fails and a blank stand-in
+    // comes back (see StandIns).
     QWidget* widget(const QString& name) const;
     template <class T>
     T* find(const QString& name) const
@@ -64,14 +67,11 @@ public:
 
 private:
     template <class T>
-    static T* checkedCast(QWidget* w, const QString& name)
+    T* checkedCast(QWidget* w, const QString& name) const
     {
         T* t = qobject_cast<T*>(w);
-        if (!t)
-            failNoControl(name);
-        return t;
+        return t ? t : standIns_.missing<T>(name + QStringLiteral(" of the expected kind"), __FILE__, __LINE__);
     }
-    [[noreturn]] static void failNoControl(const QString& name);
     // Fails the running test: the user cannot act on a control that is hidden
     // or disabled, or on an entry that is not there.
     static void unreachable(const QString& what);
@@ -79,4 +79,5 @@ private:
     QPoint aimPoint(QWidget* w) const;
 
     QWidget* window_;
+    mutable StandIns standIns_;
 };
