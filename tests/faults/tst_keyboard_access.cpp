@@ -69,7 +69,7 @@ private slots:
     {
         form = std::make_unique<TFormMain>();
         form->show();
-        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTRY_VERIFY(form->stepsBuilt());
     }
