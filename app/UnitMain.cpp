@@ -1,9 +1,8 @@
-#include "Estimate.h"
-
 #include "UnitMain.h"
 
 #include "AccessibleNames.h"
 #include "BuiltInPicture.h"
+#include "Estimate.h"
 #include "KeyboardShortcuts.h"
 #include "Panel.h"
 #include "TabOrder.h"

@@ -13,8 +13,6 @@
 class KeyboardShortcuts;
 class QAbstractButton;
 
-// The estimate core stays out of this header: its headers pull in standard
-// headers that the meta-object compiler cannot read.
 namespace lumenta {
 class Estimate;
 struct Refusal;

@@ -1,9 +1,9 @@
-#include "Estimate.h"
-#include "PriceTables.h"
-
 #include "CeremonyScreen.h"
+
 #include "ButtonChoice.h"
+#include "Estimate.h"
 #include "FormSetup.h"
+#include "PriceTables.h"
 #include "TableText.h"
 #include "ui_PnlMainKoku.h"
 

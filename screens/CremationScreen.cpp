@@ -1,9 +1,9 @@
-#include "Estimate.h"
-#include "PriceTables.h"
-
 #include "CremationScreen.h"
+
 #include "ButtonChoice.h"
+#include "Estimate.h"
 #include "FormSetup.h"
+#include "PriceTables.h"
 #include "SummaryGridLook.h"
 #include "TableText.h"
 #include "ui_PnlMainKaso.h"

@@ -1,6 +1,6 @@
-#include "Estimate.h"
-
 #include "PlaceScreen.h"
+
+#include "Estimate.h"
 #include "ui_PnlMainBasho.h"
 
 #include "ButtonChoice.h"

@@ -1,7 +1,7 @@
+#include "PreparationScreen.h"
+
 #include "Estimate.h"
 #include "PriceTables.h"
-
-#include "PreparationScreen.h"
 #include "ui_PnlMainJunbi.h"
 
 #include "ButtonChoice.h"

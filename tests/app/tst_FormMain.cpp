@@ -1,4 +1,4 @@
-#include "EstimateProbe.h"
+#include "Estimate.h"
 #include "UnitMain.h"
 #include "plButton.h"
 
@@ -25,6 +25,15 @@ struct Seen {
     int buttons = 0;
     QString buttonText;
 };
+
+// What the window's estimate record holds.
+bool fixedChargesSet(const TFormMain& form)
+{
+    const lumenta::EstimateState& s = form.estimate().state();
+    return s[lumenta::Slot::cremationFee] != lumenta::Currency() && s[lumenta::Slot::urnFee] != lumenta::Currency();
+}
+bool hallChosen(const TFormMain& form) { return form.estimate().state()[lumenta::Flag::hallChosen]; }
+bool returnGiftsPreset(const TFormMain& form) { return form.estimate().state()[lumenta::Flag::returnGiftsChosen]; }
 
 // Answers the next modal warning with its OK button and remembers what it said.
 void answerNextWarning(Seen& seen)
@@ -218,17 +227,17 @@ private slots:
 
     void showingRanTheResetOnce()
     {
-        QVERIFY(probe::fixedChargesSet(*form));
-        QVERIFY(!probe::hallChosen(*form));
-        QVERIFY(probe::returnGiftsPreset(*form));
+        QVERIFY(fixedChargesSet(*form));
+        QVERIFY(!hallChosen(*form));
+        QVERIFY(returnGiftsPreset(*form));
         QCOMPARE(form->findChild<QLabel*>("LblMapInfo1")->text(), QString());
         QCOMPARE(form->findChild<QLabel*>("LblMapInfo")->text(), QString());
 
-        probe::chooseHall(*form, 1);
+        form->estimate().chooseHall(1);
         form->hide();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QVERIFY(probe::hallChosen(*form));
+        QVERIFY(hallChosen(*form));
     }
 
     // The first frame shows the header and the start screen only; the step
@@ -242,7 +251,7 @@ private slots:
         fresh.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
         QTRY_VERIFY(fresh.stepsBuilt());
-        QVERIFY(probe::fixedChargesSet(fresh));
+        QVERIFY(fixedChargesSet(fresh));
         QVERIFY(fresh.findChild<QWidget*>("PnlMainBasho")->isVisible());
         QVERIFY(fresh.findChild<QWidget*>("PnlMainTop")->isVisible());
         // The start screen still lies on top of step 1.
@@ -259,7 +268,7 @@ private slots:
         fresh.show();
         fresh.plBtnStartClick();
         QVERIFY(fresh.stepsBuilt());
-        QVERIFY(probe::fixedChargesSet(fresh));
+        QVERIFY(fixedChargesSet(fresh));
         QVERIFY(fresh.findChild<QWidget*>("PnlMainBasho")->isVisible());
         QVERIFY(!fresh.findChild<QWidget*>("PnlMainTop")->isVisible());
         for (const char* name : {"PnlMainJunbi", "PnlMainTuya", "PnlMainKoku", "PnlMainKaso", "PnlImg"})
@@ -267,10 +276,10 @@ private slots:
         auto* hall = fresh.findChild<QAbstractButton*>("RBtnMap1");
         QVERIFY(hall);
         hall->click();
-        QVERIFY(probe::hallChosen(fresh));
+        QVERIFY(hallChosen(fresh));
         // Building again does nothing: the choice stays.
         fresh.buildSteps();
-        QVERIFY(probe::hallChosen(fresh));
+        QVERIFY(hallChosen(fresh));
         QCOMPARE(fresh.findChildren<QWidget*>("PnlMainBasho").size(), 1);
     }
 
@@ -279,13 +288,13 @@ private slots:
     void changingTheEstimateEarlyBuildsTheSteps()
     {
         TFormMain fresh;
-        probe::chooseHall(fresh, 2);
+        fresh.estimate().chooseHall(2);
         QVERIFY(fresh.stepsBuilt());
-        QVERIFY(probe::hallChosen(fresh));
+        QVERIFY(hallChosen(fresh));
         fresh.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
-        QVERIFY(!probe::hallChosen(fresh));
-        QVERIFY(probe::fixedChargesSet(fresh));
+        QVERIFY(!hallChosen(fresh));
+        QVERIFY(fixedChargesSet(fresh));
     }
 
     // Every widget asks for an installed face first: a face the font database

@@ -1,8 +1,7 @@
-#include "Estimate.h"
-
 #include "WalkChecks.h"
 
 #include "ControlOracle.h"
+#include "Estimate.h"
 #include "MoneyText.h"
 #include "PictureStore.h"
 #include "UnitMain.h"

@@ -7,10 +7,7 @@
 // LUMENTA_WALK_SEED and LUMENTA_WALK_STEPS choose another walk than the
 // fixed one run by ctest.
 
-#ifndef Q_MOC_RUN
 #include "Estimate.h"
-#endif
-
 #include "Refusals.h"
 #include "UnitMain.h"
 #include "UnitPrint.h"

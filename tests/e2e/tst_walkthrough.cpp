@@ -6,11 +6,8 @@
 // of the window (start screen and each step after its choices) and of the
 // printed sheet in that folder.
 
-#ifndef Q_MOC_RUN
 #include "CupsOutput.h"
 #include "Estimate.h"
-#endif
-
 #include "PdfReader.h"
 #include "Refusals.h"
 #include "UnitMain.h"

@@ -1,11 +1,7 @@
 // The start screen, steps 1 and 2 and the picture store.
 
-// The estimate core uses headers that the meta-object compiler cannot read.
-#ifndef Q_MOC_RUN
-#include "ScreenHarness.h"
-#endif
-
 #include "RadioGroup.h"
+#include "ScreenHarness.h"
 #include "ServiceSlogan.h"
 #include "TableText.h"
 #include "plButton.h"

@@ -1,14 +1,9 @@
 // The wake, ceremony and cremation screens: clicks on the real buttons,
 // keyboard picks in the lists, and checks of the texts the screens then show.
 
-// The estimate core comes before any Qt header (see the screens' sources);
-// the meta-object compiler need not read it.
-#ifndef Q_MOC_RUN
-#include "ScreenHarness.h"
-#endif
-
 #include "OfficiantTable.h"
 #include "RadioGroup.h"
+#include "ScreenHarness.h"
 #include "StrCGrid.h"
 #include "TableText.h"
 #include "plButton.h"
