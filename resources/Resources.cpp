@@ -1,15 +1,5 @@
 #include "Resources.h"
 
-#include <QtGlobal>
-
-// Q_INIT_RESOURCE must be used outside any namespace.
-void lumentaInitResources()
-{
-    // Registering again is a no-op, so a second call costs nothing.
-    Q_INIT_RESOURCE(lumenta_pictures);
-    Q_INIT_RESOURCE(lumenta_icons);
-}
-
 namespace lumenta {
 
 QString picturePath(const QString& name, int scale)

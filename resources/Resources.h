@@ -1,12 +1,9 @@
 #pragma once
 
-// The embedded pictures and icons.
+// The embedded pictures and icons. They register themselves when a program
+// that links this library starts (see resources/CMakeLists.txt).
 
 #include <QString>
-
-// Makes sure the embedded pictures and icons are registered; call once at start.
-// Safe to call more than once.
-void lumentaInitResources();
 
 namespace lumenta {
 

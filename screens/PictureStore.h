@@ -7,15 +7,15 @@
 #include <QPixmap>
 #include <QString>
 
+namespace Ui {
+class PnlImg;
+}
+
 // The hidden panel PnlImg holding the option pictures that the item rules
 // copy into the visible frames ("Img51" into "ImgHitugi1" ...). A picture is
 // decoded only when it is first asked for, so start-up stays cheap, for the
 // device pixel ratio of the window's screen (builtInPicture); after that the
 // store keeps it, and every frame it is copied into shows that same picture.
-namespace Ui {
-class PnlImg;
-}
-
 class PictureStore : public TPanel {
     Q_OBJECT
 public:

@@ -8,13 +8,13 @@ namespace lumenta {
 class Estimate;
 }
 
-// Step 1 "1.場所": the hall on the map, the distance to the mortuary, the
-// days of storage and the official procedures. Each handler reads its
-// controls' current state and runs the item's rule.
 namespace Ui {
 class PnlMainBasho;
 }
 
+// Step 1 "1.場所": the hall on the map, the distance to the mortuary, the
+// days of storage and the official procedures. Each handler reads its
+// controls' current state and runs the item's rule.
 class PlaceScreen : public TPanel {
     Q_OBJECT
 public:

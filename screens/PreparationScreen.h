@@ -8,13 +8,13 @@ namespace lumenta {
 class Estimate;
 }
 
-// Step 2 "2.準備": coffin, altar, make-up, portrait photograph, return gifts
-// and letters of thanks. Each handler reads its controls' current state and
-// runs the item's rule.
 namespace Ui {
 class PnlMainJunbi;
 }
 
+// Step 2 "2.準備": coffin, altar, make-up, portrait photograph, return gifts
+// and letters of thanks. Each handler reads its controls' current state and
+// runs the item's rule.
 class PreparationScreen : public TPanel {
     Q_OBJECT
 public:

@@ -6,12 +6,12 @@
 
 class TplButton;
 
-// The start screen PnlMainTop: the hall collage, the introduction, the merits
-// and demerits of a funeral at a crematorium hall, and the start button.
 namespace Ui {
 class PnlMainTop;
 }
 
+// The start screen PnlMainTop: the hall collage, the introduction, the merits
+// and demerits of a funeral at a crematorium hall, and the start button.
 class StartScreen : public TPanel {
     Q_OBJECT
 public:

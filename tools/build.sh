@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds Lumenta into ./build (Release with assertions kept off).
+# Configures and builds Lumenta into ./build: optimised, with debugging
+# information, assertions off (RelWithDebInfo); -Werror under CI=true.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 werror=OFF

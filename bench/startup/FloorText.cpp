@@ -155,7 +155,6 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    lumentaInitResources();
     StartTexts texts = readStartForm();
     if (texts.memo1.isEmpty() || texts.memo2.isEmpty() || texts.startCaption.isEmpty()) {
         std::fputs("the start screen's texts are not in screens/PnlMainTop.ui where this floor looks\n", stderr);

@@ -49,8 +49,6 @@ class PicturesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { lumentaInitResources(); }
-
     void jpegPluginIsThere()
     {
         QVERIFY(QImageReader::supportedImageFormats().contains("jpeg"));
