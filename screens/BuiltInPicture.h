@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FormProperties.h"
+
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -30,10 +32,8 @@ QPixmap builtInPicture(const QString& name, const QWidget* shownOn);
 // screen that the widget is on now.
 bool drawnForScreen(const QPixmap& picture, const QWidget* shownOn);
 
-// The label property naming the built-in picture that a label shows as its
-// own ("ImgMap" ...), and the one naming the stored picture that was copied
-// into a frame ("Img51" ...).
-inline constexpr const char* kPictureProperty = "picture";
+// The label property naming the stored picture that was copied into a frame
+// ("Img51" ...); a label's own picture is named by kPictureProperty.
 inline constexpr const char* kCopiedPictureProperty = "copiedPicture";
 
 // After the window has moved to a screen of another device pixel ratio:

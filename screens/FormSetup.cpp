@@ -5,6 +5,7 @@
 #include "RadioGroup.h"
 
 #include "FirstSight.h"
+#include "FormProperties.h"
 #include "MemoLayout.h"
 #include "TextFitting.h"
 
@@ -20,7 +21,7 @@ namespace {
 
 void applyPixelFont(QWidget* w)
 {
-    const QVariant size = w->property("fontPixelSize");
+    const QVariant size = w->property(kFontPixelSizeProperty);
     if (!size.isValid())
         return;
     w->setFont(japanese_fonts::font(japanese_fonts::kGothic, size.toInt()));
@@ -49,7 +50,7 @@ void applyPixelFonts(QWidget* form)
 void layOutMemosWhenSeen(QWidget* form)
 {
     atFirstShow(form, [form] {
-        if (form->property("memoPitchFromFont").toBool()) {
+        if (form->property(kMemoPitchFromFontProperty).toBool()) {
             layOutMemos(form);
             return;
         }

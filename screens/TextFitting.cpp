@@ -1,5 +1,7 @@
 #include "TextFitting.h"
 
+#include "FormProperties.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
@@ -167,7 +169,7 @@ void fitList(QComboBox* list)
 
 void fitLabel(QLabel* label)
 {
-    const QVariant width = label->property("fitWidth");
+    const QVariant width = label->property(kFitWidthProperty);
     if (!width.isValid())
         return;
     fitLetterSpacing(label, QFontMetrics(label->font()).horizontalAdvance(label->text()), width.toInt());
