@@ -20,10 +20,10 @@ for path in ./usr/share/doc/lumenta/copyright ./usr/share/doc/lumenta/changelog.
   fi
 done
 
-# Stripped: no symbol table and no debugging sections.
+# Stripped as dh_strip strips: no symbol table, no debugging sections, no .comment.
 dpkg-deb --extract "$deb" "$scratch/root"
 sections=$(readelf --section-headers --wide "$scratch/root/usr/bin/lumenta")
-if printf '%s\n' "$sections" | grep -E '\.symtab|\.debug_'; then
+if printf '%s\n' "$sections" | grep -E '\.symtab|\.debug_|\.comment'; then
   echo "FAIL: usr/bin/lumenta in the package is not stripped (sections above)"
   status=1
 fi
