@@ -212,7 +212,8 @@ void TStrColGrid::paintText(QPainter& p, const QRect& r, const QString& text, Qt
         return;
     }
     const QFontMetrics fm = p.fontMetrics();
-    const QStringList lines = text.split(QRegularExpression("\r\n|\n|\r"));
+    static const QRegularExpression kLineBreak(QStringLiteral("\r\n|\n|\r"));
+    const QStringList lines = text.split(kLineBreak);
     const int n = int(lines.size());
     const int bandHeight = r.height() / n;
     for (int i = 0; i < n; ++i) {
