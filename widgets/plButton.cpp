@@ -164,20 +164,26 @@ void TplButton::paintFace(QPainter& p) const
         p.fillRect(QRectF(0, y * rowHeight, w, rowHeight), gradientRow(begin_, end_, y, rows));
 }
 
-void TplButton::paintCaptions(QPainter& p)
+int TplButton::captionTop() const
+{
+    if (!vertCenter_)
+        return captionTop_;
+    return centredCaptionTop(height(), fontMetrics().height(), lineSpace_, !lines_[1].text.isEmpty());
+}
+
+void TplButton::paintCaptions(QPainter& p) const
 {
     const int h = fontMetrics().height();
     const bool first = !lines_[0].text.isEmpty();
     const bool second = !lines_[1].text.isEmpty();
-    if (vertCenter_)
-        captionTop_ = centredCaptionTop(height(), h, lineSpace_, second);
-    int secondTop = captionTop_;
+    const int top = captionTop();
+    int secondTop = top;
     if (first)
-        secondTop = captionTop_ + h + lineSpace_;
+        secondTop = top + h + lineSpace_;
     else if (vertCenter_)
         secondTop = centredCaptionTop(height(), h, lineSpace_, false);
     if (first)
-        paintLine(p, lines_[0], captionTop_);
+        paintLine(p, lines_[0], top);
     if (second)
         paintLine(p, lines_[1], secondTop);
 }

@@ -63,8 +63,9 @@ public:
     void setCaptionBAlignment(CaptionAlignment a);
     // Left and right margins of caption line 1 or 2 (used by taLeft, taRight, taEven).
     void setCaptionMargins(int line, int left, int right);
-    // Top of the first caption line; with vertical centring, the value last computed.
-    int captionTop() const { return captionTop_; }
+    // Top of the first caption line; with vertical centring, the centred
+    // top for the button's height, font and caption lines.
+    int captionTop() const;
     void setCaptionTop(int top);
     bool captionVertCenter() const { return vertCenter_; }
     void setCaptionVertCenter(bool on);
@@ -120,7 +121,7 @@ private:
     void requestRepaint();
     void updateShape();
     void paintFace(QPainter& p) const;
-    void paintCaptions(QPainter& p);
+    void paintCaptions(QPainter& p) const;
     void paintLine(QPainter& p, const Line& line, int top) const;
     void paintFrame(QPainter& p) const;
     void paintFocus(QPainter& p) const;
