@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QShortcut>
 
+#include <utility>
 
 namespace {
 
@@ -300,11 +301,15 @@ void TplButton::mouseReleaseEvent(QMouseEvent* e)
     requestRepaint();
 }
 
-// A disabled button takes no notice of the pointer.
+// A disabled button takes no notice of the pointer. Entering and leaving
+// are told only when the pointer really comes or goes: a button enabled
+// while the pointer rests on it saw no entry, so the pointer leaving it
+// tells nothing either.
 void TplButton::enterEvent(QEnterEvent*)
 {
-    if (!isEnabled())
+    if (!isEnabled() || hovered_)
         return;
+    hovered_ = true;
     emit mouseEnter();
     if (pressed_)
         requestRepaint();
@@ -312,7 +317,8 @@ void TplButton::enterEvent(QEnterEvent*)
 
 void TplButton::leaveEvent(QEvent*)
 {
-    if (!isEnabled())
+    const bool entered = std::exchange(hovered_, false);
+    if (!isEnabled() || !entered)
         return;
     pressed_ = false;
     emit mouseLeave();

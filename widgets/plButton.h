@@ -79,6 +79,8 @@ public:
     void setCancel(bool on);
 
     bool isPressed() const { return pressed_; }
+    // Whether the pointer came onto the enabled button and has not left it.
+    bool isHovered() const { return hovered_; }
     // How many repaints the button has asked for so far.
     int repaintRequests() const { return repaintRequests_; }
 
@@ -96,6 +98,7 @@ public slots:
 
 signals:
     void clicked();
+    // The pointer came onto the enabled button, or left it after coming.
     void mouseEnter();
     void mouseLeave();
 
@@ -138,6 +141,7 @@ private:
     bool focusLook_ = true;
     bool cancel_ = false;
     bool pressed_ = false;
+    bool hovered_ = false;
     int repaintRequests_ = 0;
     QShortcut* escape_ = nullptr;
 };

@@ -178,6 +178,21 @@ private slots:
         QApplication::sendEvent(&b, &leave);
         QCOMPARE(enters.count(), 1);
         QCOMPARE(leaves.count(), 1);
+        // Enabled while the pointer rests on it: leaving tells nothing, so
+        // the hover exchange is not done once only (the button would stay
+        // inverted for good).
+        QApplication::sendEvent(&b, &enter);
+        b.setEnabled(true);
+        QApplication::sendEvent(&b, &leave);
+        QCOMPARE(leaves.count(), 1);
+        // Only real changes are told: a second entry without a leave is none.
+        QApplication::sendEvent(&b, &enter);
+        QApplication::sendEvent(&b, &enter);
+        QCOMPARE(enters.count(), 2);
+        QVERIFY(b.isHovered());
+        QApplication::sendEvent(&b, &leave);
+        QCOMPARE(leaves.count(), 2);
+        QVERIFY(!b.isHovered());
     }
 
     void escapeClicksACancelButton()
