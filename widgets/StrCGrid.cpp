@@ -34,9 +34,7 @@ TStrColGrid::TStrColGrid(QWidget* parent) : QWidget(parent)
 {
     setColumnCount(columns_);
     setFocusPolicy(Qt::ClickFocus);
-    focusCellColor_ = palette().color(QPalette::Highlight);
-    focusCellFontColor_ = palette().color(QPalette::HighlightedText);
-    current_ = QPoint(fixedCols_, fixedRows_);
+    current_ = QPoint(0, fixedRows_);
 }
 
 void TStrColGrid::setRowCount(int rows) { rows_ = rows; cells_.resize(rows_ * columns_); update(); }
@@ -56,29 +54,12 @@ void TStrColGrid::setColumnCount(int columns)
 
 void TStrColGrid::setDefaultRowHeight(int height) { rowHeight_ = height; update(); }
 void TStrColGrid::setFixedRows(int rows) { fixedRows_ = rows; update(); }
-void TStrColGrid::setFixedCols(int columns) { fixedCols_ = columns; update(); }
 void TStrColGrid::setColor(const QColor& c) { color_ = c; update(); }
 void TStrColGrid::setFixedColor(const QColor& c) { fixedColor_ = c; update(); }
 void TStrColGrid::setCellDivide(bool on) { cellDivide_ = on; update(); }
 void TStrColGrid::setFocusDraw(bool on) { focusDraw_ = on; update(); }
-void TStrColGrid::setAlignment(Qt::AlignmentFlag a) { alignment_ = a; update(); }
 void TStrColGrid::setLayout(TSCGCellParam::Layout l) { layout_ = l; update(); }
-void TStrColGrid::setFixedAlignment(Qt::AlignmentFlag a) { fixedAlignment_ = a; update(); }
 void TStrColGrid::setFixedLayout(TSCGCellParam::Layout l) { fixedLayout_ = l; update(); }
-void TStrColGrid::setDrawFocusFrame(bool on) { drawFocusFrame_ = on; update(); }
-void TStrColGrid::setDrawFocusSelected(bool on) { drawFocusSelected_ = on; update(); }
-void TStrColGrid::setRowSelect(bool on) { rowSelect_ = on; update(); }
-void TStrColGrid::setHorzLines(bool on) { horzLines_ = on; update(); }
-void TStrColGrid::setVertLines(bool on) { vertLines_ = on; update(); }
-void TStrColGrid::setBorder(bool on) { border_ = on; update(); }
-void TStrColGrid::setFocusCellColor(const QColor& c) { focusCellColor_ = c; update(); }
-
-void TStrColGrid::setFocusCellFontColor(const QColor& c, bool enabled)
-{
-    focusCellFontColor_ = c;
-    focusCellFontColorEnabled_ = enabled;
-    update();
-}
 
 void TStrColGrid::setCurrentCell(int column, int row)
 {
@@ -129,10 +110,10 @@ QString TStrColGrid::displayText(int column, int row) const
 // Each cell is followed by a one-pixel grid line to its right and below it.
 QRect TStrColGrid::cellRect(int column, int row) const
 {
-    int x = borderWidth();
+    int x = kBorderWidth;
     for (int c = 0; c < column; ++c)
         x += widths_.value(c) + 1;
-    const int y = borderWidth() + row * (rowHeight_ + 1);
+    const int y = kBorderWidth + row * (rowHeight_ + 1);
     return QRect(x, y, widths_.value(column), rowHeight_);
 }
 
@@ -141,16 +122,7 @@ QSize TStrColGrid::fullSize() const
     int w = 0;
     for (int c = 0; c < columns_; ++c)
         w += widths_[c] + 1;
-    return QSize(w + 2 * borderWidth(), rows_ * (rowHeight_ + 1) + 2 * borderWidth());
-}
-
-bool TStrColGrid::isHighlighted(int column, int row) const
-{
-    if (isFixed(column, row) || !(hasFocus() || focusDraw_))
-        return false;
-    if (rowSelect_)
-        return row == current_.y();
-    return drawFocusSelected_ && current_ == QPoint(column, row);
+    return QSize(w + 2 * kBorderWidth, rows_ * (rowHeight_ + 1) + 2 * kBorderWidth);
 }
 
 void TStrColGrid::paintEvent(QPaintEvent*)
@@ -187,14 +159,9 @@ void TStrColGrid::paintCell(QPainter& p, int column, int row) const
         background = param->cellColor;
     if (param && param->fontColorEnabled)
         textColour = param->fontColor;
-    if (isHighlighted(column, row)) {
-        background = focusCellColor_;
-        if (focusCellFontColorEnabled_)
-            textColour = focusCellFontColor_;
-    }
     p.fillRect(r, background);
 
-    const Qt::AlignmentFlag align = param ? param->alignment : fixed ? fixedAlignment_ : alignment_;
+    const Qt::AlignmentFlag align = param ? param->alignment : Qt::AlignLeft;
     const TSCGCellParam::Layout layout = param ? param->layout : fixed ? fixedLayout_ : layout_;
     p.setPen(textColour);
     paintText(p, r, displayText(column, row), align, layout, param ? param->fontWidth : 1);
@@ -246,7 +213,7 @@ void TStrColGrid::paintText(QPainter& p, const QRect& r, const QString& text, Qt
         for (int k = 0; k < std::max(1, fontWidth); ++k)
             p.drawText(x + k, y + fm.ascent(), lines[i]);
         p.restore();
-        if (i > 0 && horzLines_)
+        if (i > 0)
             classic::drawPixelLine(p, band.left(), top, band.right(), top, dataLineColour());
     }
 }
@@ -267,18 +234,14 @@ void TStrColGrid::paintLines(QPainter& p) const
             const QRect cr = cellRect(c, r);
             const bool fixed = isFixed(c, r);
             const QColor line = fixed ? fixedLine : dataLine;
-            if (vertLines_)
-                classic::drawPixelLine(p, cr.right() + 1, cr.top(), cr.right() + 1, cr.bottom() + 1, line);
-            if (horzLines_)
-                classic::drawPixelLine(p, cr.left(), cr.bottom() + 1, cr.right() + 1, cr.bottom() + 1, line);
+            classic::drawPixelLine(p, cr.right() + 1, cr.top(), cr.right() + 1, cr.bottom() + 1, line);
+            classic::drawPixelLine(p, cr.left(), cr.bottom() + 1, cr.right() + 1, cr.bottom() + 1, line);
         }
     }
 }
 
 void TStrColGrid::paintBorder(QPainter& p) const
 {
-    if (!border_)
-        return;
     const QRect outer = rect().adjusted(0, 0, -1, -1);
     const QRect inner = outer.adjusted(1, 1, -1, -1);
     classic::drawEdge(p, outer, classic::shadow(), classic::highlightEdge());
@@ -306,7 +269,7 @@ void TStrColGrid::paintFocusFrame(QImage& image) const
 {
     const int c = current_.x();
     const int r = current_.y();
-    if (!drawFocusFrame_ || !hasFocus() || c < 0 || c >= columns_ || r < 0 || r >= rows_ || isFixed(c, r))
+    if (!hasFocus() || c < 0 || c >= columns_ || r < 0 || r >= rows_ || isFixed(c, r))
         return;
     // The dots are pixels of the buffer, which has the screen's pixels.
     const qreal ratio = image.devicePixelRatio();
@@ -327,7 +290,7 @@ void TStrColGrid::paintFocusFrame(QImage& image) const
 void TStrColGrid::mousePressEvent(QMouseEvent* e)
 {
     for (int r = fixedRows_; r < rows_; ++r)
-        for (int c = fixedCols_; c < columns_; ++c)
+        for (int c = 0; c < columns_; ++c)
             if (cellRect(c, r).contains(e->position().toPoint()))
                 setCurrentCell(c, r);
     QWidget::mousePressEvent(e);

@@ -45,14 +45,6 @@ class TStrColGrid : public QWidget {
     Q_PROPERTY(QColor fixedColor READ fixedColor WRITE setFixedColor)
     Q_PROPERTY(bool cellDivide READ cellDivide WRITE setCellDivide)
     Q_PROPERTY(bool focusDraw READ focusDraw WRITE setFocusDraw)
-    Q_PROPERTY(int fixedCols READ fixedCols WRITE setFixedCols)
-    Q_PROPERTY(bool drawFocusFrame READ drawFocusFrame WRITE setDrawFocusFrame)
-    Q_PROPERTY(bool drawFocusSelected READ drawFocusSelected WRITE setDrawFocusSelected)
-    Q_PROPERTY(bool rowSelect READ rowSelect WRITE setRowSelect)
-    Q_PROPERTY(bool horzLines READ horzLines WRITE setHorzLines)
-    Q_PROPERTY(bool vertLines READ vertLines WRITE setVertLines)
-    Q_PROPERTY(bool border READ border WRITE setBorder)
-    Q_PROPERTY(QColor focusCellColor READ focusCellColor WRITE setFocusCellColor)
 
 public:
     explicit TStrColGrid(QWidget* parent = nullptr);
@@ -71,38 +63,23 @@ public:
     void setFixedColor(const QColor& c);
     bool cellDivide() const { return cellDivide_; }
     void setCellDivide(bool on);
+    // Whether a selected cell is filled while the grid has no focus. The grid
+    // selects no cell but the current one, which it frames, not fills, so this
+    // changes nothing it draws; the form sets it, so it is kept.
     bool focusDraw() const { return focusDraw_; }
     void setFocusDraw(bool on);
 
-    int fixedCols() const { return fixedCols_; }
-    void setFixedCols(int columns);
-    // Alignment and vertical placement of cells that no parameter covers.
-    Qt::AlignmentFlag alignment() const { return alignment_; }
-    void setAlignment(Qt::AlignmentFlag a);
+    // Vertical placement of cells that no parameter covers (text is left-aligned).
     TSCGCellParam::Layout layout() const { return layout_; }
     void setLayout(TSCGCellParam::Layout l);
-    Qt::AlignmentFlag fixedAlignment() const { return fixedAlignment_; }
-    void setFixedAlignment(Qt::AlignmentFlag a);
     TSCGCellParam::Layout fixedLayout() const { return fixedLayout_; }
     void setFixedLayout(TSCGCellParam::Layout l);
-    // The dotted frame round the current cell while the grid has the focus.
-    bool drawFocusFrame() const { return drawFocusFrame_; }
-    void setDrawFocusFrame(bool on);
-    // Highlight the current cell itself, or its whole row.
-    bool drawFocusSelected() const { return drawFocusSelected_; }
-    void setDrawFocusSelected(bool on);
-    bool rowSelect() const { return rowSelect_; }
-    void setRowSelect(bool on);
-    bool horzLines() const { return horzLines_; }
-    void setHorzLines(bool on);
-    bool vertLines() const { return vertLines_; }
-    void setVertLines(bool on);
-    // A sunken two-pixel edge round the grid.
-    bool border() const { return border_; }
-    void setBorder(bool on);
-    QColor focusCellColor() const { return focusCellColor_; }
-    void setFocusCellColor(const QColor& c);
-    void setFocusCellFontColor(const QColor& c, bool enabled);
+
+    // The grid has lines between all cells, a sunken two-pixel border, and
+    // while it has the focus a dotted frame round the current cell. (Fixed
+    // columns, other alignments for uncovered cells, filled selections and
+    // switching lines, border or frame off are options nothing uses, so they
+    // are not built.)
 
     // The current (focused) cell; a click on a data cell moves it.
     QPoint currentCell() const { return current_; }
@@ -133,9 +110,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    bool isFixed(int column, int row) const { return row < fixedRows_ || column < fixedCols_; }
-    bool isHighlighted(int column, int row) const;
-    int borderWidth() const { return border_ ? 2 : 0; }
+    bool isFixed(int, int row) const { return row < fixedRows_; }
+    static constexpr int kBorderWidth = 2;
     void paintCell(QPainter& p, int column, int row) const;
     void paintText(QPainter& p, const QRect& r, const QString& text, Qt::AlignmentFlag align,
                    TSCGCellParam::Layout layout, int fontWidth) const;
@@ -152,20 +128,8 @@ private:
     QColor fixedColor_ = QColor(240, 240, 240);
     bool cellDivide_ = true;
     bool focusDraw_ = true;
-    int fixedCols_ = 0;
-    Qt::AlignmentFlag alignment_ = Qt::AlignLeft;
     TSCGCellParam::Layout layout_ = TSCGCellParam::tlTop;
-    Qt::AlignmentFlag fixedAlignment_ = Qt::AlignLeft;
     TSCGCellParam::Layout fixedLayout_ = TSCGCellParam::tlTop;
-    bool drawFocusFrame_ = true;
-    bool drawFocusSelected_ = false;
-    bool rowSelect_ = false;
-    bool horzLines_ = true;
-    bool vertLines_ = true;
-    bool border_ = true;
-    QColor focusCellColor_;
-    QColor focusCellFontColor_;
-    bool focusCellFontColorEnabled_ = false;
     QPoint current_;
     QVector<int> widths_;
     QVector<QString> cells_;

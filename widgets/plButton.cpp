@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QShortcut>
 
 #include <utility>
 
@@ -43,9 +42,6 @@ void TplButton::setButtonStyle(ButtonStyle style)
     requestRepaint();
 }
 
-void TplButton::setGradation(bool on) { gradation_ = on; requestRepaint(); }
-void TplButton::setColor(const QColor& c) { color_ = c; requestRepaint(); }
-
 void TplButton::setGradColor(int index, const QColor& color)
 {
     if (index != 1 && index != 2)
@@ -57,44 +53,12 @@ void TplButton::setGradColor(int index, const QColor& color)
     requestRepaint();
 }
 
-void TplButton::setCaptionA(const QString& text) { lines_[0].text = text; requestRepaint(); }
-void TplButton::setCaptionB(const QString& text) { lines_[1].text = text; requestRepaint(); }
-void TplButton::setCaptionAAlignment(CaptionAlignment a) { lines_[0].alignment = a; requestRepaint(); }
-void TplButton::setCaptionBAlignment(CaptionAlignment a) { lines_[1].alignment = a; requestRepaint(); }
-
-void TplButton::setCaptionMargins(int line, int left, int right)
-{
-    if (line != 1 && line != 2)
-        return;
-    lines_[line - 1].left = left;
-    lines_[line - 1].right = right;
-    requestRepaint();
-}
+void TplButton::setCaptionA(const QString& text) { lines_[0] = text; requestRepaint(); }
+void TplButton::setCaptionB(const QString& text) { lines_[1] = text; requestRepaint(); }
 
 void TplButton::setCaptionTop(int top) { captionTop_ = top; requestRepaint(); }
 void TplButton::setCaptionVertCenter(bool on) { vertCenter_ = on; requestRepaint(); }
 void TplButton::setCaptionLineSpace(int space) { lineSpace_ = space; requestRepaint(); }
-
-void TplButton::setFocusLook(bool on)
-{
-    focusLook_ = on;
-    if (!on)
-        setFocusPolicy(Qt::NoFocus);
-    requestRepaint();
-}
-
-void TplButton::setCancel(bool on)
-{
-    cancel_ = on;
-    if (on && !escape_) {
-        escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-        escape_->setContext(Qt::WindowShortcut);
-        connect(escape_, &QShortcut::activated, this, [this] {
-            if (cancel_ && focusLook_ && isEnabled())
-                click();
-        });
-    }
-}
 
 void TplButton::click()
 {
@@ -150,10 +114,6 @@ void TplButton::paintEvent(QPaintEvent*)
 
 void TplButton::paintFace(QPainter& p) const
 {
-    if (!gradation_) {
-        p.fillRect(rect(), color_.isValid() ? color_ : palette().color(QPalette::Button));
-        return;
-    }
     // One gradient row per pixel of the screen: at a device pixel ratio of 2
     // the face has twice the rows, each a screen pixel high, so the steps
     // stay as fine as at 1 and no row straddles two screen pixels.
@@ -169,14 +129,14 @@ int TplButton::captionTop() const
 {
     if (!vertCenter_)
         return captionTop_;
-    return centredCaptionTop(height(), fontMetrics().height(), lineSpace_, !lines_[1].text.isEmpty());
+    return centredCaptionTop(height(), fontMetrics().height(), lineSpace_, !lines_[1].isEmpty());
 }
 
 void TplButton::paintCaptions(QPainter& p) const
 {
     const int h = fontMetrics().height();
-    const bool first = !lines_[0].text.isEmpty();
-    const bool second = !lines_[1].text.isEmpty();
+    const bool first = !lines_[0].isEmpty();
+    const bool second = !lines_[1].isEmpty();
     const int top = captionTop();
     int secondTop = top;
     if (first)
@@ -189,43 +149,18 @@ void TplButton::paintCaptions(QPainter& p) const
         paintLine(p, lines_[1], secondTop);
 }
 
-void TplButton::paintLine(QPainter& p, const Line& line, int top) const
+// Each line is centred on half the button's width.
+void TplButton::paintLine(QPainter& p, const QString& text, int top) const
 {
     const QFontMetrics fm = fontMetrics();
-    const int left = line.left + 2;
-    const int right = width() - line.right - 2;
-    // Left edges of the pieces to draw: the whole line, or each character for taEven.
-    QList<std::pair<int, QString>> pieces;
-    const int textWidth = fm.horizontalAdvance(line.text);
-    if (line.alignment == taLeft) {
-        pieces.append({left, line.text});
-    } else if (line.alignment == taRight) {
-        pieces.append({right - textWidth, line.text});
-    } else if (line.alignment == taEven && line.text.size() > 1) {
-        const int n = int(line.text.size());
-        int charsWidth = 0;
-        for (QChar c : line.text)
-            charsWidth += fm.horizontalAdvance(c);
-        const int spare = right - left - charsWidth;
-        const int gap = spare / (n - 1);
-        const int remainder = spare % (n - 1);
-        int x = left;
-        for (int i = 0; i < n; ++i) {
-            pieces.append({x, QString(line.text[i])});
-            x += fm.horizontalAdvance(line.text[i]) + gap + (i < remainder ? 1 : 0);
-        }
-    } else {
-        pieces.append({width() / 2 - textWidth / 2, line.text});
-    }
-
-    const int shift = pressed_ && focusLook_ ? 1 : 0;
+    const int x = width() / 2 - fm.horizontalAdvance(text) / 2;
+    const int shift = pressed_ ? 1 : 0;
     const int baseline = top + fm.ascent() + shift;
     const auto drawAll = [&](int dx, const QColor& colour) {
         p.setPen(colour);
-        for (const auto& [x, text] : pieces)
-            p.drawText(x + shift + dx, baseline + dx, text);
+        p.drawText(x + shift + dx, baseline + dx, text);
     };
-    if (!isEnabled() && focusLook_) {
+    if (!isEnabled()) {
         drawAll(1, classic::highlightEdge());
         drawAll(0, classic::shadow());
     } else {
@@ -245,7 +180,7 @@ void TplButton::paintFrame(QPainter& p) const
         });
         break;
     case bsNormal:
-        if (pressed_ && focusLook_) {
+        if (pressed_) {
             // Two frames: on the outermost pixels and on the ones just inside.
             classic::drawEdge(p, rect(), classic::darkShadow(), classic::darkShadow());
             classic::drawEdge(p, rect().adjusted(1, 1, -1, -1), classic::shadow(), classic::shadow());
@@ -254,18 +189,12 @@ void TplButton::paintFrame(QPainter& p) const
             classic::drawEdge(p, r.adjusted(1, 1, -1, -1), classic::lightEdge(), classic::shadow());
         }
         break;
-    case bsFlat:
-        classic::drawEdge(p, rect(), classic::shadow(), classic::shadow());
-        break;
-    case bsFlatNoFrame:
-    case bsRoundRectNoFrame:
-        break;
     }
 }
 
 void TplButton::paintFocus(QPainter& p) const
 {
-    if (!hasFocus() || !focusLook_)
+    if (!hasFocus())
         return;
     const QRect r = rect();
     const bool round = isRound();
@@ -283,7 +212,7 @@ void TplButton::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() != Qt::LeftButton)
         return;
-    if (focusLook_ && focusPolicy() != Qt::NoFocus)
+    if (focusPolicy() != Qt::NoFocus)
         setFocus(Qt::MouseFocusReason);
     pressed_ = true;
     requestRepaint();
@@ -329,7 +258,7 @@ void TplButton::keyPressEvent(QKeyEvent* e)
 {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (enter && plain && isEnabled() && focusLook_)
+    if (enter && plain && isEnabled())
         click();
     else
         QWidget::keyPressEvent(e);

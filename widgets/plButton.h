@@ -5,32 +5,27 @@
 #include <QWidget>
 
 class QPainter;
-class QShortcut;
 
 // Gradient push button with two caption lines (header, start and
 // calculate buttons).
 class TplButton : public QWidget {
     Q_OBJECT
     Q_PROPERTY(ButtonStyle buttonStyle READ buttonStyle WRITE setButtonStyle)
-    Q_PROPERTY(bool gradation READ gradation WRITE setGradation)
     Q_PROPERTY(QColor gradBeginColor READ gradBeginColor WRITE setGradBeginColor)
     Q_PROPERTY(QColor gradEndColor READ gradEndColor WRITE setGradEndColor)
     Q_PROPERTY(QString captionA READ captionA WRITE setCaptionA)
     Q_PROPERTY(QString captionB READ captionB WRITE setCaptionB)
-    Q_PROPERTY(CaptionAlignment captionAAlignment READ captionAAlignment WRITE setCaptionAAlignment)
-    Q_PROPERTY(CaptionAlignment captionBAlignment READ captionBAlignment WRITE setCaptionBAlignment)
     Q_PROPERTY(int captionTop READ captionTop WRITE setCaptionTop)
     Q_PROPERTY(bool captionVertCenter READ captionVertCenter WRITE setCaptionVertCenter)
     Q_PROPERTY(int captionLineSpace READ captionLineSpace WRITE setCaptionLineSpace)
-    Q_PROPERTY(bool focusLook READ focusLook WRITE setFocusLook)
-    Q_PROPERTY(bool cancel READ cancel WRITE setCancel)
-    Q_PROPERTY(QColor color READ color WRITE setColor)
 
 public:
-    enum ButtonStyle { bsNormal, bsFlat, bsFlatNoFrame, bsRoundRect, bsRoundRectNoFrame };
+    // A new button is square with a raised edge; every button of the program
+    // is round. (The flat and frameless styles, a plain face instead of the
+    // gradient, caption alignments and margins, a cancel button and a button
+    // without the focus looks are options nothing uses, so they are not built.)
+    enum ButtonStyle { bsNormal, bsRoundRect };
     Q_ENUM(ButtonStyle)
-    enum CaptionAlignment { taCenter, taLeft, taRight, taEven };
-    Q_ENUM(CaptionAlignment)
 
     // Corner diameter of the round styles.
     static constexpr int kCornerDiameter = 10;
@@ -39,11 +34,6 @@ public:
 
     ButtonStyle buttonStyle() const { return style_; }
     void setButtonStyle(ButtonStyle style);
-    bool gradation() const { return gradation_; }
-    void setGradation(bool on);
-    // Face colour when the gradient is off.
-    QColor color() const { return color_; }
-    void setColor(const QColor& c);
 
     // The indexed colour setter: 1 = GradBeginColor, 2 = GradEndColor.
     // Setting a colour to the value it already has does not repaint.
@@ -53,16 +43,11 @@ public:
     void setGradBeginColor(const QColor& c) { setGradColor(1, c); }
     void setGradEndColor(const QColor& c) { setGradColor(2, c); }
 
-    QString captionA() const { return lines_[0].text; }
-    QString captionB() const { return lines_[1].text; }
+    // The two caption lines, each centred on the button.
+    QString captionA() const { return lines_[0]; }
+    QString captionB() const { return lines_[1]; }
     void setCaptionA(const QString& text);
     void setCaptionB(const QString& text);
-    CaptionAlignment captionAAlignment() const { return lines_[0].alignment; }
-    CaptionAlignment captionBAlignment() const { return lines_[1].alignment; }
-    void setCaptionAAlignment(CaptionAlignment a);
-    void setCaptionBAlignment(CaptionAlignment a);
-    // Left and right margins of caption line 1 or 2 (used by taLeft, taRight, taEven).
-    void setCaptionMargins(int line, int left, int right);
     // Top of the first caption line; with vertical centring, the centred
     // top for the button's height, font and caption lines.
     int captionTop() const;
@@ -71,12 +56,6 @@ public:
     void setCaptionVertCenter(bool on);
     int captionLineSpace() const { return lineSpace_; }
     void setCaptionLineSpace(int space);
-    // Whether the button takes the focus and shows the pressed and focus looks.
-    bool focusLook() const { return focusLook_; }
-    void setFocusLook(bool on);
-    // Esc anywhere in the window clicks a cancel button.
-    bool cancel() const { return cancel_; }
-    void setCancel(bool on);
 
     bool isPressed() const { return pressed_; }
     // Whether the pointer came onto the enabled button and has not left it.
@@ -113,35 +92,23 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    struct Line {
-        QString text;
-        CaptionAlignment alignment = taCenter;
-        int left = 0;
-        int right = 0;
-    };
-
-    bool isRound() const { return style_ == bsRoundRect || style_ == bsRoundRectNoFrame; }
+    bool isRound() const { return style_ == bsRoundRect; }
     void requestRepaint();
     void updateShape();
     void paintFace(QPainter& p) const;
     void paintCaptions(QPainter& p) const;
-    void paintLine(QPainter& p, const Line& line, int top) const;
+    void paintLine(QPainter& p, const QString& text, int top) const;
     void paintFrame(QPainter& p) const;
     void paintFocus(QPainter& p) const;
 
     ButtonStyle style_ = bsNormal;
-    bool gradation_ = true;
-    QColor color_;
     QColor begin_ = Qt::white;
     QColor end_ = QColor(192, 192, 192);
-    Line lines_[2];
+    QString lines_[2];
     int captionTop_ = 0;
     bool vertCenter_ = true;
     int lineSpace_ = 4;
-    bool focusLook_ = true;
-    bool cancel_ = false;
     bool pressed_ = false;
     bool hovered_ = false;
     int repaintRequests_ = 0;
-    QShortcut* escape_ = nullptr;
 };

@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(wide.second - wide.first, rightInk.second - rightInk.first + 2);
     }
 
-    void focusFrameOnlyWhereWanted()
+    void focusFrameDotsStandOutOnAnyColour()
     {
         QWidget window;
         auto* g = new TStrColGrid(&window);
@@ -187,9 +187,6 @@ private slots:
 
         // On grey the inverse is too close, so the dots are white.
         QCOMPARE(g->grab().toImage().pixelColor(corner), QColor(255, 255, 255));
-        g->setDrawFocusFrame(false);
-        QCOMPARE(g->grab().toImage().pixelColor(corner), QColor(128, 128, 128));
-        g->setDrawFocusFrame(true);
         g->setColor(Qt::white);
         QCOMPARE(g->grab().toImage().pixelColor(corner), QColor(0, 0, 0));
     }
