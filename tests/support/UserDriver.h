@@ -77,6 +77,7 @@ private:
     static void unreachable(const QString& what);
     TStrColGrid* grid() const;
     QPoint aimPoint(QWidget* w) const;
+    static void pointAt(QWidget* w, QPoint point);
 
     QWidget* window_;
     mutable StandIns standIns_;
