@@ -5,6 +5,7 @@
 #include "PictureStore.h"
 #include "PlaceScreen.h"
 #include "PreparationScreen.h"
+#include "QtEstimateView.h"
 #include "StartScreen.h"
 #include "WakeScreen.h"
 
@@ -15,14 +16,23 @@ void createStartScreen(QWidget* parent, Screens& s)
     s.start = start->startButton();
 }
 
-void createStepScreens(lumenta::Estimate& estimate, QWidget* parent, Screens& s)
+void createStepScreens(lumenta::Estimate& estimate, QtEstimateView& view, QWidget* parent, Screens& s)
 {
-    s.steps[0] = new PlaceScreen(estimate, parent);
-    s.steps[1] = new PreparationScreen(estimate, parent);
-    s.steps[2] = new WakeScreen(estimate, parent);
-    s.steps[3] = new CeremonyScreen(estimate, parent);
+    auto* place = new PlaceScreen(estimate, parent);
+    auto* preparation = new PreparationScreen(estimate, parent);
+    auto* wake = new WakeScreen(estimate, parent);
+    auto* ceremony = new CeremonyScreen(estimate, parent);
     auto* cremation = new CremationScreen(estimate, parent);
+    s.steps[0] = place;
+    s.steps[1] = preparation;
+    s.steps[2] = wake;
+    s.steps[3] = ceremony;
     s.steps[4] = cremation;
+    place->attachControls(view);
+    preparation->attachControls(view);
+    wake->attachControls(view);
+    ceremony->attachControls(view);
+    cremation->attachControls(view);
     s.calculate = cremation->calculateButton();
     s.discount = cremation->discountBox();
     auto* store = new PictureStore(parent);

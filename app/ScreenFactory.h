@@ -5,6 +5,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QtEstimateView;
 class QWidget;
 class TplButton;
 
@@ -31,5 +32,5 @@ struct Screens {
 void createStartScreen(QWidget* parent, Screens& screens);
 
 // The five step screens and the picture store. Each step screen drives the
-// one estimate of the window.
-void createStepScreens(lumenta::Estimate& estimate, QWidget* parent, Screens& screens);
+// one estimate of the window and attaches the controls it shows to the view.
+void createStepScreens(lumenta::Estimate& estimate, QtEstimateView& view, QWidget* parent, Screens& screens);

@@ -42,7 +42,7 @@ void paint(TplButton* button, const ColourPair& pair)
 
 TFormMain::TFormMain(QWidget* parent)
     : QWidget(parent),
-      view_(this, [this](const QString& name) { return screens_.picture ? screens_.picture(name) : QPixmap(); }),
+      view_([this](const QString& name) { return screens_.picture ? screens_.picture(name) : QPixmap(); }),
       estimate_(std::make_unique<lumenta::Estimate>(view_)),
       openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
@@ -63,6 +63,7 @@ void TFormMain::FormCreate()
     setPalette(pal);
 
     header_ = buildHeaderBar(this);
+    ATTACH_CONTROL(view_, header_, plBtnPrint);
     createStartScreen(this, screens_);
     screens_.top->move(0, 81);
     connectHeader();
@@ -77,7 +78,9 @@ void TFormMain::buildSteps()
     if (screens_.stepsBuilt() || buildingSteps_)
         return;
     buildingSteps_ = true;
-    createStepScreens(*estimate_, this, screens_);
+    createStepScreens(*estimate_, view_, this, screens_);
+    // Every control of the estimate has its widget now.
+    view_.reportMissing();
     placeSteps();
     connectSteps();
     setReadingTabOrder(screens_);

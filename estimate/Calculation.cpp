@@ -3,7 +3,6 @@
 
 #include "Estimate.h"
 
-#include "ControlNames.h"
 #include "EstimateView.h"
 #include "PriceTables.h"
 
@@ -37,7 +36,7 @@ std::optional<Refusal> Estimate::calculate(bool discount)
     state_.grossTotal = gross;
     state_.discountAmount = discountFor(gross, discount);
     state_.grandTotal = gross + state_.discountAmount;
-    view_.setText(controls::SsEditGokei, formatYen(state_.grandTotal));
+    view_.setText(Control::SsEditGokei, formatYen(state_.grandTotal));
     totalShown_ = true;
 
     const auto writeFixedLine = [this](Line line, std::string_view content, std::string_view quantity,
@@ -65,7 +64,7 @@ std::optional<Refusal> Estimate::calculate(bool discount)
               formatYen(state_[Slot::wakeFoodFee] + state_[Slot::wakeServingFee] + state_[Slot::ceremonyFoodFee] +
                         state_[Slot::ceremonyServingFee]));
 
-    view_.setEnabled(controls::plBtnPrint, true);
+    view_.setEnabled(Control::plBtnPrint, true);
     return std::nullopt;
 }
 

@@ -3,7 +3,6 @@
 
 #include "Estimate.h"
 
-#include "ControlNames.h"
 #include "EstimateView.h"
 #include "PriceTables.h"
 
@@ -26,7 +25,7 @@ void Estimate::chooseFlowers(int chrysanthemums, int westernFlowers)
     const int b = stands(westernFlowers);
     const Currency fee = prices::kChrysanthemumStand * a + prices::kWesternStand * b;
     setSlot(Slot::flowersFee, fee);
-    showAmount(controls::SsEditSeika, fee);
+    showAmount(Control::SsEditSeika, fee);
     writeCell(SummaryGrid::Content, Line::flowers,
               withPrices(prices::kFlowersContent, {prices::kChrysanthemumStand, prices::kWesternStand}));
     writeCell(SummaryGrid::Quantity, Line::flowers, std::to_string(a + b));
@@ -39,15 +38,15 @@ void Estimate::chooseReception(bool wanted) { chooseYesNo(prices::kReception, wa
 void Estimate::chooseWakeFood(int index, bool premiumNigiri)
 {
     state_[Flag::wakeFoodChosen] = true;
-    view_.setEnabled(controls::ChkTuyaryori, true);
+    view_.setEnabled(Control::ChkTuyaryori, true);
     const prices::WakeFood food = inRange(index, prices::kWakeFoods.size()) ? prices::kWakeFoods[index]
                                                                             : prices::WakeFood{0, 0, 0};
     const Currency setPrice = prices::kPlatterSet + (premiumNigiri ? prices::kPremiumNigiriExtra : Currency());
     const Currency dishes = setPrice * food.platterSets;
     setSlot(Slot::wakeFoodFee, dishes + prices::kDrinkPerGuest * food.guests);
     setSlot(Slot::wakeServingFee, prices::kServerFee * food.servers);
-    showAmount(controls::SsEditTuyaRyori, state_[Slot::wakeFoodFee]);
-    showAmount(controls::SsEditTuyaHaizen, state_[Slot::wakeServingFee]);
+    showAmount(Control::SsEditTuyaRyori, state_[Slot::wakeFoodFee]);
+    showAmount(Control::SsEditTuyaHaizen, state_[Slot::wakeServingFee]);
     state_.wakeServerCount = count(food.servers);
     state_.wakeGuestCount = count(food.guests);
     writeLine(Line::wakeFood, std::string(kSpace) + std::to_string(food.guests) + "人分", "1", formatYen(dishes), formatYen(dishes));
@@ -66,14 +65,14 @@ void Estimate::chooseCeremonyFood(int dish, int quantity)
         const auto& d = prices::kDishes[dish];
         perPerson = d.perPerson;
         dishText = prices::entryText(d);
-        view_.copyPicture(controls::ImgKokuRyori, d.picture);
+        view_.copyPicture(Control::ImgKokuRyori, d.picture);
     }
     const prices::Party party = quantityChosen ? prices::kParties[quantity] : prices::Party{0, 0};
     const Currency dishes = perPerson * party.guests;
     setSlot(Slot::ceremonyFoodFee, dishes + prices::kDrinkPerGuest * party.guests);
     setSlot(Slot::ceremonyServingFee, prices::kServerFee * party.servers);
-    showAmount(controls::SsEditKokuRyori, state_[Slot::ceremonyFoodFee]);
-    showAmount(controls::SsEditKokuHaizen, state_[Slot::ceremonyServingFee]);
+    showAmount(Control::SsEditKokuRyori, state_[Slot::ceremonyFoodFee]);
+    showAmount(Control::SsEditKokuHaizen, state_[Slot::ceremonyServingFee]);
     state_.ceremonyServerCount = count(party.servers);
     state_.ceremonyGuestCount = count(party.guests);
     writeLine(Line::ceremonyFood, std::string(kSpace) + dishText, std::to_string(party.guests), formatYen(perPerson), formatYen(dishes));
@@ -99,9 +98,9 @@ void Estimate::chooseHearse(int kind, int hall)
     state_[Flag::hearseChosen] = true;
     const auto& h = prices::kHearses[kind - 1];
     const Currency fee = hall == prices::kRoadCrossingHall ? h.roadCrossingFee : h.fee;
-    view_.copyPicture(controls::ImgReikyu, h.picture);
+    view_.copyPicture(Control::ImgReikyu, h.picture);
     setSlot(Slot::hearseFee, fee);
-    showAmount(controls::SsEditReikyu, fee);
+    showAmount(Control::SsEditReikyu, fee);
     writeLine(Line::hearse, std::string(kSpace) + std::string(h.kind), "1", formatYen(fee), formatYen(fee));
     emptyTotal();
 }

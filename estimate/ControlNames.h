@@ -1,61 +1,47 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string_view>
 
-// The object names of the window's controls that the estimate writes to.
-// The rules, the window's view and the tests all spell them from here, so
-// that a control renamed in a form is renamed everywhere at once.
-namespace lumenta::controls {
+namespace lumenta {
 
-// Step 1: place.
-inline constexpr std::string_view SsEditMap = "SsEditMap";
-inline constexpr std::string_view LblMapInfo1 = "LblMapInfo1";
-inline constexpr std::string_view LblMapInfo = "LblMapInfo";
-inline constexpr std::string_view SsEditHanso = "SsEditHanso";
-inline constexpr std::string_view SsEditHokan = "SsEditHokan";
-inline constexpr std::string_view LblHokan = "LblHokan";
-inline constexpr std::string_view SsEditShindan = "SsEditShindan";
+// The window's controls that the estimate writes to, each under its object
+// name on the screens, which is also the name of its member in the screen's
+// form. The rules, the window's view and the tests all name a control by its
+// enumerator, so that the compiler checks every use; the window finds each
+// control's widget once, when the screens are built.
+#define LUMENTA_CONTROLS(X)                                                                                       \
+    /* Step 1: place. */                                                                                          \
+    X(SsEditMap) X(LblMapInfo1) X(LblMapInfo) X(SsEditHanso) X(SsEditHokan) X(LblHokan) X(SsEditShindan)          \
+    /* Step 2: preparation. */                                                                                    \
+    X(SsEditHitugi) X(ImgHitugi1) X(SsEditSaidan) X(ImgSaidan1) X(SsEditKesho) X(SsEditIei) X(SsEditHenrei)       \
+    X(Imghenrei) X(LblImgHenrei) X(CBoxHenrei2)                                                                   \
+    /* Step 3: wake. */                                                                                           \
+    X(SsEditSeika) X(SsEditUketuke) X(SsEditTuyaShikai) X(SsEditTuyaRyori) X(SsEditTuyaHaizen) X(ChkTuyaryori)    \
+    /* Step 4: farewell ceremony. */                                                                              \
+    X(SsEditKokuRyori) X(SsEditKokuHaizen) X(ImgKokuRyori) X(SsEditKokuShikai) X(SsEditReikyu) X(ImgReikyu)       \
+    X(RBtnReikyu1) X(RBtnReikyu2) X(RBtnReikyu3)                                                                  \
+    /* Step 5: cremation and the summary area. */                                                                 \
+    X(SsEditKaso) X(SsEditTubo) X(SsEditKokoro) X(SsEditAto) X(SsEditGokei) X(StrColGrid1)                        \
+    /* The header bar. */                                                                                         \
+    X(plBtnPrint)
 
-// Step 2: preparation.
-inline constexpr std::string_view SsEditHitugi = "SsEditHitugi";
-inline constexpr std::string_view ImgHitugi1 = "ImgHitugi1";
-inline constexpr std::string_view SsEditSaidan = "SsEditSaidan";
-inline constexpr std::string_view ImgSaidan1 = "ImgSaidan1";
-inline constexpr std::string_view SsEditKesho = "SsEditKesho";
-inline constexpr std::string_view SsEditIei = "SsEditIei";
-inline constexpr std::string_view SsEditHenrei = "SsEditHenrei";
-inline constexpr std::string_view Imghenrei = "Imghenrei";
-inline constexpr std::string_view LblImgHenrei = "LblImgHenrei";
-inline constexpr std::string_view CBoxHenrei2 = "CBoxHenrei2";
+enum class Control : std::size_t {
+#define LUMENTA_CONTROL_ENUMERATOR(name) name,
+    LUMENTA_CONTROLS(LUMENTA_CONTROL_ENUMERATOR)
+#undef LUMENTA_CONTROL_ENUMERATOR
+};
 
-// Step 3: wake.
-inline constexpr std::string_view SsEditSeika = "SsEditSeika";
-inline constexpr std::string_view SsEditUketuke = "SsEditUketuke";
-inline constexpr std::string_view SsEditTuyaShikai = "SsEditTuyaShikai";
-inline constexpr std::string_view SsEditTuyaRyori = "SsEditTuyaRyori";
-inline constexpr std::string_view SsEditTuyaHaizen = "SsEditTuyaHaizen";
-inline constexpr std::string_view ChkTuyaryori = "ChkTuyaryori";
+inline constexpr std::array kControlNames = {
+#define LUMENTA_CONTROL_NAME(name) std::string_view(#name),
+    LUMENTA_CONTROLS(LUMENTA_CONTROL_NAME)
+#undef LUMENTA_CONTROL_NAME
+};
+#undef LUMENTA_CONTROLS
+inline constexpr std::size_t kControlCount = kControlNames.size();
 
-// Step 4: farewell ceremony.
-inline constexpr std::string_view SsEditKokuRyori = "SsEditKokuRyori";
-inline constexpr std::string_view SsEditKokuHaizen = "SsEditKokuHaizen";
-inline constexpr std::string_view ImgKokuRyori = "ImgKokuRyori";
-inline constexpr std::string_view SsEditKokuShikai = "SsEditKokuShikai";
-inline constexpr std::string_view SsEditReikyu = "SsEditReikyu";
-inline constexpr std::string_view ImgReikyu = "ImgReikyu";
-inline constexpr std::string_view RBtnReikyu1 = "RBtnReikyu1";
-inline constexpr std::string_view RBtnReikyu2 = "RBtnReikyu2";
-inline constexpr std::string_view RBtnReikyu3 = "RBtnReikyu3";
+// The control's object name.
+constexpr std::string_view controlName(Control control) { return kControlNames[std::size_t(control)]; }
 
-// Step 5: cremation and the summary area.
-inline constexpr std::string_view SsEditKaso = "SsEditKaso";
-inline constexpr std::string_view SsEditTubo = "SsEditTubo";
-inline constexpr std::string_view SsEditKokoro = "SsEditKokoro";
-inline constexpr std::string_view SsEditAto = "SsEditAto";
-inline constexpr std::string_view SsEditGokei = "SsEditGokei";
-inline constexpr std::string_view StrColGrid1 = "StrColGrid1";
-
-// The header bar.
-inline constexpr std::string_view plBtnPrint = "plBtnPrint";
-
-} // namespace lumenta::controls
+} // namespace lumenta

@@ -1,6 +1,5 @@
 #include "Estimate.h"
 
-#include "ControlNames.h"
 #include "EstimateView.h"
 #include "PriceTables.h"
 
@@ -18,15 +17,15 @@ void Estimate::reset()
         state_[charge.slot] = charge.amount;
         showAmount(charge.field, charge.amount);
     }
-    view_.setText(controls::LblMapInfo1, "");
-    view_.setText(controls::LblMapInfo, "");
+    view_.setText(Control::LblMapInfo1, "");
+    view_.setText(Control::LblMapInfo, "");
     for (int row = 1; row <= SummaryGrid::kEstimateLines; ++row)
         writeCell(SummaryGrid::Item, Line(row), SummaryGrid::lineLabel(row));
 }
 
 void Estimate::setSlot(Slot slot, Currency amount) { state_[slot] = amount; }
 
-void Estimate::showAmount(std::string_view field, Currency amount) { view_.setText(field, formatYen(amount)); }
+void Estimate::showAmount(Control field, Currency amount) { view_.setText(field, formatYen(amount)); }
 
 void Estimate::writeCell(int column, Line line, std::string_view text)
 {
@@ -58,7 +57,7 @@ void Estimate::chooseYesNo(const prices::YesNoItem& item, bool wanted)
 void Estimate::emptyTotal()
 {
     totalShown_ = false;
-    view_.setText(controls::SsEditGokei, "");
+    view_.setText(Control::SsEditGokei, "");
 }
 
 } // namespace lumenta

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlNames.h"
 #include "EstimateState.h"
 #include "SummaryGrid.h"
 
@@ -80,7 +81,7 @@ public:
 
 private:
     void setSlot(Slot slot, Currency amount);
-    void showAmount(std::string_view field, Currency amount);
+    void showAmount(Control field, Currency amount);
     void writeLine(Line line, std::string_view content, std::string_view quantity,
                    std::string_view unitPrice, std::string_view amount);
     void writeCell(int column, Line line, std::string_view text);

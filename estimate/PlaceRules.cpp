@@ -2,7 +2,6 @@
 
 #include "Estimate.h"
 
-#include "ControlNames.h"
 #include "EstimateView.h"
 #include "PriceTables.h"
 
@@ -17,8 +16,8 @@ void Estimate::chooseHall(int hall)
     state_[Flag::hallChosen] = true;
     chosenHall_ = hall;
     const std::string_view name = prices::kHalls[hall - 1].name;
-    view_.setText(controls::LblMapInfo1, "選択の式場は");
-    view_.setText(controls::LblMapInfo, name);
+    view_.setText(Control::LblMapInfo1, "選択の式場は");
+    view_.setText(Control::LblMapInfo, name);
 
     // The hearse prices depend on the hall; at the road-crossing hall only
     // vehicles can take the coffin to the furnace.
@@ -28,16 +27,16 @@ void Estimate::chooseHall(int hall)
         view_.setText(prices::kHearseButtons[i], prices::captionAt(prices::kHearses[i], crossing));
 
     setSlot(Slot::hallFee, prices::kHallFee);
-    showAmount(controls::SsEditMap, prices::kHallFee);
+    showAmount(Control::SsEditMap, prices::kHallFee);
     const std::string fee = formatYen(prices::kHallFee);
     writeLine(Line::hall, std::string(kSpace) + std::string(name), "1", fee, fee);
 
     // A hearse chosen at the previous hall must be chosen again.
-    for (std::string_view button : prices::kHearseButtons)
+    for (Control button : prices::kHearseButtons)
         view_.setChecked(button, false);
     setSlot(Slot::hearseFee, Currency());
     state_[Flag::hearseChosen] = false;
-    view_.setText(controls::SsEditReikyu, "");
+    view_.setText(Control::SsEditReikyu, "");
     emptyTotal();
 }
 
@@ -48,7 +47,7 @@ void Estimate::chooseDistance(int index)
     state_[Flag::distanceChosen] = true;
     const auto& d = prices::kDistances[index];
     setSlot(Slot::transportFee, d.fee);
-    showAmount(controls::SsEditHanso, d.fee);
+    showAmount(Control::SsEditHanso, d.fee);
     const std::string fee = formatYen(d.fee);
     writeLine(Line::transport, std::string(kSpace) + "移動距離：" + std::string(d.text) + "kmまで", "1", fee, fee);
     emptyTotal();
@@ -62,9 +61,9 @@ void Estimate::chooseStorage(int index)
     const int days = index + 2;  // stored one day less than the wait for the wake
     const Currency storage = prices::kStoragePerDay * days;
     setSlot(Slot::storageFee, storage + prices::kDryIce);
-    showAmount(controls::SsEditHokan, storage + prices::kDryIce);
+    showAmount(Control::SsEditHokan, storage + prices::kDryIce);
     const std::string digits = std::to_string(days);
-    view_.setText(controls::LblHokan, "通夜は　　　　　　日後 （霊安室に " + digits + "日保管 + ﾄﾞﾗｲｱｲｽ 1日分）");
+    view_.setText(Control::LblHokan, "通夜は　　　　　　日後 （霊安室に " + digits + "日保管 + ﾄﾞﾗｲｱｲｽ 1日分）");
     // The day of dry ice is shown on a line of its own by the calculation.
     writeLine(Line::storage, "　冷蔵保管（安置）の日数", digits, formatYen(prices::kStoragePerDay), formatYen(storage));
     emptyTotal();

@@ -2,7 +2,6 @@
 
 #include "Estimate.h"
 
-#include "ControlNames.h"
 #include "EstimateView.h"
 #include "PriceTables.h"
 
@@ -17,8 +16,8 @@ void Estimate::chooseCoffin(int index)
     state_[Flag::coffinChosen] = true;
     const auto& c = prices::kCoffins[index];
     setSlot(Slot::coffinFee, c.fee);
-    view_.copyPicture(controls::ImgHitugi1, c.picture);
-    showAmount(controls::SsEditHitugi, c.fee);
+    view_.copyPicture(Control::ImgHitugi1, c.picture);
+    showAmount(Control::SsEditHitugi, c.fee);
     const std::string fee = formatYen(c.fee);
     writeLine(Line::coffin, std::string(kSpace) + std::string(c.name), "1", fee, fee);
     emptyTotal();
@@ -31,8 +30,8 @@ void Estimate::chooseAltar(int index)
     state_[Flag::altarChosen] = true;
     const auto& a = prices::kAltars[index];
     setSlot(Slot::altarFee, a.fee);
-    view_.copyPicture(controls::ImgSaidan1, a.picture);
-    showAmount(controls::SsEditSaidan, a.fee);
+    view_.copyPicture(Control::ImgSaidan1, a.picture);
+    showAmount(Control::SsEditSaidan, a.fee);
     const std::string fee = formatYen(a.fee);
     writeLine(Line::altar, std::string(kSpace) + std::string(a.name), "1", fee, fee);
     emptyTotal();
@@ -50,11 +49,11 @@ void Estimate::chooseReturnGifts(int kind, int giftCountIndex, int letterCountIn
         const auto& k = prices::kGiftKinds[kind];
         unitPrice = k.unitPrice;
         kindText = prices::entryText(k);
-        view_.copyPicture(controls::Imghenrei, k.picture);
-        view_.setVisible(controls::LblImgHenrei, k.showsContents);
+        view_.copyPicture(Control::Imghenrei, k.picture);
+        view_.setVisible(Control::LblImgHenrei, k.showsContents);
         if (k.clearsCount) {
             giftCountIndex = 0;
-            view_.setCurrentIndex(controls::CBoxHenrei2, 0);
+            view_.setCurrentIndex(Control::CBoxHenrei2, 0);
         }
     }
     const auto countOf = [](int index) {
@@ -65,7 +64,7 @@ void Estimate::chooseReturnGifts(int kind, int giftCountIndex, int letterCountIn
     const Currency giftAmount = unitPrice * gifts;
     const Currency letterAmount = prices::kLetterPrice * letters;
     setSlot(Slot::returnGiftsFee, giftAmount + letterAmount);
-    showAmount(controls::SsEditHenrei, giftAmount + letterAmount);
+    showAmount(Control::SsEditHenrei, giftAmount + letterAmount);
     writeLine(Line::returnGifts, std::string(kSpace) + kindText, std::to_string(gifts), formatYen(unitPrice), formatYen(giftAmount));
     writeLine(Line::letters, "　会葬客へのお礼状", std::to_string(letters), formatYen(prices::kLetterPrice), formatYen(letterAmount));
     emptyTotal();

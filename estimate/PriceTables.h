@@ -137,8 +137,8 @@ inline constexpr std::array<Hearse, 3> kHearses = {{
     {"普通車", 13'958_yen, 18'522_yen, "Img152", "普通車（{}円）"},
     {"指定車", 32'476_yen, 38'066_yen, "Img153", "指定車（{}円）"},
 }};
-inline constexpr std::array<std::string_view, 3> kHearseButtons = {
-    controls::RBtnReikyu1, controls::RBtnReikyu2, controls::RBtnReikyu3};
+inline constexpr std::array<Control, 3> kHearseButtons = {
+    Control::RBtnReikyu1, Control::RBtnReikyu2, Control::RBtnReikyu3};
 
 // Step 5: cremation.
 inline constexpr Currency kAfterAltarFee = 10'500_yen;
@@ -151,34 +151,34 @@ struct YesNoItem {
     Flag flag;
     Slot slot;
     Currency fee;
-    std::string_view field;    // money field
+    Control field;             // money field
     Line line;
     std::string_view content;  // grid content, the same for both answers
     bool quantityFollowsAnswer;  // quantity "1"/"0"; otherwise always "1"
 };
 inline constexpr YesNoItem kProcedures{Flag::proceduresChosen, Slot::proceduresFee, kProceduresFee,
-                                       controls::SsEditShindan, Line::procedures, "　死亡届け", true};
+                                       Control::SsEditShindan, Line::procedures, "　死亡届け", true};
 inline constexpr YesNoItem kMakeup{Flag::makeupChosen, Slot::makeupFee, kMakeupFee,
-                                   controls::SsEditKesho, Line::makeup, "　ﾗｽﾄﾒｲｸ", true};
+                                   Control::SsEditKesho, Line::makeup, "　ﾗｽﾄﾒｲｸ", true};
 inline constexpr YesNoItem kPortrait{Flag::portraitChosen, Slot::portraitFee, kPortraitFee,
-                                     controls::SsEditIei, Line::portrait, "　ｶﾗｰ四切り(祭壇用・お別用・手札各1)", true};
+                                     Control::SsEditIei, Line::portrait, "　ｶﾗｰ四切り(祭壇用・お別用・手札各1)", true};
 inline constexpr YesNoItem kReception{Flag::receptionChosen, Slot::receptionFee, kReceptionFee,
-                                      controls::SsEditUketuke, Line::reception, "　ﾃｰﾌﾞﾙ・椅子・会葬ｶｰﾄﾞ・筆記具など", true};
+                                      Control::SsEditUketuke, Line::reception, "　ﾃｰﾌﾞﾙ・椅子・会葬ｶｰﾄﾞ・筆記具など", true};
 inline constexpr YesNoItem kAfterAltar{Flag::afterAltarChosen, Slot::afterAltarFee, kAfterAltarFee,
-                                       controls::SsEditAto, Line::afterAltar, "　1段後飾り", false};
+                                       Control::SsEditAto, Line::afterAltar, "　1段後飾り", false};
 
 // Fixed charges, set when the estimate is reset, with the field showing each.
 struct FixedCharge {
     Slot slot;
     Currency amount;
-    std::string_view field;
+    Control field;
 };
 inline constexpr std::array<FixedCharge, 5> kFixedCharges = {{
-    {Slot::wakeMcFee, kMcPerDay, controls::SsEditTuyaShikai},
-    {Slot::ceremonyMcFee, kMcPerDay, controls::SsEditKokuShikai},
-    {Slot::cremationFee, 48'300_yen, controls::SsEditKaso},
-    {Slot::urnFee, 12'075_yen, controls::SsEditTubo},
-    {Slot::gratuitiesFee, 20'000_yen, controls::SsEditKokoro},
+    {Slot::wakeMcFee, kMcPerDay, Control::SsEditTuyaShikai},
+    {Slot::ceremonyMcFee, kMcPerDay, Control::SsEditKokuShikai},
+    {Slot::cremationFee, 48'300_yen, Control::SsEditKaso},
+    {Slot::urnFee, 12'075_yen, Control::SsEditTubo},
+    {Slot::gratuitiesFee, 20'000_yen, Control::SsEditKokoro},
 }};
 constexpr Currency fixedCharge(Slot slot)
 {

@@ -4,6 +4,7 @@
 #include "Estimate.h"
 #include "FormSetup.h"
 #include "PriceTables.h"
+#include "QtEstimateView.h"
 #include "TableText.h"
 #include "ui_PnlMainKoku.h"
 
@@ -29,6 +30,19 @@ CeremonyScreen::CeremonyScreen(lumenta::Estimate& estimate, QWidget* parent)
 }
 
 CeremonyScreen::~CeremonyScreen() = default;
+
+void CeremonyScreen::attachControls(QtEstimateView& view) const
+{
+    ATTACH_CONTROL(view, *ui_, SsEditKokuRyori);
+    ATTACH_CONTROL(view, *ui_, SsEditKokuHaizen);
+    ATTACH_CONTROL(view, *ui_, ImgKokuRyori);
+    ATTACH_CONTROL(view, *ui_, SsEditKokuShikai);
+    ATTACH_CONTROL(view, *ui_, SsEditReikyu);
+    ATTACH_CONTROL(view, *ui_, ImgReikyu);
+    ATTACH_CONTROL(view, *ui_, RBtnReikyu1);
+    ATTACH_CONTROL(view, *ui_, RBtnReikyu2);
+    ATTACH_CONTROL(view, *ui_, RBtnReikyu3);
+}
 
 void CeremonyScreen::CBoxKokuRyoriChange()
 {

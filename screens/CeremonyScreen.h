@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QtEstimateView;
 namespace lumenta { class Estimate; }
 namespace Ui { class PnlMainKoku; }
 
@@ -14,6 +15,9 @@ class CeremonyScreen : public TPanel {
 public:
     CeremonyScreen(lumenta::Estimate& estimate, QWidget* parent = nullptr);
     ~CeremonyScreen() override;
+
+    // Attaches the widgets of this screen's controls that the estimate writes.
+    void attachControls(QtEstimateView& view) const;
 
     // The dish list or the quantity list changed.
     void CBoxKokuRyoriChange();

@@ -4,6 +4,7 @@
 #include "Estimate.h"
 #include "FormSetup.h"
 #include "PriceTables.h"
+#include "QtEstimateView.h"
 #include "SummaryGridLook.h"
 #include "TableText.h"
 #include "ui_PnlMainKaso.h"
@@ -31,6 +32,16 @@ CremationScreen::CremationScreen(lumenta::Estimate& estimate, QWidget* parent)
 }
 
 CremationScreen::~CremationScreen() = default;
+
+void CremationScreen::attachControls(QtEstimateView& view) const
+{
+    ATTACH_CONTROL(view, *ui_, SsEditKaso);
+    ATTACH_CONTROL(view, *ui_, SsEditTubo);
+    ATTACH_CONTROL(view, *ui_, SsEditKokoro);
+    ATTACH_CONTROL(view, *ui_, SsEditAto);
+    ATTACH_CONTROL(view, *ui_, SsEditGokei);
+    ATTACH_CONTROL(view, *ui_, StrColGrid1);
+}
 
 void CremationScreen::AtoClick()
 {

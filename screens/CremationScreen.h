@@ -6,6 +6,7 @@
 
 class QAbstractButton;
 class TplButton;
+class QtEstimateView;
 namespace lumenta { class Estimate; }
 namespace Ui { class PnlMainKaso; }
 
@@ -18,6 +19,9 @@ class CremationScreen : public TPanel {
 public:
     CremationScreen(lumenta::Estimate& estimate, QWidget* parent = nullptr);
     ~CremationScreen() override;
+
+    // Attaches the widgets of this screen's controls that the estimate writes.
+    void attachControls(QtEstimateView& view) const;
 
     // An after-altar button was clicked.
     void AtoClick();

@@ -5,6 +5,7 @@
 
 #include "ButtonChoice.h"
 #include "FormSetup.h"
+#include "QtEstimateView.h"
 
 PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainBasho>())
 {
@@ -21,6 +22,17 @@ PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(
 }
 
 PlaceScreen::~PlaceScreen() = default;
+
+void PlaceScreen::attachControls(QtEstimateView& view) const
+{
+    ATTACH_CONTROL(view, *ui_, SsEditMap);
+    ATTACH_CONTROL(view, *ui_, LblMapInfo1);
+    ATTACH_CONTROL(view, *ui_, LblMapInfo);
+    ATTACH_CONTROL(view, *ui_, SsEditHanso);
+    ATTACH_CONTROL(view, *ui_, SsEditHokan);
+    ATTACH_CONTROL(view, *ui_, LblHokan);
+    ATTACH_CONTROL(view, *ui_, SsEditShindan);
+}
 
 void PlaceScreen::RBtnMapClick()
 {

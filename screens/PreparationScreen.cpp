@@ -2,6 +2,7 @@
 
 #include "Estimate.h"
 #include "PriceTables.h"
+#include "QtEstimateView.h"
 #include "ui_PnlMainJunbi.h"
 
 #include "ButtonChoice.h"
@@ -47,6 +48,20 @@ PreparationScreen::PreparationScreen(lumenta::Estimate& estimate, QWidget* paren
 }
 
 PreparationScreen::~PreparationScreen() = default;
+
+void PreparationScreen::attachControls(QtEstimateView& view) const
+{
+    ATTACH_CONTROL(view, *ui_, SsEditHitugi);
+    ATTACH_CONTROL(view, *ui_, ImgHitugi1);
+    ATTACH_CONTROL(view, *ui_, SsEditSaidan);
+    ATTACH_CONTROL(view, *ui_, ImgSaidan1);
+    ATTACH_CONTROL(view, *ui_, SsEditKesho);
+    ATTACH_CONTROL(view, *ui_, SsEditIei);
+    ATTACH_CONTROL(view, *ui_, SsEditHenrei);
+    ATTACH_CONTROL(view, *ui_, Imghenrei);
+    ATTACH_CONTROL(view, *ui_, LblImgHenrei);
+    ATTACH_CONTROL(view, *ui_, CBoxHenrei2);
+}
 
 void PreparationScreen::RBtnHitugiClick() { estimate_.chooseCoffin(ui_->RBtnGrpHitugi->itemIndex()); }
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QtEstimateView;
 namespace lumenta {
 class Estimate;
 }
@@ -20,6 +21,9 @@ class PreparationScreen : public TPanel {
 public:
     PreparationScreen(lumenta::Estimate& estimate, QWidget* parent = nullptr);
     ~PreparationScreen() override;
+
+    // Attaches the widgets of this screen's controls that the estimate writes.
+    void attachControls(QtEstimateView& view) const;
 
     void RBtnHitugiClick();
     void RBtnGrpSaidanClick();

@@ -1,5 +1,3 @@
-#include "ControlNames.h"
-
 #include "QtEstimateView.h"
 
 #include "BuiltInPicture.h"
@@ -14,24 +12,30 @@
 #include <QSignalBlocker>
 #include <QtGlobal>
 
-QtEstimateView::QtEstimateView(QWidget* root, PictureSource pictures) : root_(root), pictures_(std::move(pictures)) {}
+QtEstimateView::QtEstimateView(PictureSource pictures) : pictures_(std::move(pictures)) {}
 
-// A name that no control carries is a fault of the program, not of the user:
-// it stops a debug build and is reported otherwise.
-QWidget* QtEstimateView::find(std::string_view name) const
+void QtEstimateView::attach(lumenta::Control control, QWidget* widget) { widgets_[std::size_t(control)] = widget; }
+
+std::vector<lumenta::Control> QtEstimateView::missing() const
 {
-    const QString n = tableText(name);
-    QWidget* w = root_->objectName() == n ? root_ : root_->findChild<QWidget*>(n);
-    if (!w) {
-        qWarning("QtEstimateView: no control named %s", qPrintable(n));
-        Q_ASSERT_X(w, "QtEstimateView::find", "the estimate names a control that the screens lack");
-    }
-    return w;
+    std::vector<lumenta::Control> lacking;
+    for (std::size_t i = 0; i < widgets_.size(); ++i)
+        if (!widgets_[i])
+            lacking.push_back(lumenta::Control(i));
+    return lacking;
 }
 
-void QtEstimateView::setText(std::string_view control, std::string_view text)
+bool QtEstimateView::reportMissing() const
 {
-    QWidget* w = find(control);
+    const std::vector<lumenta::Control> lacking = missing();
+    for (lumenta::Control control : lacking)
+        qCritical("QtEstimateView: no widget shows the control %s", qPrintable(tableText(lumenta::controlName(control))));
+    return lacking.empty();
+}
+
+void QtEstimateView::setText(lumenta::Control control, std::string_view text)
+{
+    QWidget* w = widget(control);
     const QString t = tableText(text);
     if (auto* edit = qobject_cast<QLineEdit*>(w))
         edit->setText(t);
@@ -43,21 +47,21 @@ void QtEstimateView::setText(std::string_view control, std::string_view text)
         panel->setCaption(t);
 }
 
-void QtEstimateView::setEnabled(std::string_view control, bool enabled)
+void QtEstimateView::setEnabled(lumenta::Control control, bool enabled)
 {
-    if (QWidget* w = find(control))
+    if (QWidget* w = widget(control))
         w->setEnabled(enabled);
 }
 
-void QtEstimateView::setVisible(std::string_view control, bool visible)
+void QtEstimateView::setVisible(lumenta::Control control, bool visible)
 {
-    if (QWidget* w = find(control))
+    if (QWidget* w = widget(control))
         w->setVisible(visible);
 }
 
-void QtEstimateView::setChecked(std::string_view control, bool checked)
+void QtEstimateView::setChecked(lumenta::Control control, bool checked)
 {
-    auto* button = qobject_cast<QAbstractButton*>(find(control));
+    auto* button = qobject_cast<QAbstractButton*>(widget(control));
     if (!button)
         return;
     const QSignalBlocker blocker(button);
@@ -68,17 +72,17 @@ void QtEstimateView::setChecked(std::string_view control, bool checked)
     button->setAutoExclusive(exclusive);
 }
 
-void QtEstimateView::setCurrentIndex(std::string_view control, int index)
+void QtEstimateView::setCurrentIndex(lumenta::Control control, int index)
 {
-    if (auto* combo = qobject_cast<QComboBox*>(find(control))) {
+    if (auto* combo = qobject_cast<QComboBox*>(widget(control))) {
         const QSignalBlocker blocker(combo);
         combo->setCurrentIndex(index);
     }
 }
 
-void QtEstimateView::copyPicture(std::string_view frame, std::string_view stored)
+void QtEstimateView::copyPicture(lumenta::Control frame, std::string_view stored)
 {
-    auto* label = qobject_cast<QLabel*>(find(frame));
+    auto* label = qobject_cast<QLabel*>(widget(frame));
     if (!label)
         return;
     const QString name = tableText(stored);
@@ -92,6 +96,6 @@ void QtEstimateView::copyPicture(std::string_view frame, std::string_view stored
 
 void QtEstimateView::setGridCell(int column, int row, std::string_view text)
 {
-    if (auto* grid = qobject_cast<TStrColGrid*>(find(lumenta::controls::StrColGrid1)))
+    if (auto* grid = qobject_cast<TStrColGrid*>(widget(lumenta::Control::StrColGrid1)))
         grid->setCell(column, row, tableText(text));
 }

@@ -4,6 +4,7 @@
 #include "Estimate.h"
 #include "FormSetup.h"
 #include "PriceTables.h"
+#include "QtEstimateView.h"
 #include "TableText.h"
 #include "ui_PnlMainTuya.h"
 
@@ -28,6 +29,16 @@ WakeScreen::WakeScreen(lumenta::Estimate& estimate, QWidget* parent)
 }
 
 WakeScreen::~WakeScreen() = default;
+
+void WakeScreen::attachControls(QtEstimateView& view) const
+{
+    ATTACH_CONTROL(view, *ui_, SsEditSeika);
+    ATTACH_CONTROL(view, *ui_, SsEditUketuke);
+    ATTACH_CONTROL(view, *ui_, SsEditTuyaShikai);
+    ATTACH_CONTROL(view, *ui_, SsEditTuyaRyori);
+    ATTACH_CONTROL(view, *ui_, SsEditTuyaHaizen);
+    ATTACH_CONTROL(view, *ui_, ChkTuyaryori);
+}
 
 void WakeScreen::CBoxSeikaChange()
 {

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QtEstimateView;
 namespace lumenta { class Estimate; }
 namespace Ui { class PnlMainTuya; }
 
@@ -14,6 +15,9 @@ class WakeScreen : public TPanel {
 public:
     WakeScreen(lumenta::Estimate& estimate, QWidget* parent = nullptr);
     ~WakeScreen() override;
+
+    // Attaches the widgets of this screen's controls that the estimate writes.
+    void attachControls(QtEstimateView& view) const;
 
     // Either flower list changed.
     void CBoxSeikaChange();

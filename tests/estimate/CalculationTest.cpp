@@ -51,13 +51,13 @@ TEST(Calculation, RefusesAtTheFirstUndecidedItemInFlagOrder)
         ASSERT_TRUE(refusal.has_value());
         EXPECT_EQ(*refusal, (Refusal{step.message, step.step}));
         // A refusal writes nothing.
-        EXPECT_EQ(s.view.text["SsEditGokei"], "");
-        EXPECT_EQ(s.view.enabled.count("plBtnPrint"), 0u);
+        EXPECT_EQ(s.view.text[Control::SsEditGokei], "");
+        EXPECT_EQ(s.view.enabled.count(Control::plBtnPrint), 0u);
         EXPECT_EQ(s.estimate.grid().cell(1, 1), "");
         step.decide(s.estimate);
     }
     EXPECT_FALSE(s.estimate.calculate(false).has_value());
-    EXPECT_TRUE(s.view.enabled["plBtnPrint"]);
+    EXPECT_TRUE(s.view.enabled[Control::plBtnPrint]);
 }
 
 TEST(Calculation, TotalsTheSlotsAndWritesItsOwnLines)
@@ -72,7 +72,7 @@ TEST(Calculation, TotalsTheSlotsAndWritesItsOwnLines)
     EXPECT_EQ(st.grossTotal, 865'960_yen);
     EXPECT_EQ(st.discountAmount, 0_yen);
     EXPECT_EQ(st.grandTotal, 865'960_yen);
-    EXPECT_EQ(s.view.text["SsEditGokei"], "¥865,960");
+    EXPECT_EQ(s.view.text[Control::SsEditGokei], "¥865,960");
     EXPECT_TRUE(s.estimate.totalShown());
 
     EXPECT_EQ(s.line(1), (std::array<std::string, 4>{"　最上等", "1", "¥48,300", "¥48,300"}));
@@ -104,7 +104,7 @@ TEST(Calculation, DiscountIsWholeYenSoThePrintedFiguresAddUp)
     EXPECT_EQ(st.grossTotal, 899'990_yen);
     EXPECT_EQ(st.discountAmount, -44'999_yen);
     EXPECT_EQ(st.grandTotal, 854'991_yen);
-    EXPECT_EQ(s.view.text["SsEditGokei"], "¥854,991");
+    EXPECT_EQ(s.view.text[Control::SsEditGokei], "¥854,991");
 
     // gross, whole-yen discount, grand total; the field shows what the
     // unrounded 95 % showed.
@@ -130,18 +130,18 @@ TEST(Calculation, DiscountBoxRecalculatesOnlyWhileATotalIsShown)
     Shown s;
     s.decideAll();
     EXPECT_FALSE(s.estimate.discountClicked(true).has_value());
-    EXPECT_EQ(s.view.text.count("SsEditGokei") ? s.view.text["SsEditGokei"] : "", "");
+    EXPECT_EQ(s.view.text.count(Control::SsEditGokei) ? s.view.text[Control::SsEditGokei] : "", "");
     EXPECT_EQ(s.estimate.state().grossTotal, 0_yen);
 
     ASSERT_FALSE(s.estimate.calculate(false).has_value());
     EXPECT_FALSE(s.estimate.discountClicked(true).has_value());
-    EXPECT_EQ(s.view.text["SsEditGokei"], "¥822,662");  // 865,960 x 0.95
+    EXPECT_EQ(s.view.text[Control::SsEditGokei], "¥822,662");  // 865,960 x 0.95
     EXPECT_FALSE(s.estimate.discountClicked(false).has_value());
-    EXPECT_EQ(s.view.text["SsEditGokei"], "¥865,960");
+    EXPECT_EQ(s.view.text[Control::SsEditGokei], "¥865,960");
 
     s.estimate.chooseAfterAltar(false);
     EXPECT_FALSE(s.estimate.discountClicked(true).has_value());
-    EXPECT_EQ(s.view.text["SsEditGokei"], "");
+    EXPECT_EQ(s.view.text[Control::SsEditGokei], "");
     EXPECT_EQ(s.estimate.state().grossTotal, 865'960_yen);  // the last totals stay
 }
 
@@ -202,6 +202,6 @@ TEST(Calculation, GridAgreesWithTheSlotsForRandomEstimates)
         ASSERT_EQ(lineAmount(e, 24), (st[Slot::hallFee] + st[Slot::cremationFee]).wholeUnits());
         ASSERT_EQ(lineAmount(e, 25), (st[Slot::wakeFoodFee] + st[Slot::wakeServingFee] + st[Slot::ceremonyFoodFee] +
                                       st[Slot::ceremonyServingFee]).wholeUnits());
-        ASSERT_EQ(s.view.text["SsEditGokei"], formatYen(st.grandTotal));
+        ASSERT_EQ(s.view.text[Control::SsEditGokei], formatYen(st.grandTotal));
     }
 }

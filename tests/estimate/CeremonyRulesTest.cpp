@@ -11,17 +11,17 @@ TEST(WakeFoodRule, PricesSetsDrinksAndStaff)
     EXPECT_EQ(s.estimate.state()[Slot::wakeFoodFee], 102'375_yen);
     EXPECT_EQ(s.estimate.state()[Slot::wakeServingFee], 10'500_yen);
     EXPECT_EQ(s.line(19), (std::array<std::string, 4>{"　30人分", "1", "¥91,875", "¥91,875"}));
-    EXPECT_TRUE(s.view.enabled["ChkTuyaryori"]);
+    EXPECT_TRUE(s.view.enabled[Control::ChkTuyaryori]);
 
     s.estimate.chooseWakeFood(2, true);
     EXPECT_EQ(s.estimate.state()[Slot::wakeFoodFee], 179'200_yen);
-    EXPECT_EQ(s.view.text["SsEditTuyaRyori"], "¥179,200");
+    EXPECT_EQ(s.view.text[Control::SsEditTuyaRyori], "¥179,200");
     s.estimate.chooseWakeFood(2, false);
     EXPECT_EQ(s.estimate.state()[Slot::wakeFoodFee], 146'125_yen);
     // Index order differs from the screen's reading order: index 1 is 80 people.
     s.estimate.chooseWakeFood(1, false);
     EXPECT_EQ(s.line(19)[0], "　80人分");
-    EXPECT_EQ(s.view.text["SsEditTuyaHaizen"], "¥21,000");
+    EXPECT_EQ(s.view.text[Control::SsEditTuyaHaizen], "¥21,000");
 }
 
 TEST(CeremonyFoodRule, PricesDishPerPersonWithDrinks)
@@ -31,7 +31,7 @@ TEST(CeremonyFoodRule, PricesDishPerPersonWithDrinks)
     EXPECT_EQ(s.estimate.state()[Slot::ceremonyFoodFee], 182'000_yen);
     EXPECT_EQ(s.estimate.state()[Slot::ceremonyServingFee], 21'000_yen);
     EXPECT_EQ(s.line(20), (std::array<std::string, 4>{"　さくら （4,200円）", "40", "¥4,200", "¥168,000"}));
-    EXPECT_EQ(s.view.picture["ImgKokuRyori"], "Img133");
+    EXPECT_EQ(s.view.picture[Control::ImgKokuRyori], "Img133");
     EXPECT_TRUE(s.estimate.state()[Flag::ceremonyFoodChosen]);
 }
 
@@ -42,7 +42,7 @@ TEST(CeremonyFoodRule, HalfAChoiceIsNotADecision)
     EXPECT_FALSE(s.estimate.state()[Flag::ceremonyFoodChosen]);
     EXPECT_EQ(s.estimate.state()[Slot::ceremonyFoodFee], 7'000_yen);  // drinks only
     EXPECT_EQ(s.line(20)[0], "　");
-    EXPECT_EQ(s.view.picture.count("ImgKokuRyori"), 0u);
+    EXPECT_EQ(s.view.picture.count(Control::ImgKokuRyori), 0u);
 
     Shown t;
     t.decideAll();
@@ -82,7 +82,7 @@ TEST(FlowersRule, CountsStandsAndLeavesTheUnitPriceEmpty)
     s.estimate.chooseFlowers(2, 1);
     EXPECT_EQ(s.estimate.state()[Slot::flowersFee], 52'500_yen);
     EXPECT_EQ(s.line(9), (std::array<std::string, 4>{"　菊花：15,750円 / 洋花：21,000円", "3", "", "¥52,500"}));
-    EXPECT_EQ(s.view.text["SsEditSeika"], "¥52,500");
+    EXPECT_EQ(s.view.text[Control::SsEditSeika], "¥52,500");
 }
 
 TEST(ReceptionAndAfterAltar, DecliningShowsZeroButKeepsTheirQuantities)
@@ -94,8 +94,8 @@ TEST(ReceptionAndAfterAltar, DecliningShowsZeroButKeepsTheirQuantities)
     EXPECT_EQ(s.line(14), (std::array<std::string, 4>{"　1段後飾り", "1", "¥0", "¥0"}));
     s.estimate.chooseReception(true);
     s.estimate.chooseAfterAltar(true);
-    EXPECT_EQ(s.view.text["SsEditUketuke"], "¥20,000");
-    EXPECT_EQ(s.view.text["SsEditAto"], "¥10,500");
+    EXPECT_EQ(s.view.text[Control::SsEditUketuke], "¥20,000");
+    EXPECT_EQ(s.view.text[Control::SsEditAto], "¥10,500");
 }
 
 TEST(HearseRule, PriceDependsOnTheHall)
@@ -107,9 +107,9 @@ TEST(HearseRule, PriceDependsOnTheHall)
     s.estimate.chooseHearse(2, 3);
     EXPECT_EQ(s.estimate.state()[Slot::hearseFee], 18'522_yen);
     EXPECT_EQ(s.line(7), (std::array<std::string, 4>{"　普通車", "1", "¥18,522", "¥18,522"}));
-    EXPECT_EQ(s.view.picture["ImgReikyu"], "Img152");
+    EXPECT_EQ(s.view.picture[Control::ImgReikyu], "Img152");
     s.estimate.chooseHearse(3, 3);
-    EXPECT_EQ(s.view.text["SsEditReikyu"], "¥38,066");
+    EXPECT_EQ(s.view.text[Control::SsEditReikyu], "¥38,066");
     s.estimate.chooseHall(4);
     s.estimate.chooseHearse(2, 4);
     EXPECT_EQ(s.estimate.state()[Slot::hearseFee], 13'958_yen);

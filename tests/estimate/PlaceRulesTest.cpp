@@ -7,14 +7,14 @@ using namespace lumenta;
 TEST(Reset, ShowsTheFixedChargesAndPresetsThreeFlags)
 {
     Shown s;
-    EXPECT_EQ(s.view.text["SsEditTuyaShikai"], "¥52,000");
-    EXPECT_EQ(s.view.text["SsEditKokuShikai"], "¥52,000");
-    EXPECT_EQ(s.view.text["SsEditKaso"], "¥48,300");
-    EXPECT_EQ(s.view.text["SsEditTubo"], "¥12,075");
-    EXPECT_EQ(s.view.text["SsEditKokoro"], "¥20,000");
-    EXPECT_EQ(s.view.text.count("SsEditMap"), 0u);
-    EXPECT_EQ(s.view.text["LblMapInfo1"], "");
-    EXPECT_EQ(s.view.text["LblMapInfo"], "");
+    EXPECT_EQ(s.view.text[Control::SsEditTuyaShikai], "¥52,000");
+    EXPECT_EQ(s.view.text[Control::SsEditKokuShikai], "¥52,000");
+    EXPECT_EQ(s.view.text[Control::SsEditKaso], "¥48,300");
+    EXPECT_EQ(s.view.text[Control::SsEditTubo], "¥12,075");
+    EXPECT_EQ(s.view.text[Control::SsEditKokoro], "¥20,000");
+    EXPECT_EQ(s.view.text.count(Control::SsEditMap), 0u);
+    EXPECT_EQ(s.view.text[Control::LblMapInfo1], "");
+    EXPECT_EQ(s.view.text[Control::LblMapInfo], "");
 
     const auto& st = s.estimate.state();
     for (std::size_t f = 0; f < kFlagCount; ++f) {
@@ -38,9 +38,9 @@ TEST(HallRule, NamesTheHallAndUsesTheKanjiSpelling)
 {
     Shown s;
     s.estimate.chooseHall(1);
-    EXPECT_EQ(s.view.text["LblMapInfo1"], "選択の式場は");
-    EXPECT_EQ(s.view.text["LblMapInfo"], "堀之内斎場");
-    EXPECT_EQ(s.view.text["SsEditMap"], "¥236,775");
+    EXPECT_EQ(s.view.text[Control::LblMapInfo1], "選択の式場は");
+    EXPECT_EQ(s.view.text[Control::LblMapInfo], "堀之内斎場");
+    EXPECT_EQ(s.view.text[Control::SsEditMap], "¥236,775");
     EXPECT_EQ(s.line(4), (std::array<std::string, 4>{"　堀之内斎場", "1", "¥236,775", "¥236,775"}));
     EXPECT_EQ(s.estimate.state()[Slot::hallFee], 236'775_yen);
 }
@@ -49,16 +49,16 @@ TEST(HallRule, RoadCrossingHallDisablesTheTrolleyAndRaisesHearsePrices)
 {
     Shown s;
     s.estimate.chooseHall(3);
-    EXPECT_EQ(s.view.text["LblMapInfo"], "落合斎場");
+    EXPECT_EQ(s.view.text[Control::LblMapInfo], "落合斎場");
     EXPECT_EQ(s.line(4)[0], "　落合斎場");
-    EXPECT_FALSE(s.view.enabled["RBtnReikyu1"]);
-    EXPECT_EQ(s.view.text["RBtnReikyu2"], "普通車（18,522円）");
-    EXPECT_EQ(s.view.text["RBtnReikyu3"], "指定車（38,066円）");
+    EXPECT_FALSE(s.view.enabled[Control::RBtnReikyu1]);
+    EXPECT_EQ(s.view.text[Control::RBtnReikyu2], "普通車（18,522円）");
+    EXPECT_EQ(s.view.text[Control::RBtnReikyu3], "指定車（38,066円）");
 
     s.estimate.chooseHall(5);
-    EXPECT_TRUE(s.view.enabled["RBtnReikyu1"]);
-    EXPECT_EQ(s.view.text["RBtnReikyu2"], "普通車（13,958円）");
-    EXPECT_EQ(s.view.text["RBtnReikyu3"], "指定車（32,476円）");
+    EXPECT_TRUE(s.view.enabled[Control::RBtnReikyu1]);
+    EXPECT_EQ(s.view.text[Control::RBtnReikyu2], "普通車（13,958円）");
+    EXPECT_EQ(s.view.text[Control::RBtnReikyu3], "指定車（32,476円）");
 }
 
 TEST(HallRule, ChangingTheHallClearsTheHearseButNotItsLine)
@@ -72,11 +72,11 @@ TEST(HallRule, ChangingTheHallClearsTheHearseButNotItsLine)
     s.estimate.chooseHall(3);
     EXPECT_FALSE(s.estimate.state()[Flag::hearseChosen]);
     EXPECT_EQ(s.estimate.state()[Slot::hearseFee], 0_yen);
-    EXPECT_EQ(s.view.text["SsEditReikyu"], "");
-    for (const char* b : {"RBtnReikyu1", "RBtnReikyu2", "RBtnReikyu3"})
-        EXPECT_FALSE(s.view.checked[b]) << b;
+    EXPECT_EQ(s.view.text[Control::SsEditReikyu], "");
+    for (Control b : {Control::RBtnReikyu1, Control::RBtnReikyu2, Control::RBtnReikyu3})
+        EXPECT_FALSE(s.view.checked[b]) << controlName(b);
     EXPECT_EQ(s.line(7), hearseLine);
-    EXPECT_EQ(s.view.picture["ImgReikyu"], "Img153");
+    EXPECT_EQ(s.view.picture[Control::ImgReikyu], "Img153");
 }
 
 TEST(HallRule, PickingTheSameHallTwiceEqualsPickingItOnce)
@@ -99,7 +99,7 @@ TEST(DistanceRule, PricesTheNonMonotonicTariff)
         s.estimate.chooseDistance(i);
         priced[i] = s.estimate.state()[Slot::transportFee];
         EXPECT_EQ(priced[i], expected[i]) << i;
-        EXPECT_EQ(s.view.text["SsEditHanso"], formatYen(expected[i]));
+        EXPECT_EQ(s.view.text[Control::SsEditHanso], formatYen(expected[i]));
     }
     s.estimate.chooseDistance(0);
     EXPECT_EQ(s.line(6), (std::array<std::string, 4>{"　移動距離： 10kmまで", "1", "¥18,522", "¥18,522"}));
@@ -112,13 +112,13 @@ TEST(StorageRule, SplitsStorageAndDryIceAndRewritesTheLabel)
     Shown s;
     s.estimate.chooseStorage(3);
     EXPECT_EQ(s.estimate.state()[Slot::storageFee], 47'730_yen);
-    EXPECT_EQ(s.view.text["SsEditHokan"], "¥47,730");
-    EXPECT_EQ(s.view.text["LblHokan"], "通夜は　　　　　　日後 （霊安室に 5日保管 + ﾄﾞﾗｲｱｲｽ 1日分）");
+    EXPECT_EQ(s.view.text[Control::SsEditHokan], "¥47,730");
+    EXPECT_EQ(s.view.text[Control::LblHokan], "通夜は　　　　　　日後 （霊安室に 5日保管 + ﾄﾞﾗｲｱｲｽ 1日分）");
     EXPECT_EQ(s.line(2), (std::array<std::string, 4>{"　冷蔵保管（安置）の日数", "5", "¥7,875", "¥39,375"}));
 
     s.estimate.chooseStorage(0);
     EXPECT_EQ(s.estimate.state()[Slot::storageFee], 24'105_yen);
-    EXPECT_EQ(s.view.text["LblHokan"], "通夜は　　　　　　日後 （霊安室に 2日保管 + ﾄﾞﾗｲｱｲｽ 1日分）");
+    EXPECT_EQ(s.view.text[Control::LblHokan], "通夜は　　　　　　日後 （霊安室に 2日保管 + ﾄﾞﾗｲｱｲｽ 1日分）");
 }
 
 TEST(StorageRule, WithoutASelectionOnlyMarksTheItem)
@@ -127,7 +127,7 @@ TEST(StorageRule, WithoutASelectionOnlyMarksTheItem)
     s.estimate.chooseStorage(-1);
     EXPECT_TRUE(s.estimate.state()[Flag::storageDaysChosen]);
     EXPECT_EQ(s.estimate.state()[Slot::storageFee], 0_yen);
-    EXPECT_EQ(s.view.text.count("SsEditHokan"), 0u);
+    EXPECT_EQ(s.view.text.count(Control::SsEditHokan), 0u);
 }
 
 TEST(ProceduresRule, FamilyDoingItShowsZeroEverywhere)
@@ -136,7 +136,7 @@ TEST(ProceduresRule, FamilyDoingItShowsZeroEverywhere)
     s.estimate.chooseProcedures(true);
     EXPECT_EQ(s.line(15), (std::array<std::string, 4>{"　死亡届け", "1", "¥15,750", "¥15,750"}));
     s.estimate.chooseProcedures(false);
-    EXPECT_EQ(s.view.text["SsEditShindan"], "¥0");
+    EXPECT_EQ(s.view.text[Control::SsEditShindan], "¥0");
     EXPECT_EQ(s.line(15), (std::array<std::string, 4>{"　死亡届け", "0", "¥0", "¥0"}));
 }
 
@@ -158,9 +158,9 @@ TEST(ItemRules, EveryPickEmptiesAShownTotal)
     };
     for (std::size_t i = 0; i < std::size(picks); ++i) {
         ASSERT_FALSE(s.estimate.calculate(false).has_value());
-        ASSERT_NE(s.view.text["SsEditGokei"], "");
+        ASSERT_NE(s.view.text[Control::SsEditGokei], "");
         picks[i](s.estimate);
-        EXPECT_EQ(s.view.text["SsEditGokei"], "") << "pick " << i;
+        EXPECT_EQ(s.view.text[Control::SsEditGokei], "") << "pick " << i;
         EXPECT_FALSE(s.estimate.totalShown()) << "pick " << i;
     }
 }

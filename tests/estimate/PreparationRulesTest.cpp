@@ -9,13 +9,13 @@ TEST(CoffinRule, PricesBothLengthsAndSharesPicturesBetweenThem)
     Shown s;
     s.estimate.chooseCoffin(5);
     EXPECT_EQ(s.estimate.state()[Slot::coffinFee], 88'200_yen);
-    EXPECT_EQ(s.view.picture["ImgHitugi1"], "Img53");
+    EXPECT_EQ(s.view.picture[Control::ImgHitugi1], "Img53");
     EXPECT_EQ(s.line(10), (std::array<std::string, 4>{"　雅（6.25尺）", "1", "¥88,200", "¥88,200"}));
     s.estimate.chooseCoffin(3);
-    EXPECT_EQ(s.view.picture["ImgHitugi1"], "Img51");
-    EXPECT_EQ(s.view.text["SsEditHitugi"], "¥49,900");
+    EXPECT_EQ(s.view.picture[Control::ImgHitugi1], "Img51");
+    EXPECT_EQ(s.view.text[Control::SsEditHitugi], "¥49,900");
     s.estimate.chooseCoffin(0);
-    EXPECT_EQ(s.view.picture["ImgHitugi1"], "Img51");
+    EXPECT_EQ(s.view.picture[Control::ImgHitugi1], "Img51");
 }
 
 TEST(AltarRule, WritesTheShortNameWithoutTheCaptionsTrailingSpace)
@@ -24,10 +24,10 @@ TEST(AltarRule, WritesTheShortNameWithoutTheCaptionsTrailingSpace)
     s.estimate.chooseAltar(0);
     EXPECT_EQ(s.estimate.state()[Slot::altarFee], 105'000_yen);
     EXPECT_EQ(s.line(8)[0], "　白木5尺");
-    EXPECT_EQ(s.view.picture["ImgSaidan1"], "Img61");
+    EXPECT_EQ(s.view.picture[Control::ImgSaidan1], "Img61");
     s.estimate.chooseAltar(3);
-    EXPECT_EQ(s.view.text["SsEditSaidan"], "¥294,000");
-    EXPECT_EQ(s.view.picture["ImgSaidan1"], "Img64");
+    EXPECT_EQ(s.view.text[Control::SsEditSaidan], "¥294,000");
+    EXPECT_EQ(s.view.picture[Control::ImgSaidan1], "Img64");
 }
 
 TEST(YesNoRules, DecliningShowsZeroWithTheSameContent)
@@ -41,8 +41,8 @@ TEST(YesNoRules, DecliningShowsZeroWithTheSameContent)
     s.estimate.choosePortrait(false);
     EXPECT_EQ(s.line(12), (std::array<std::string, 4>{"　ﾗｽﾄﾒｲｸ", "0", "¥0", "¥0"}));
     EXPECT_EQ(s.line(13), (std::array<std::string, 4>{"　ｶﾗｰ四切り(祭壇用・お別用・手札各1)", "0", "¥0", "¥0"}));
-    EXPECT_EQ(s.view.text["SsEditKesho"], "¥0");
-    EXPECT_EQ(s.view.text["SsEditIei"], "¥0");
+    EXPECT_EQ(s.view.text[Control::SsEditKesho], "¥0");
+    EXPECT_EQ(s.view.text[Control::SsEditIei], "¥0");
 }
 
 TEST(ReturnGiftsRule, LettersAloneWithNoKindChosen)
@@ -52,8 +52,8 @@ TEST(ReturnGiftsRule, LettersAloneWithNoKindChosen)
     EXPECT_EQ(s.estimate.state()[Slot::returnGiftsFee], 2'520_yen);
     EXPECT_EQ(s.line(23), (std::array<std::string, 4>{"　", "0", "¥0", "¥0"}));
     EXPECT_EQ(s.line(18), (std::array<std::string, 4>{"　会葬客へのお礼状", "30", "¥84", "¥2,520"}));
-    EXPECT_EQ(s.view.picture.count("Imghenrei"), 0u);
-    EXPECT_EQ(s.view.visible.count("LblImgHenrei"), 0u);
+    EXPECT_EQ(s.view.picture.count(Control::Imghenrei), 0u);
+    EXPECT_EQ(s.view.visible.count(Control::LblImgHenrei), 0u);
 }
 
 TEST(ReturnGiftsRule, GiftsAndLettersShareOneSlot)
@@ -61,15 +61,15 @@ TEST(ReturnGiftsRule, GiftsAndLettersShareOneSlot)
     Shown s;
     s.estimate.chooseReturnGifts(1, 5, 4);
     EXPECT_EQ(s.estimate.state()[Slot::returnGiftsFee], 45'360_yen);
-    EXPECT_EQ(s.view.text["SsEditHenrei"], "¥45,360");
+    EXPECT_EQ(s.view.text[Control::SsEditHenrei], "¥45,360");
     EXPECT_EQ(s.line(23), (std::array<std::string, 4>{"　お茶　（840円）", "50", "¥840", "¥42,000"}));
     EXPECT_EQ(s.line(18)[3], "¥3,360");
-    EXPECT_EQ(s.view.picture["Imghenrei"], "Img92");
-    EXPECT_FALSE(s.view.visible["LblImgHenrei"]);
+    EXPECT_EQ(s.view.picture[Control::Imghenrei], "Img92");
+    EXPECT_FALSE(s.view.visible[Control::LblImgHenrei]);
 
     s.estimate.chooseReturnGifts(2, 12, 12);
     EXPECT_EQ(s.estimate.state()[Slot::returnGiftsFee], 388'080_yen);
-    EXPECT_TRUE(s.view.visible["LblImgHenrei"]);
+    EXPECT_TRUE(s.view.visible[Control::LblImgHenrei]);
 }
 
 TEST(ReturnGiftsRule, NoGiftsResetsTheCountAndKeepsTheLetters)
@@ -77,16 +77,16 @@ TEST(ReturnGiftsRule, NoGiftsResetsTheCountAndKeepsTheLetters)
     Shown s;
     s.estimate.chooseReturnGifts(0, 5, 2);
     s.estimate.chooseReturnGifts(3, 5, 2);
-    EXPECT_EQ(s.view.index["CBoxHenrei2"], 0);
-    EXPECT_EQ(s.view.picture["Imghenrei"], "Img94");
-    EXPECT_FALSE(s.view.visible["LblImgHenrei"]);
+    EXPECT_EQ(s.view.index[Control::CBoxHenrei2], 0);
+    EXPECT_EQ(s.view.picture[Control::Imghenrei], "Img94");
+    EXPECT_FALSE(s.view.visible[Control::LblImgHenrei]);
     EXPECT_EQ(s.estimate.state()[Slot::returnGiftsFee], 1'680_yen);
     EXPECT_EQ(s.line(23), (std::array<std::string, 4>{"　－返礼品は不要", "0", "¥0", "¥0"}));
 
     // While "no gifts" stays chosen, every run of the rule sets the count back.
     s.view.index.clear();
     s.estimate.chooseReturnGifts(3, 4, 2);
-    EXPECT_EQ(s.view.index["CBoxHenrei2"], 0);
+    EXPECT_EQ(s.view.index[Control::CBoxHenrei2], 0);
     EXPECT_EQ(s.line(23)[1], "0");
     EXPECT_EQ(s.estimate.state()[Slot::returnGiftsFee], 1'680_yen);
 }

@@ -4,25 +4,32 @@
 #include "EstimateView.h"
 
 #include <map>
+#include <ostream>
 #include <string>
+
+namespace lumenta {
+// Failure messages name a control as the screens do.
+inline void PrintTo(Control control, std::ostream* out) { *out << controlName(control); }
+} // namespace lumenta
 
 // Remembers the last value the estimate showed on each control.
 class RecordingView : public lumenta::EstimateView {
 public:
-    std::map<std::string, std::string, std::less<>> text;
-    std::map<std::string, bool, std::less<>> enabled;
-    std::map<std::string, bool, std::less<>> visible;
-    std::map<std::string, bool, std::less<>> checked;
-    std::map<std::string, int, std::less<>> index;
-    std::map<std::string, std::string, std::less<>> picture;
+    using Control = lumenta::Control;
+    std::map<Control, std::string> text;
+    std::map<Control, bool> enabled;
+    std::map<Control, bool> visible;
+    std::map<Control, bool> checked;
+    std::map<Control, int> index;
+    std::map<Control, std::string> picture;
     int gridWrites = 0;
 
-    void setText(std::string_view c, std::string_view t) override { text[std::string(c)] = t; }
-    void setEnabled(std::string_view c, bool e) override { enabled[std::string(c)] = e; }
-    void setVisible(std::string_view c, bool v) override { visible[std::string(c)] = v; }
-    void setChecked(std::string_view c, bool v) override { checked[std::string(c)] = v; }
-    void setCurrentIndex(std::string_view c, int i) override { index[std::string(c)] = i; }
-    void copyPicture(std::string_view f, std::string_view s) override { picture[std::string(f)] = s; }
+    void setText(Control c, std::string_view t) override { text[c] = t; }
+    void setEnabled(Control c, bool e) override { enabled[c] = e; }
+    void setVisible(Control c, bool v) override { visible[c] = v; }
+    void setChecked(Control c, bool v) override { checked[c] = v; }
+    void setCurrentIndex(Control c, int i) override { index[c] = i; }
+    void copyPicture(Control f, std::string_view s) override { picture[f] = s; }
     void setGridCell(int, int, std::string_view) override { ++gridWrites; }
 };
 

@@ -13,12 +13,12 @@ namespace {
 // The sheet only needs the estimate's grid and totals, not its screen.
 class NoScreen : public lumenta::EstimateView {
 public:
-    void setText(std::string_view, std::string_view) override {}
-    void setEnabled(std::string_view, bool) override {}
-    void setVisible(std::string_view, bool) override {}
-    void setChecked(std::string_view, bool) override {}
-    void setCurrentIndex(std::string_view, int) override {}
-    void copyPicture(std::string_view, std::string_view) override {}
+    void setText(lumenta::Control, std::string_view) override {}
+    void setEnabled(lumenta::Control, bool) override {}
+    void setVisible(lumenta::Control, bool) override {}
+    void setChecked(lumenta::Control, bool) override {}
+    void setCurrentIndex(lumenta::Control, int) override {}
+    void copyPicture(lumenta::Control, std::string_view) override {}
     void setGridCell(int, int, std::string_view) override {}
 };
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ControlNames.h"
 #include "Estimate.h"
 
 #include "CeremonyScreen.h"
@@ -24,7 +23,7 @@
 struct ScreenHarness {
     QWidget root;
     PictureStore* store = new PictureStore(&root);
-    QtEstimateView view{&root, [this](const QString& name) { return store->picture(name); }};
+    QtEstimateView view{[this](const QString& name) { return store->picture(name); }};
     lumenta::Estimate estimate{view};
     PlaceScreen* place = new PlaceScreen(estimate, &root);
     PreparationScreen* preparation = new PreparationScreen(estimate, &root);
@@ -32,10 +31,19 @@ struct ScreenHarness {
     CeremonyScreen* ceremony = new CeremonyScreen(estimate, &root);
     CremationScreen* cremation = new CremationScreen(estimate, &root);
     StartScreen* start = new StartScreen(&root);
+    // The header bar is not here: a hidden stand-in takes its print button's state.
+    QWidget* plBtnPrint = new QWidget(&root);
 
     ScreenHarness()
     {
         root.resize(1000, 655);
+        plBtnPrint->hide();
+        place->attachControls(view);
+        preparation->attachControls(view);
+        wake->attachControls(view);
+        ceremony->attachControls(view);
+        cremation->attachControls(view);
+        view.attach(lumenta::Control::plBtnPrint, plBtnPrint);
         estimate.reset();
     }
 
