@@ -1,5 +1,7 @@
 #include "KeyboardShortcuts.h"
 
+#include "HeaderBar.h"
+#include "ScreenFactory.h"
 #include "plButton.h"
 
 #include <QShortcut>
@@ -13,20 +15,20 @@ constexpr auto Alt = Qt::ALT;
 constexpr auto Ctrl = Qt::CTRL;
 
 const Shortcut kTable[] = {
-    {QKeySequence(Qt::Key_Return), "plBtnStart", When::StartScreen},
-    {QKeySequence(Qt::Key_Enter), "plBtnStart", When::StartScreen},
-    {QKeySequence(Qt::Key_Space), "plBtnStart", When::StartScreen},
-    {QKeySequence(Alt | Qt::Key_S), "plBtnStart", When::StartScreen},
-    {QKeySequence(Alt | Qt::Key_1), "plBtnBasho", When::Steps},
-    {QKeySequence(Alt | Qt::Key_2), "plBtnJunbi", When::Steps},
-    {QKeySequence(Alt | Qt::Key_3), "plBtnTuya", When::Steps},
-    {QKeySequence(Alt | Qt::Key_4), "plBtnKoku", When::Steps},
-    {QKeySequence(Alt | Qt::Key_5), "plBtnKaso", When::Steps},
-    {QKeySequence(Qt::Key_F9), "plBntCal", When::Steps},
-    {QKeySequence(Alt | Qt::Key_K), "plBntCal", When::Steps},
-    {QKeySequence(Ctrl | Qt::Key_P), "plBtnPrint", When::Steps},
-    {QKeySequence(Alt | Qt::Key_P), "plBtnPrint", When::Steps},
-    {QKeySequence(Qt::Key_F1), "plButton1", When::Always},
+    {QKeySequence(Qt::Key_Return), Button::plBtnStart, When::StartScreen},
+    {QKeySequence(Qt::Key_Enter), Button::plBtnStart, When::StartScreen},
+    {QKeySequence(Qt::Key_Space), Button::plBtnStart, When::StartScreen},
+    {QKeySequence(Alt | Qt::Key_S), Button::plBtnStart, When::StartScreen},
+    {QKeySequence(Alt | Qt::Key_1), Button::plBtnBasho, When::Steps},
+    {QKeySequence(Alt | Qt::Key_2), Button::plBtnJunbi, When::Steps},
+    {QKeySequence(Alt | Qt::Key_3), Button::plBtnTuya, When::Steps},
+    {QKeySequence(Alt | Qt::Key_4), Button::plBtnKoku, When::Steps},
+    {QKeySequence(Alt | Qt::Key_5), Button::plBtnKaso, When::Steps},
+    {QKeySequence(Qt::Key_F9), Button::plBntCal, When::Steps},
+    {QKeySequence(Alt | Qt::Key_K), Button::plBntCal, When::Steps},
+    {QKeySequence(Ctrl | Qt::Key_P), Button::plBtnPrint, When::Steps},
+    {QKeySequence(Alt | Qt::Key_P), Button::plBtnPrint, When::Steps},
+    {QKeySequence(Qt::Key_F1), Button::plButton1, When::Always},
 };
 
 } // namespace
@@ -37,40 +39,72 @@ std::span<const Shortcut> table() { return kTable; }
 
 namespace {
 
+// The widget of a button: the start button and "計算" are on the screens
+// (null until they are built), the others on the header bar.
+TplButton* buttonOf(keys::Button button, const HeaderBar& header, const Screens& screens)
+{
+    using keys::Button;
+    switch (button) {
+    case Button::plBtnStart: return screens.start;
+    case Button::plBtnBasho: return header.steps[0];
+    case Button::plBtnJunbi: return header.steps[1];
+    case Button::plBtnTuya: return header.steps[2];
+    case Button::plBtnKoku: return header.steps[3];
+    case Button::plBtnKaso: return header.steps[4];
+    case Button::plBntCal: return screens.calculate;
+    case Button::plBtnPrint: return header.plBtnPrint;
+    case Button::plButton1: return header.plButton1;
+    }
+    return nullptr;
+}
+
 // The keys of a button, for its tool tip: "Alt+1", "F9 / Alt+K".
-QString keysOf(const char* button)
+QString keysOf(keys::Button button)
 {
     QStringList keys;
     for (const keys::Shortcut& entry : keys::table())
-        if (qstrcmp(entry.button, button) == 0)
+        if (entry.button == button)
             keys << entry.keys.toString(QKeySequence::NativeText);
     return keys.join(QStringLiteral(" / "));
 }
 
 } // namespace
 
-void KeyboardShortcuts::describeKeys()
-{
-    for (const keys::Shortcut& entry : keys::table())
-        if (auto* button = window_->findChild<TplButton*>(QLatin1String(entry.button)))
-            button->setToolTip(keysOf(entry.button));
-}
-
-KeyboardShortcuts::KeyboardShortcuts(QWidget* window) : window_(window)
+KeyboardShortcuts::KeyboardShortcuts(QWidget* window)
 {
     for (const keys::Shortcut& entry : keys::table()) {
         auto* shortcut = new QShortcut(entry.keys, window);
         shortcut->setContext(Qt::WindowShortcut);
         shortcut->setEnabled(entry.when != keys::When::Steps);
-        const QString name = QLatin1String(entry.button);
-        QObject::connect(shortcut, &QShortcut::activated, window, [window, name] {
-            auto* button = window->findChild<TplButton*>(name);
+        TplButton* const& button = buttons_[std::size_t(entry.button)];
+        QObject::connect(shortcut, &QShortcut::activated, window, [&button] {
             if (button && button->isEnabled())
                 button->click();
         });
         installed_.push_back({shortcut, entry.when});
     }
-    describeKeys();
+}
+
+void KeyboardShortcuts::takeButtons(const HeaderBar& header, const Screens& screens)
+{
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const auto button = keys::Button(i);
+        buttons_[i] = buttonOf(button, header, screens);
+        if (buttons_[i])
+            buttons_[i]->setToolTip(keysOf(button));
+    }
+}
+
+bool KeyboardShortcuts::reportMissing() const
+{
+    bool complete = true;
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        if (buttons_[i])
+            continue;
+        qCritical("KeyboardShortcuts: no button for the keys %s", qPrintable(keysOf(keys::Button(i))));
+        complete = false;
+    }
+    return complete;
 }
 
 void KeyboardShortcuts::startScreenLeft()

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QKeySequence>
+#include <array>
+#include <cstddef>
 #include <span>
 #include <vector>
 
 class QShortcut;
 class QWidget;
+class TplButton;
+struct HeaderBar;
+struct Screens;
 
 // The keys that press the window's buttons. The header buttons, the start
 // button and "計算" take no tab stop, so these keys are how a keyboard
@@ -15,9 +20,24 @@ namespace keys {
 // When a key works: only on the start screen, only after it, or always.
 enum class When { StartScreen, Steps, Always };
 
+// The buttons that keys press, under their object names.
+enum class Button : std::size_t {
+    plBtnStart,
+    plBtnBasho,
+    plBtnJunbi,
+    plBtnTuya,
+    plBtnKoku,
+    plBtnKaso,
+    plBntCal,
+    plBtnPrint,
+    plButton1,
+};
+inline constexpr std::size_t kButtonCount = 9;
+static_assert(kButtonCount == std::size_t(Button::plButton1) + 1);
+
 struct Shortcut {
     QKeySequence keys;
-    const char* button;  // objectName of the button the key presses
+    Button button;
     When when;
 };
 
@@ -34,16 +54,20 @@ class KeyboardShortcuts {
 public:
     explicit KeyboardShortcuts(QWidget* window);
 
+    // Takes the buttons from the header bar and the screens, and puts each
+    // button's keys in its tool tip; called again once the step screens are
+    // built. A key whose button is not there yet does nothing.
+    void takeButtons(const HeaderBar& header, const Screens& screens);
+    // Once every screen is built: logs each key that has no button, a fault
+    // of the program. True when every key has its button.
+    bool reportMissing() const;
     void startScreenLeft();
-    // Puts each button's keys in its tool tip; called again when buttons
-    // are added to the window.
-    void describeKeys();
 
 private:
     struct Installed {
         QShortcut* shortcut;
         keys::When when;
     };
-    QWidget* window_;
+    std::array<TplButton*, keys::kButtonCount> buttons_{};
     std::vector<Installed> installed_;
 };

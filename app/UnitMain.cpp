@@ -70,6 +70,7 @@ void TFormMain::FormCreate()
     connectStart();
     nameControls(this);
     shortcuts_ = std::make_unique<KeyboardShortcuts>(this);
+    shortcuts_->takeButtons(header_, screens_);
     fitToChildren();
 }
 
@@ -79,13 +80,14 @@ void TFormMain::buildSteps()
         return;
     buildingSteps_ = true;
     createStepScreens(*estimate_, view_, this, screens_);
-    // Every control of the estimate has its widget now.
+    shortcuts_->takeButtons(header_, screens_);
+    // Every control of the estimate and every key has its widget now.
     view_.reportMissing();
+    shortcuts_->reportMissing();
     placeSteps();
     connectSteps();
     setReadingTabOrder(screens_);
     nameControls(this);
-    shortcuts_->describeKeys();
     buildingSteps_ = false;
     if (shown_)
         FormShow();
