@@ -95,16 +95,11 @@ void KeyboardShortcuts::takeButtons(const HeaderBar& header, const Screens& scre
     }
 }
 
-bool KeyboardShortcuts::reportMissing() const
+void KeyboardShortcuts::reportMissing() const
 {
-    bool complete = true;
-    for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        if (buttons_[i])
-            continue;
-        qCritical("KeyboardShortcuts: no button for the keys %s", qPrintable(keysOf(keys::Button(i))));
-        complete = false;
-    }
-    return complete;
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        if (!buttons_[i])
+            qCritical("KeyboardShortcuts: no button for the keys %s", qPrintable(keysOf(keys::Button(i))));
 }
 
 void KeyboardShortcuts::startScreenLeft()

@@ -59,8 +59,8 @@ public:
     // built. A key whose button is not there yet does nothing.
     void takeButtons(const HeaderBar& header, const Screens& screens);
     // Once every screen is built: logs each key that has no button, a fault
-    // of the program. True when every key has its button.
-    bool reportMissing() const;
+    // of the program.
+    void reportMissing() const;
     void startScreenLeft();
 
 private:

@@ -25,12 +25,10 @@ std::vector<lumenta::Control> QtEstimateView::missing() const
     return lacking;
 }
 
-bool QtEstimateView::reportMissing() const
+void QtEstimateView::reportMissing() const
 {
-    const std::vector<lumenta::Control> lacking = missing();
-    for (lumenta::Control control : lacking)
+    for (lumenta::Control control : missing())
         qCritical("QtEstimateView: no widget shows the control %s", qPrintable(tableText(lumenta::controlName(control))));
-    return lacking.empty();
 }
 
 void QtEstimateView::setText(lumenta::Control control, std::string_view text)

@@ -32,8 +32,7 @@ public:
     std::vector<lumenta::Control> missing() const;
     // Once every screen is built: logs each control that no widget shows,
     // a fault of the program that a user would only see as an empty field.
-    // True when none is missing.
-    bool reportMissing() const;
+    void reportMissing() const;
 
     void setText(lumenta::Control control, std::string_view text) override;
     void setEnabled(lumenta::Control control, bool enabled) override;
