@@ -45,15 +45,24 @@ TplButton* buttonOf(keys::Button button, const HeaderBar& header, const Screens&
 {
     using keys::Button;
     switch (button) {
-    case Button::plBtnStart: return screens.start;
-    case Button::plBtnBasho: return header.steps[0];
-    case Button::plBtnJunbi: return header.steps[1];
-    case Button::plBtnTuya: return header.steps[2];
-    case Button::plBtnKoku: return header.steps[3];
-    case Button::plBtnKaso: return header.steps[4];
-    case Button::plBntCal: return screens.calculate;
-    case Button::plBtnPrint: return header.plBtnPrint;
-    case Button::plButton1: return header.plButton1;
+    case Button::plBtnStart:
+        return screens.start;
+    case Button::plBtnBasho:
+        return header.steps[0];
+    case Button::plBtnJunbi:
+        return header.steps[1];
+    case Button::plBtnTuya:
+        return header.steps[2];
+    case Button::plBtnKoku:
+        return header.steps[3];
+    case Button::plBtnKaso:
+        return header.steps[4];
+    case Button::plBntCal:
+        return screens.calculate;
+    case Button::plBtnPrint:
+        return header.plBtnPrint;
+    case Button::plButton1:
+        return header.plButton1;
     }
     return nullptr;
 }

@@ -11,6 +11,7 @@ namespace lumenta {
 // form. The rules, the window's view and the tests all name a control by its
 // enumerator, so that the compiler checks every use; the window finds each
 // control's widget once, when the screens are built.
+// clang-format off
 #define LUMENTA_CONTROLS(X)                                                                                       \
     /* Step 1: place. */                                                                                          \
     X(SsEditMap) X(LblMapInfo1) X(LblMapInfo) X(SsEditHanso) X(SsEditHokan) X(LblHokan) X(SsEditShindan)          \
@@ -26,6 +27,7 @@ namespace lumenta {
     X(SsEditKaso) X(SsEditTubo) X(SsEditKokoro) X(SsEditAto) X(SsEditGokei) X(StrColGrid1)                        \
     /* The header bar. */                                                                                         \
     X(plBtnPrint)
+// clang-format on
 
 enum class Control : std::size_t {
 #define LUMENTA_CONTROL_ENUMERATOR(name) name,

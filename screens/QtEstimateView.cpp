@@ -28,7 +28,8 @@ std::vector<lumenta::Control> QtEstimateView::missing() const
 void QtEstimateView::reportMissing() const
 {
     for (lumenta::Control control : missing())
-        qCritical("QtEstimateView: no widget shows the control %s", qPrintable(tableText(lumenta::controlName(control))));
+        qCritical("QtEstimateView: no widget shows the control %s",
+                  qPrintable(tableText(lumenta::controlName(control))));
 }
 
 void QtEstimateView::setText(lumenta::Control control, std::string_view text)
