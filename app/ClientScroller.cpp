@@ -95,7 +95,10 @@ void ClientScroller::scrollTo(QPoint offset)
 
 void ClientScroller::showFocused(QWidget* focused)
 {
-    if (!focused || focused->window() != window_ || isBar(focused) || !(across_->isVisible() || down_->isVisible()))
+    // Only a control reached with the keyboard: a panel that holds the focus
+    // for the keys (the start screen does) stays where it is.
+    if (!focused || focused->window() != window_ || !(focused->focusPolicy() & Qt::TabFocus) ||
+        !(across_->isVisible() || down_->isVisible()))
         return;
     const QRect r(focused->mapTo(window_, QPoint(0, 0)), focused->size());
     across_->setValue(valueShowing(across_->value(), r.left(), r.right() + 1, across_->pageStep()));
