@@ -2,14 +2,38 @@
 
 #include "Estimate.h"
 #include "JapaneseFonts.h"
+#include "ProgramLook.h"
 #include "QtTranslations.h"
+#include "Resources.h"
 #include "SheetText.h"
 #include "UnitMain.h"
 #include "UnitPrint.h"
 
+#include <QApplication>
+#include <QIcon>
+
+namespace {
+
+// The window's icon in every size the program carries; docks and task bars
+// that find no installed icon take it from the window.
+QIcon builtInIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(lumenta::iconPath(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
 Program::Program()
 {
     japanese_fonts::registerSubstitutes();
+    program_look::apply();
+    // Matches lumenta.desktop: a Wayland compositor finds the entry, and its
+    // icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("lumenta"));
+    QApplication::setWindowIcon(builtInIcon());
     formMain_ = std::make_unique<TFormMain>();
     formPrint_ = std::make_unique<TFormPrint>();
     TFormMain* window = formMain_.get();

@@ -2,12 +2,14 @@
 
 #include "AccessibleNames.h"
 #include "BuiltInPicture.h"
+#include "ClientScroller.h"
 #include "Estimate.h"
 #include "KeyboardShortcuts.h"
 #include "Panel.h"
 #include "TabOrder.h"
 #include "UiFont.h"
 #include "WebPages.h"
+#include "WindowPlacement.h"
 #include "plButton.h"
 
 #include <QAbstractButton>
@@ -31,6 +33,10 @@ const ColourPair kInactive{Qt::white, QColor(192, 192, 192)};
 // The step screens are built after the first frame, and this long after
 // the first show at the latest.
 constexpr auto kLatestStepBuild = std::chrono::milliseconds(250);
+// The window system frames a new window a moment after it is shown; its
+// frame is looked for this often, this many times at most.
+constexpr auto kFramePoll = std::chrono::milliseconds(40);
+constexpr int kFrameLooks = 25;
 
 void paint(TplButton* button, const ColourPair& pair)
 {
@@ -54,6 +60,9 @@ TFormMain::~TFormMain() = default;
 void TFormMain::FormCreate()
 {
     setObjectName("FormMain");
+    // A fixed window: no maximise button, which would only add an empty area.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     const lumenta::ProductInfo& product = estimate_->state().product;
     setWindowTitle(QString::fromStdString(product.appTitle + " ver." + product.appVersion));
     setFont(uiFont(15));
@@ -72,6 +81,8 @@ void TFormMain::FormCreate()
     shortcuts_ = std::make_unique<KeyboardShortcuts>(this);
     shortcuts_->takeButtons(header_, screens_);
     fitToChildren();
+    scroller_ = new ClientScroller(this);
+    placeOnScreen();
 }
 
 void TFormMain::buildSteps()
@@ -107,22 +118,55 @@ void TFormMain::placeSteps()
     }};
     for (const auto& [panel, visible] : table) {
         panel->setVisible(visible);
-        panel->move(0, 81);
+        panel->move(scroller_->origin() + QPoint(0, 81));
     }
     screens_.top->raise();
+    scroller_->raiseBars();
 }
 
-// The window's client area is just large enough for its visible children:
-// the header bar and one screen, which meet without a gap.
+// The window's content is just large enough for its visible children: the
+// header bar and one screen, which meet without a gap.
 void TFormMain::fitToChildren()
 {
     QRect extent;
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!child->isHidden())
             extent = extent.united(child->geometry());
-    setFixedSize(extent.size());
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    contentSize_ = extent.size();
+    setFixedSize(contentSize_);
+}
+
+// The whole frame goes inside the work area of the window's screen: the
+// content's size where it fits, else the work area with the content
+// scrolling. Before the window is first shown its frame is not known yet;
+// it is placed again once the window system has framed it.
+void TFormMain::placeOnScreen()
+{
+    const QScreen* s = screen();
+    if (!s)
+        return;
+    const QWindow* w = windowHandle();
+    const QMargins frame = w ? w->frameMargins() : QMargins();
+    const WindowPlacement p = placeWindow(s->availableGeometry(), frame, contentSize_, scroller_->barExtent());
+    setFixedSize(p.client);
+    scroller_->setSizes(p.client, contentSize_, p.scrollsAcross, p.scrollsDown);
+    move(p.frame.topLeft());
+}
+
+// Once the window has its frame (title bar and borders), it is placed again
+// by that frame. Without a window manager, or on a platform that draws no
+// frame, it stays where it was placed when shown.
+void TFormMain::placeWhenFramed()
+{
+    const QWindow* w = windowHandle();
+    if (!w || !isVisible())
+        return;
+    if (w->frameMargins().isNull() && ++frameLooks_ < kFrameLooks) {
+        QTimer::singleShot(kFramePoll, this, &TFormMain::placeWhenFramed);
+        return;
+    }
+    if (!w->frameMargins().isNull())
+        placeOnScreen();
 }
 
 void TFormMain::connectHeader()
@@ -178,6 +222,7 @@ void TFormMain::showEvent(QShowEvent* event)
         // Moved to a screen of another device pixel ratio: the pictures follow.
         connect(windowHandle(), &QWindow::screenChanged, this,
                 [this] { redrawPicturesForScreen(this, screens_.picture); });
+        QTimer::singleShot(0, this, &TFormMain::placeWhenFramed);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class ClientScroller;
 class KeyboardShortcuts;
 class QAbstractButton;
 
@@ -81,6 +82,8 @@ private:
     void FormShow();
     void placeSteps();
     void fitToChildren();
+    void placeOnScreen();
+    void placeWhenFramed();
     void connectHeader();
     void connectStart();
     void connectSteps();
@@ -94,6 +97,9 @@ private:
     QtEstimateView view_;
     std::unique_ptr<lumenta::Estimate> estimate_;
     HeaderBar header_;
+    QSize contentSize_;
+    ClientScroller* scroller_ = nullptr;
+    int frameLooks_ = 0;
     bool shown_ = false;
     bool buildingSteps_ = false;
     bool buildQueued_ = false;

@@ -6,6 +6,7 @@
 
 #include "FirstSight.h"
 #include "FormProperties.h"
+#include "ListTyping.h"
 #include "MemoLayout.h"
 #include "TextFitting.h"
 
@@ -71,8 +72,10 @@ void setUpForm(QWidget* form)
     for (TRadioGroup* group : form->findChildren<TRadioGroup*>())
         group->setColumns(group->columns());
     layOutMemosWhenSeen(form);
-    for (QComboBox* list : form->findChildren<QComboBox*>())
+    for (QComboBox* list : form->findChildren<QComboBox*>()) {
         fitList(list);
+        pickByTypedDigit(list);
+    }
     for (QLabel* label : form->findChildren<QLabel*>()) {
         fitGapLabel(label);
         fitLabel(label);

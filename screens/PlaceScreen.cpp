@@ -12,8 +12,13 @@ PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(
     ui_->setupUi(this);
     screens::setUpForm(this);
 
-    for (QRadioButton* hall : {ui_->RBtnMap1, ui_->RBtnMap2, ui_->RBtnMap3, ui_->RBtnMap4, ui_->RBtnMap5, ui_->RBtnMap6})
+    for (QRadioButton* hall : {ui_->RBtnMap1, ui_->RBtnMap2, ui_->RBtnMap3, ui_->RBtnMap4, ui_->RBtnMap5, ui_->RBtnMap6}) {
+        // A button fills its background with the button face; the hall
+        // buttons stand on the map's grey, which their form gives as their
+        // window colour.
+        hall->setBackgroundRole(QPalette::Window);
         connect(hall, &QRadioButton::clicked, this, &PlaceScreen::RBtnMapClick);
+    }
     // Only the user's own pick runs a rule.
     connect(ui_->CBoxHanso, &QComboBox::activated, this, &PlaceScreen::CBoxHansoClick);
     connect(ui_->CBoxHokan, &QComboBox::activated, this, &PlaceScreen::CBoxHokanClick);

@@ -1,6 +1,7 @@
 #include "RadioGroup.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -54,6 +55,7 @@ void TRadioGroup::rebuild()
         auto* b = new QRadioButton(items_[i], this);
         b->setObjectName(objectName() + "_" + QString::number(i));
         group_.addButton(b, i);
+        b->installEventFilter(this);
         b->show();
     }
     arrange();
@@ -69,7 +71,7 @@ void TRadioGroup::arrange()
     const int count = int(items_.size());
     if (count == 0)
         return;
-    const int perColumn = (count + columns_ - 1) / columns_;
+    const int perColumn = rowsPerColumn();
     const int top = fontMetrics().height();
     const QRect area = rect().adjusted(8, top, -4, -4);
     const int colWidth = area.width() / columns_;
@@ -85,6 +87,45 @@ void TRadioGroup::arrange()
             width = std::max(colWidth, std::min(b->sizeHint().width(), frameInside - left + 1));
         b->setGeometry(left, area.top() + r * rowHeight, width, rowHeight);
     }
+}
+
+int TRadioGroup::rowsPerColumn() const { return (int(items_.size()) + columns_ - 1) / columns_; }
+
+int TRadioGroup::neighbour(int index, int key) const
+{
+    const int perColumn = rowsPerColumn();
+    const int row = index % perColumn;
+    int to = -1;
+    switch (key) {
+    case Qt::Key_Up: to = row > 0 ? index - 1 : -1; break;
+    case Qt::Key_Down: to = row + 1 < perColumn ? index + 1 : -1; break;
+    case Qt::Key_Left: to = index - perColumn; break;
+    case Qt::Key_Right: to = index + perColumn; break;
+    default: break;
+    }
+    return to >= 0 && to < items_.size() ? to : -1;
+}
+
+// The entries stand in a grid, so an arrow key goes to the entry it points
+// at and nowhere at the group's edge (the button's own rule would wrap round
+// to another column). As with any set of radio buttons, the choice follows
+// the focus once an entry is chosen.
+bool TRadioGroup::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* from = qobject_cast<QAbstractButton*>(watched);
+    if (event->type() != QEvent::KeyPress || !from || group_.id(from) < 0)
+        return QGroupBox::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_Left ||
+                       key->key() == Qt::Key_Right;
+    if (!arrow || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return QGroupBox::eventFilter(watched, event);
+    if (QAbstractButton* to = group_.button(neighbour(group_.id(from), key->key()))) {
+        to->setFocus(Qt::OtherFocusReason);
+        if (from->isChecked())
+            to->click();
+    }
+    return true;
 }
 
 void TRadioGroup::resizeEvent(QResizeEvent* event)

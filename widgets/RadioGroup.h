@@ -33,10 +33,15 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // An arrow key on an entry moves to the entry beside it that way.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void rebuild();
     void arrange();
+    int rowsPerColumn() const;
+    // The entry an arrow key leads to from an entry, or -1 at the group's edge.
+    int neighbour(int index, int key) const;
 
     QStringList items_;
     int columns_ = 1;

@@ -1,5 +1,7 @@
 #include "Estimate.h"
+#include "ProgramLook.h"
 #include "UnitMain.h"
+#include "WindowPlacement.h"
 #include "plButton.h"
 
 #include <QAbstractButton>
@@ -7,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 
@@ -48,6 +51,17 @@ void answerNextWarning(Seen& seen)
         seen.buttonText = box->buttons().value(0)->text();
         box->buttons().value(0)->click();
     });
+}
+
+// What a desktop with a dark colour scheme, another widget style and a
+// large font hands the program.
+void dressAsDarkDesktop()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    QApplication::setPalette(QPalette(QColor(49, 54, 59)));
+    QFont large(QStringLiteral("DejaVu Sans"));
+    large.setPointSize(14);
+    QApplication::setFont(large);
 }
 
 } // namespace
@@ -351,6 +365,93 @@ private slots:
     {
         click("plBtnClose");
         QVERIFY(!form->isVisible());
+    }
+
+    // The whole frame stays inside the work area; where the window does not
+    // fit, it takes the work area and scrolls, the title bar on the screen.
+    void placementKeepsTheFrameInTheWorkArea_data()
+    {
+        QTest::addColumn<QRect>("workArea");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<bool>("across");
+        QTest::addColumn<bool>("down");
+        const int bar = 16;
+        QTest::newRow("fits") << QRect(0, 0, 1280, 994) << QSize(1001, 737) << false << false;
+        QTest::newRow("1280x720, 30-px panel") << QRect(0, 0, 1280, 690) << QSize(1001 + bar, 690 - 26) << false << true;
+        QTest::newRow("1366x768, 44-px panel above") << QRect(0, 44, 1366, 724) << QSize(1001 + bar, 724 - 26)
+                                                       << false << true;
+        QTest::newRow("1920x1080 at 2") << QRect(0, 0, 960, 525) << QSize(958, 525 - 26) << true << true;
+        // Wide enough for the window but not for the scroll bar beside it.
+        QTest::newRow("no room for the bar") << QRect(0, 0, 1010, 700) << QSize(1008, 700 - 26) << true << true;
+    }
+
+    void placementKeepsTheFrameInTheWorkArea()
+    {
+        QFETCH(QRect, workArea);
+        QFETCH(QSize, client);
+        QFETCH(bool, across);
+        QFETCH(bool, down);
+        const QMargins frame(1, 25, 1, 1);
+        const WindowPlacement p = placeWindow(workArea, frame, QSize(1001, 737), 16);
+        QCOMPARE(p.client, client);
+        QCOMPARE(p.scrollsAcross, across);
+        QCOMPARE(p.scrollsDown, down);
+        QCOMPARE(p.frame.size(), client.grownBy(frame));
+        QVERIFY(workArea.contains(p.frame));
+        // Centred where it fits.
+        if (!across)
+            QVERIFY(qAbs(p.frame.left() - workArea.left() - (workArea.right() - p.frame.right())) <= 1);
+        if (!down)
+            QVERIFY(qAbs(p.frame.top() - workArea.top() - (workArea.bottom() - p.frame.bottom())) <= 1);
+    }
+
+    // The window's look is the program's own: it paints every screen and
+    // its warning box alike under a dark colour scheme, another widget style
+    // and a large desktop font, and on a plain desktop as before the
+    // program set its own look. Runs last: it changes the whole application.
+    void sameLookOnEveryDesktop()
+    {
+        form.reset();
+        const QList<QImage> plain = screensAndWarning(false);
+        program_look::apply();
+        const QList<QImage> own = screensAndWarning(true);
+        dressAsDarkDesktop();
+        program_look::apply();
+        const QList<QImage> dark = screensAndWarning(true);
+        QCOMPARE(plain.size(), 6);
+        QCOMPARE(own.size(), 7);
+        QCOMPARE(own.mid(0, plain.size()), plain);
+        QCOMPARE(dark.size(), own.size());
+        for (int i = 0; i < own.size(); ++i)
+            QVERIFY2(dark[i] == own[i], qPrintable(QStringLiteral("picture %1 differs").arg(i)));
+    }
+
+private:
+    // The start screen, the five steps and, if asked, the warning of a
+    // refused calculation, as a fresh window paints them.
+    static QList<QImage> screensAndWarning(bool withWarning)
+    {
+        TFormMain window;
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return {};
+        window.buildSteps();
+        QList<QImage> shots{window.grab().toImage()};
+        window.plBtnStartClick();
+        for (int k = 0; k < 5; ++k) {
+            window.findChild<TplButton*>(kStepButtons[k])->click();
+            shots << window.grab().toImage();
+        }
+        if (withWarning) {
+            QTimer::singleShot(0, [&shots] {
+                if (QWidget* box = QApplication::activeModalWidget()) {
+                    shots << box->grab().toImage();
+                    box->close();
+                }
+            });
+            window.plBntCalClick();
+        }
+        return shots;
     }
 };
 

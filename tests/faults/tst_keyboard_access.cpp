@@ -146,6 +146,14 @@ private slots:
         QCOMPARE(coffins->itemIndex(), 0);
         keydriver::press(form.get(), Qt::Key_Down);
         QCOMPARE(coffins->itemIndex(), 1);
+        // In the group's two columns an arrow goes the way it points, and
+        // nowhere at the edge: Right on the last column stays there.
+        const std::pair<Qt::Key, int> moves[] = {{Qt::Key_Right, 4}, {Qt::Key_Down, 5}, {Qt::Key_Right, 5},
+                                                 {Qt::Key_Down, 5}, {Qt::Key_Up, 4}, {Qt::Key_Left, 1}};
+        for (const auto& [key, index] : moves) {
+            keydriver::press(form.get(), key);
+            QCOMPARE(coffins->itemIndex(), index);
+        }
         QVERIFY(!form->findChild<TSsEdit*>(QStringLiteral("SsEditHitugi"))->text().isEmpty());
     }
 

@@ -3,6 +3,7 @@
 // font configuration that knows only one folder (LUMENTA_ONLY_FONT_FOLDER,
 // the VL Gothic faces).
 
+#include "FontCheck.h"
 #include "PdfReader.h"
 #include "Program.h"
 #include "ReportRenderer.h"
@@ -58,6 +59,8 @@ private slots:
         form.buildSteps();
         auto* header = form.findChild<QWidget*>(QStringLiteral("PnlMap1"));
         QVERIFY(QFontInfo(header->font()).family().startsWith(QLatin1String("VL")));
+        // Another Japanese face is enough: no warning at start.
+        QVERIFY(font_check::japaneseDrawable());
     }
 
     void sheetEmbedsAnotherJapaneseFace()

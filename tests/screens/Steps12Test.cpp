@@ -131,6 +131,8 @@ private slots:
             QCOMPARE(b->parentWidget(), map);
             QCOMPARE(b->geometry(), hall.at);
             QCOMPARE(b->layoutDirection() == Qt::RightToLeft, hall.textLeft);
+            // On the map's grey, not the button face.
+            QCOMPARE(b->grab().toImage().pixelColor(b->width() / 2, 0), QColor(227, 227, 227));
         }
         clickRadio(button("RBtnMap5"));
         clickRadio(button("RBtnMap1"));
@@ -163,6 +165,12 @@ private slots:
         QCOMPARE(text("SsEditHanso"), QStringLiteral("¥26,302"));
         QCOMPARE(cell(1, 6), QStringLiteral("　移動距離： 50kmまで"));
         QCOMPARE(cell(4, 6), QStringLiteral("¥26,302"));
+        // A typed digit picks the entry it begins, past the entry's leading spaces.
+        QTest::keyClick(list("CBoxHanso"), Qt::Key_3);
+        QCOMPARE(list("CBoxHanso")->currentIndex(), 2);
+        QCOMPARE(cell(1, 6), QStringLiteral("　移動距離： 30kmまで"));
+        QTest::keyClick(list("CBoxHokan"), Qt::Key_5);
+        QCOMPARE(list("CBoxHokan")->currentIndex(), 2);
     }
 
     void storageDaysRewriteTheirLabel()
@@ -383,7 +391,7 @@ private slots:
             int px;
         } fonts[] = {{"MemoMap", 15}, {"RBtnMap4", 15}, {"LblMapInfo1", 12}, {"LblMapInfo", 16},
                      {"LblHanso2", 11}, {"LblHenrei4", 13}, {"LblImgHenrei", 12}, {"plBtnStart", 16},
-                     {"Memo2", 15}, {"RBtnGrpHitugi_3", 15}};
+                     {"Memo2", 15}, {"RBtnGrpHitugi_3", 15}, {"LblSeika3", 13}, {"LblSeika4", 15}};
         for (const auto& f : fonts) {
             auto* w = h->find(QLatin1String(f.name));
             QVERIFY2(w, f.name);

@@ -3,13 +3,15 @@
 // fixed texts into texts.txt, for a look by eye or a comparison:
 //   screens_grab <folder> [picks]
 // With "picks", options are chosen first so that prices, labels and
-// pictures show.
+// pictures show, and the standard dialogs are drawn too: the warning of a
+// refused calculation, the printing question and the save dialog.
 
 #include "Estimate.h"
 #include "EstimateSheet.h"
 #include "SheetText.h"
 
 #include "Panel.h"
+#include "PrintPrompter.h"
 #include "Program.h"
 #include "RadioGroup.h"
 #include "StrCGrid.h"
@@ -26,6 +28,9 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QTextStream>
+#include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -60,6 +65,33 @@ void pick(QComboBox* list, int index)
     emit list->activated(index);
 }
 
+// Runs an action that opens a modal dialog, draws the dialog into a file a
+// moment later and closes it.
+void grabDialog(const QString& file, const std::function<void()>& open)
+{
+    QTimer::singleShot(300, [file] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialog->grab().save(file);
+            dialog->close();
+        }
+    });
+    open();
+}
+
+void grabDialogs(TFormMain& window, const QDir& folder)
+{
+    grabDialog(folder.filePath(QStringLiteral("dialog-warning.png")), [&window] { window.plBntCalClick(); });
+    lumenta::report::DialogPrintPrompter prompter;
+    grabDialog(folder.filePath(QStringLiteral("dialog-question.png")), [&] {
+        prompter.ask(&window, QStringLiteral("プリンタが見つかりません。PDFファイルとして保存しますか？"));
+    });
+    // The same empty folder whatever the output folder, so that the dialog shows the same path.
+    const QString empty = QDir::temp().filePath(QStringLiteral("lumenta-grab-empty"));
+    QDir().mkpath(empty);
+    grabDialog(folder.filePath(QStringLiteral("dialog-save.png")),
+               [&] { prompter.chooseSaveFile(&window, empty + QStringLiteral("/見積書.pdf")); });
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -73,6 +105,7 @@ int main(int argc, char* argv[])
     QApplication::processEvents();
     const auto find = [&window](const char* name) { return window.findChild<QWidget*>(QLatin1String(name)); };
     if (argc > 2) {
+        grabDialogs(window, folder);
         qobject_cast<QAbstractButton*>(find("RBtnMap3"))->click();
         pick(qobject_cast<QComboBox*>(find("CBoxHanso")), 2);
         pick(qobject_cast<QComboBox*>(find("CBoxHokan")), 3);
