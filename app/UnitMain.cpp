@@ -5,6 +5,7 @@
 #include "Estimate.h"
 #include "KeyboardShortcuts.h"
 #include "Panel.h"
+#include "PrintMenu.h"
 #include "TabOrder.h"
 #include "UiFont.h"
 #include "WebPages.h"
@@ -71,6 +72,7 @@ void TFormMain::FormCreate()
     nameControls(this);
     shortcuts_ = std::make_unique<KeyboardShortcuts>(this);
     shortcuts_->takeButtons(header_, screens_);
+    printMenu_ = new PrintMenu(header_.plBtnPrint, this, [this](lumenta::report::PrintWay way) { sendSheet(way); });
     fitToChildren();
 }
 
@@ -288,4 +290,10 @@ void TFormMain::plBtnPrintClick()
 {
     if (plBntCalClick())
         emit printRequested();
+}
+
+void TFormMain::sendSheet(lumenta::report::PrintWay way)
+{
+    if (plBntCalClick())
+        emit sheetRequested(way);
 }
