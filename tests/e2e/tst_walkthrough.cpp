@@ -476,7 +476,7 @@ private slots:
     // "印 刷" in the window, with the platform's own printer list: one job
     // of one A4 page on the default printer, without a question. Ctrl+S
     // then saves the same estimate as a PDF file whose every text stands
-    // where the printed job has it. Runs only where that printer writes PDF
+    // where the job handed to the print service has it. Runs only where that printer writes PDF
     // files, so no test prints on paper.
     void printButtonPrintsOnePageOnTheDefaultPrinter()
     {
@@ -512,11 +512,22 @@ private slots:
                      .size(),
                  0);
         QCOMPARE(session->prompter.suggestions.size(), 1);
-        const QList<pdf::Word> printed = pdf::words(fresh.first());
+        // The printer's own output has lost its text to the PDF printer's
+        // filters: the job is compared as the service keeps it.
+        const QString job = cups_output::keptDocument(made.first());
+        if (job.isEmpty())
+            QSKIP("the print service keeps no job files (PreserveJobFiles)");
+        const QList<pdf::Word> printed = pdf::words(job);
         const QList<pdf::Word> saved = pdf::words(session->prompter.fileToChoose);
         QVERIFY(printed.size() > 100);
-        QCOMPARE(saved.size(), printed.size());
-        constexpr double kSameMm = 0.05;
+        const auto texts = [](const QList<pdf::Word>& words) {
+            QStringList list;
+            for (const pdf::Word& word : words)
+                list << word.text;
+            return list;
+        };
+        QCOMPARE(texts(saved), texts(printed));
+        constexpr double kSameMm = 0.01;
         for (qsizetype i = 0; i < saved.size(); ++i) {
             const pdf::Word& a = saved[i];
             const pdf::Word& b = printed[i];
