@@ -14,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QToolButton>
@@ -174,6 +175,17 @@ private slots:
         QStringList texts;
         QTimer::singleShot(200, [&texts] { texts = fileDialogTexts(); });
         QCOMPARE(prompter.chooseSaveFile(nullptr, QDir::temp().filePath(QStringLiteral("見積書.pdf"))), QString());
+        // A name typed without ".pdf" gets it.
+        QTemporaryDir folder;
+        QTimer::singleShot(200, [] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("mitsumori"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QCOMPARE(prompter.chooseSaveFile(nullptr, folder.filePath(QStringLiteral("見積書.pdf"))),
+                 folder.filePath(QStringLiteral("mitsumori.pdf")));
         QCOMPARE(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
         QVERIFY2(texts.contains(QStringLiteral("保存(&S)")), qPrintable(texts.join(u'|')));
         for (const QString& text : texts)
