@@ -41,6 +41,10 @@ Program::Program()
     QObject::connect(window, &TFormMain::printRequested, sheet, [window, sheet] {
         sheet->printEstimate(lumenta::buildSheetText(window->estimate().grid(), window->estimate().state()), window);
     });
+    QObject::connect(window, &TFormMain::sheetRequested, sheet, [window, sheet](lumenta::report::PrintWay way) {
+        sheet->sendEstimate(way, lumenta::buildSheetText(window->estimate().grid(), window->estimate().state()),
+                            window);
+    });
 }
 
 Program::~Program() = default;

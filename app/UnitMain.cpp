@@ -6,6 +6,7 @@
 #include "Estimate.h"
 #include "KeyboardShortcuts.h"
 #include "Panel.h"
+#include "PrintMenu.h"
 #include "TabOrder.h"
 #include "UiFont.h"
 #include "WebPages.h"
@@ -80,6 +81,7 @@ void TFormMain::FormCreate()
     nameControls(this);
     shortcuts_ = std::make_unique<KeyboardShortcuts>(this);
     shortcuts_->takeButtons(header_, screens_);
+    printMenu_ = new PrintMenu(header_.plBtnPrint, this, [this](lumenta::report::PrintWay way) { sendSheet(way); });
     fitToChildren();
     scroller_ = new ClientScroller(this);
     placeOnScreen();
@@ -333,4 +335,10 @@ void TFormMain::plBtnPrintClick()
 {
     if (plBntCalClick())
         emit printRequested();
+}
+
+void TFormMain::sendSheet(lumenta::report::PrintWay way)
+{
+    if (plBntCalClick())
+        emit sheetRequested(way);
 }

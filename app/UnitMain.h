@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HeaderBar.h"
+#include "PrintWay.h"
 #include "QtEstimateView.h"
 #include "ScreenFactory.h"
 
@@ -12,6 +13,7 @@
 
 class ClientScroller;
 class KeyboardShortcuts;
+class PrintMenu;
 class QAbstractButton;
 
 namespace lumenta {
@@ -43,6 +45,8 @@ public:
     // them here; a second call does nothing.
     void buildSteps();
     bool stepsBuilt() const { return screens_.stepsBuilt(); }
+    // The print button's menu of the other ways to send the sheet.
+    PrintMenu* printMenu() const { return printMenu_; }
 
 public slots:
     void plBtnStartClick();
@@ -60,6 +64,9 @@ public slots:
     void ChkDiscountClick(bool checked);
     // "印 刷": recalculates and, when that succeeds, asks for the sheet.
     void plBtnPrintClick();
+    // The print button's menu: recalculates and, when that succeeds, asks
+    // for the sheet to go that way.
+    void sendSheet(lumenta::report::PrintWay way);
 
     // The pointer entered or left one of the header or start buttons: the
     // button's two gradient colours change places.
@@ -69,6 +76,8 @@ public slots:
 signals:
     // A calculation for printing succeeded: the sheet can be filled and printed.
     void printRequested();
+    // The same, for the other ways of the print button's menu.
+    void sheetRequested(lumenta::report::PrintWay way);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -105,4 +114,5 @@ private:
     bool buildQueued_ = false;
     std::function<bool(const QUrl&)> openUrl_;
     std::unique_ptr<KeyboardShortcuts> shortcuts_;
+    PrintMenu* printMenu_ = nullptr;
 };

@@ -1,18 +1,21 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace lumenta::report {
 
-// What the user sees while a print job is produced: the job goes through a
-// few phases, and the user may cancel between them.
+// What the user sees while a print job is produced on another thread: the
+// job goes through a few phases, and the user may cancel it at any time.
+// Every call comes on the window's thread.
 class PrintProgress {
 public:
     virtual ~PrintProgress() = default;
-    virtual void start(QWidget* parent, int phases) = 0;
-    // The job has reached this phase (1..phases); false when the user has
-    // cancelled.
-    virtual bool reach(int phase) = 0;
+    // The job has begun; cancel asks it to stop (it ends soon after).
+    virtual void start(QWidget* parent, int phases, std::function<void()> cancel) = 0;
+    // The job has reached this phase (1..phases); it waits until this returns.
+    virtual void reach(int phase) = 0;
     virtual void finish() = 0;
 };
 

@@ -2,14 +2,40 @@
 
 #include "LocalFileColumns.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
 
 namespace lumenta::report {
 
 namespace {
+
 const QString kTitle = QStringLiteral("印刷");
-}
+
+// The file dialog keeps its history and last folder in the user's settings
+// when it closes; the program stores nothing, so while one is open the
+// user's settings point at a folder that goes away with it.
+class SettingsElsewhere {
+public:
+    SettingsElsewhere() { point(dir_.path()); }
+    ~SettingsElsewhere() { point(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)); }
+    SettingsElsewhere(const SettingsElsewhere&) = delete;
+    SettingsElsewhere& operator=(const SettingsElsewhere&) = delete;
+
+private:
+    static void point(const QString& folder)
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    }
+    QTemporaryDir dir_;
+};
+
+} // namespace
 
 bool DialogPrintPrompter::ask(QWidget* parent, const QString& question)
 {
@@ -24,13 +50,21 @@ void DialogPrintPrompter::tell(QWidget* parent, const QString& message)
 
 QString DialogPrintPrompter::chooseSaveFile(QWidget* parent, const QString& suggestedPath)
 {
-    QFileDialog dialog(parent, QStringLiteral("見積書をPDFファイルとして保存"), suggestedPath,
-                       QStringLiteral("PDFファイル (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setProxyModel(new LocalFileColumns(&dialog));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    const SettingsElsewhere settings;
+    QString chosen;
+    {
+        QFileDialog dialog(parent, QStringLiteral("見積書をPDFファイルとして保存"), suggestedPath,
+                           QStringLiteral("PDFファイル (*.pdf)"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        dialog.setProxyModel(new LocalFileColumns(&dialog));
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            chosen = dialog.selectedFiles().constFirst();
+    }  // the dialog writes its settings here, as it goes
+    return chosen;
 }
+
+bool DialogPrintPrompter::openFile(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 } // namespace lumenta::report

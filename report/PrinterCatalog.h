@@ -4,19 +4,13 @@
 
 namespace lumenta::report {
 
-// Where the print action learns which printer to print on.
+// A fixed printer list in place of the print service's (for tests): the
+// print action then prints on its default printer, or offers a PDF file
+// when it names none.
 class PrinterCatalog {
 public:
     virtual ~PrinterCatalog() = default;
-    // The platform's default printer; empty when no printer is installed or
-    // none is the default.
     virtual QString defaultPrinter() const = 0;
-};
-
-// The printers the platform's print service knows.
-class SystemPrinterCatalog : public PrinterCatalog {
-public:
-    QString defaultPrinter() const override;
 };
 
 } // namespace lumenta::report

@@ -1,54 +1,70 @@
 #include "ProgressWindow.h"
 
-#include <QApplication>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QProgressDialog>
+#include <QTimer>
 
 namespace lumenta::report {
 
-ProgressWindow::ProgressWindow(QWidget* parent)
-    : QDialog(parent), bar_(new QProgressBar(this)), cancel_(new QPushButton(QStringLiteral("キャンセル"), this))
-{
-    setObjectName(QStringLiteral("PrintProgress"));
-    setWindowTitle(QStringLiteral("印刷中"));
-    setModal(true);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowFlag(Qt::WindowCloseButtonHint, false);
-    bar_->setMinimumWidth(240);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(bar_);
-    layout->addWidget(cancel_, 0, Qt::AlignHCenter);
-    connect(cancel_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
+namespace {
+constexpr const char* kEnded = "jobEnded";
+constexpr const char* kCancelled = "jobCancelled";
 }
 
-void ProgressWindow::start(QWidget* parent, int phases)
+ProgressWindow::~ProgressWindow() { finish(); }
+
+void ProgressWindow::start(QWidget* parent, int phases, std::function<void()> cancel)
 {
-    cancelled_ = false;
+    finish();
+    auto* dialog = new QProgressDialog(parent);
+    dialog_ = dialog;
+    dialog->setObjectName(QStringLiteral("PrintProgress"));
+    dialog->setWindowTitle(QStringLiteral("印刷中"));
+    dialog->setLabelText(QStringLiteral("見積書を印刷しています…"));
+    dialog->setCancelButtonText(QStringLiteral("キャンセル"));
+    dialog->setWindowModality(Qt::WindowModal);
+    // The dialog neither closes itself nor waits to show; its bar is set
+    // directly, since its own setValue() would run the event loop.
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    dialog->setMinimumDuration(0);
+    bar_ = new QProgressBar(dialog);
     bar_->setRange(0, phases);
     bar_->setValue(0);
-    adjustSize();
-    if (parent)
-        move(parent->window()->geometry().center() - rect().center());
-    show();
-    QApplication::processEvents();
+    dialog->setBar(bar_);
+    // "キャンセル" and the close box emit canceled, Escape rejects: either
+    // cancels the job once, and the dialog comes back until the job has ended.
+    const auto cancelOnce = [dialog, cancel = std::move(cancel)] {
+        if (!dialog->property(kCancelled).toBool()) {
+            dialog->setProperty(kCancelled, true);
+            cancel();
+            dialog->setLabelText(QStringLiteral("印刷を取り消しています…"));
+        }
+        QTimer::singleShot(0, dialog, [dialog] {
+            if (!dialog->property(kEnded).toBool())
+                dialog->show();
+        });
+    };
+    QObject::connect(dialog, &QProgressDialog::canceled, dialog, cancelOnce);
+    QObject::connect(dialog, &QDialog::rejected, dialog, cancelOnce);
+    dialog->show();
 }
 
-bool ProgressWindow::reach(int phase)
+void ProgressWindow::reach(int phase)
 {
-    bar_->setValue(phase);
-    QApplication::processEvents();
-    return !cancelled_;
-}
-
-void ProgressWindow::reject()
-{
-    cancelled_ = true;
+    if (bar_ && dialog_)
+        bar_->setValue(phase);
 }
 
 void ProgressWindow::finish()
 {
-    hide();
+    if (dialog_) {
+        dialog_->setProperty(kEnded, true);
+        dialog_->hide();
+        dialog_->deleteLater();
+    }
+    dialog_ = nullptr;
+    bar_ = nullptr;
 }
 
 } // namespace lumenta::report

@@ -2,35 +2,35 @@
 
 #include "PrintProgress.h"
 
-#include <QDialog>
+#include <QPointer>
+#include <QProgressDialog>
 
 class QProgressBar;
-class QPushButton;
 
 namespace lumenta::report {
 
-// The small modal window titled "印刷中" with a progress bar and a
-// "キャンセル" button. Events are let through at every phase, so a press
-// on the button is seen before the job goes on.
-class ProgressWindow : public QDialog, public PrintProgress {
-    Q_OBJECT
+// The progress dialog titled "印刷中" with its bar and "キャンセル" button,
+// made for each job over the window that prints. The window's own event
+// loop keeps it answering while the job runs on its thread; "キャンセル",
+// Escape and closing it all cancel, and it stays up, saying that the job is
+// being cancelled, until the job has ended.
+class ProgressWindow : public PrintProgress {
 public:
-    explicit ProgressWindow(QWidget* parent = nullptr);
+    ProgressWindow() = default;
+    ~ProgressWindow() override;
+    ProgressWindow(const ProgressWindow&) = delete;
+    ProgressWindow& operator=(const ProgressWindow&) = delete;
 
-    void start(QWidget* parent, int phases) override;
-    bool reach(int phase) override;
+    void start(QWidget* parent, int phases, std::function<void()> cancel) override;
+    void reach(int phase) override;
     void finish() override;
-    // Escape or closing the window cancels like the button.
-    void reject() override;
 
-    bool cancelled() const { return cancelled_; }
-    QProgressBar* bar() const { return bar_; }
-    QPushButton* cancelButton() const { return cancel_; }
+    // The dialog of the job under way, if any.
+    QProgressDialog* dialog() const { return dialog_; }
 
 private:
-    QProgressBar* bar_;
-    QPushButton* cancel_;
-    bool cancelled_ = false;
+    QPointer<QProgressDialog> dialog_;
+    QProgressBar* bar_ = nullptr;
 };
 
 } // namespace lumenta::report

@@ -1,11 +1,12 @@
 #include "ReportRenderer.h"
 
 #include "JapaneseFonts.h"
+#include "PdfDocument.h"
+#include "WholeFile.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <cmath>
 
@@ -178,16 +179,8 @@ void ReportRenderer::paint(const ReportPage& page, QPainter& painter)
 
 bool ReportRenderer::writePdf(const ReportPage& page, const QString& path)
 {
-    QPdfWriter writer(path);
-    writer.setResolution(kPdfResolution);
-    writer.setCreator(QStringLiteral("Lumenta"));
-    if (!preparePage(page, writer))
-        return false;
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    paint(page, painter);
-    return painter.end();
+    const QByteArray pdf = pdfDocument(page, {{}, {}, {}, QStringLiteral("Lumenta")});
+    return !pdf.isEmpty() && writeWholeFile(path, pdf).isEmpty();
 }
 
 } // namespace lumenta::report

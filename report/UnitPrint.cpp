@@ -1,19 +1,33 @@
 #include "UnitPrint.h"
 
 #include "EstimateSheet.h"
+#include "EstimateState.h"
 #include "JapaneseDate.h"
-#include "ProgressWindow.h"
+#include "PrintDialogs.h"
 #include "SheetText.h"
 
 namespace sheet = lumenta::report::estimate_sheet;
+using lumenta::report::PrintOutcome;
+using lumenta::report::PrintWay;
+
+namespace {
+
+const QString kDocumentName = QStringLiteral("見積書");
+const QString kSubject = QStringLiteral("葬儀費用のお見積り");
+// The brand line: the maker's name as the sheet shows it.
+const QString kMakerLabel = QStringLiteral("QRLabel12");
+
+// The program and its version, as a saved file names its maker.
+QString programName()
+{
+    const lumenta::ProductInfo product;
+    return QString::fromStdString(product.appTitle + " " + product.appVersion);
+}
+
+} // namespace
 
 TFormPrint::TFormPrint(QWidget* parent)
-    : QWidget(parent),
-      QuickRep1(sheet::build()),
-      progressWindow_(new lumenta::report::ProgressWindow(this)),
-      printers_(&systemPrinters_),
-      prompter_(&dialogs_),
-      progress_(progressWindow_)
+    : QWidget(parent), QuickRep1(sheet::build()), prompter_(&dialogs_), progress_(&progressWindow_)
 {
     setObjectName(QStringLiteral("FormPrint"));
     setAttribute(Qt::WA_DontShowOnScreen);
@@ -22,9 +36,25 @@ TFormPrint::TFormPrint(QWidget* parent)
 
 TFormPrint::~TFormPrint() = default;
 
-lumenta::report::PrintOutcome TFormPrint::printEstimate(const lumenta::SheetText& sheet, QWidget* parent)
+PrintOutcome TFormPrint::printEstimate(const lumenta::SheetText& sheet, QWidget* parent)
 {
-    fill(sheet, QString::fromStdString(lumenta::japaneseToday()));
+    return sendEstimate(PrintWay::DefaultPrinter, sheet, parent);
+}
+
+PrintOutcome TFormPrint::sendEstimate(PrintWay way, const lumenta::SheetText& text, QWidget* parent)
+{
+    fill(text, QString::fromStdString(lumenta::japaneseToday()));
+    switch (way) {
+    case PrintWay::Pdf:
+        return action().savePdf(QuickRep1, parent);
+    case PrintWay::Preview:
+        lumenta::report::showPreview(QuickRep1, kDocumentName, parent);
+        return PrintOutcome::Cancelled;
+    case PrintWay::ChoosePrinter:
+        return lumenta::report::printWithDialog(QuickRep1, kDocumentName, parent, *prompter_);
+    case PrintWay::DefaultPrinter:
+        break;
+    }
     return print(parent);
 }
 
@@ -42,16 +72,23 @@ void TFormPrint::fill(const lumenta::SheetText& text, const QString& date)
     QuickRep1.setText(sheet::kDateField, date);
 }
 
-lumenta::report::PrintOutcome TFormPrint::print(QWidget* parent)
+lumenta::report::PdfInfo TFormPrint::pdfInfo() const
 {
-    lumenta::report::PrintAction action(*printers_, *prompter_, *progress_);
-    return action.print(QuickRep1, parent);
+    return {kDocumentName, kSubject + u'\u3000' + QuickRep1.text(sheet::kDateField), QuickRep1.text(kMakerLabel),
+            programName()};
 }
+
+lumenta::report::PrintAction TFormPrint::action()
+{
+    return lumenta::report::PrintAction(printers_, *prompter_, *progress_, pdfInfo());
+}
+
+PrintOutcome TFormPrint::print(QWidget* parent) { return action().print(QuickRep1, parent); }
 
 void TFormPrint::setPrintServices(const lumenta::report::PrinterCatalog* printers,
                                   lumenta::report::PrintPrompter* prompter, lumenta::report::PrintProgress* progress)
 {
-    printers_ = printers ? printers : &systemPrinters_;
+    printers_ = printers;
     prompter_ = prompter ? prompter : &dialogs_;
-    progress_ = progress ? progress : progressWindow_;
+    progress_ = progress ? progress : &progressWindow_;
 }

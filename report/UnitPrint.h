@@ -1,8 +1,9 @@
 #pragma once
 
 #include "PrintAction.h"
-#include "PrinterCatalog.h"
 #include "PrintPrompter.h"
+#include "PrintWay.h"
+#include "ProgressWindow.h"
 #include "ReportPage.h"
 
 #include <QWidget>
@@ -12,11 +13,12 @@ struct SheetText;
 }
 
 namespace lumenta::report {
-class ProgressWindow;
+class PrinterCatalog;
 }
 
 // The report form: holds the printed estimate sheet and prints it. It is
-// created at start-up and never shown; the sheet only goes to the printer.
+// created at start-up and never shown; the sheet goes to the printer, to a
+// PDF file or into Qt's print preview.
 //
 // The main window's print button calculates first and, when the
 // calculation completes, calls
@@ -30,6 +32,9 @@ public:
     // Fills the sheet with the estimate and today's date and prints it on
     // the default printer (or, without a printer, offers a PDF file).
     lumenta::report::PrintOutcome printEstimate(const lumenta::SheetText& sheet, QWidget* parent);
+    // The same, the sheet going the given way; the dialogs are parented to parent.
+    lumenta::report::PrintOutcome sendEstimate(lumenta::report::PrintWay way, const lumenta::SheetText& sheet,
+                                               QWidget* parent);
 
     // Writes all 165 texts of the sheet anew: the 160 line fields, the three
     // totals, the version line and the date.
@@ -38,6 +43,8 @@ public:
     lumenta::report::PrintOutcome print(QWidget* parent);
 
     const lumenta::report::ReportPage& sheet() const { return QuickRep1; }
+    // What a PDF file of the sheet as it stands says about itself.
+    lumenta::report::PdfInfo pdfInfo() const;
 
     // Replaces the printer list, the dialogs or the progress window (for
     // tests); a null pointer keeps the platform's own. Not owned.
@@ -45,11 +52,12 @@ public:
                           lumenta::report::PrintProgress* progress);
 
 private:
+    lumenta::report::PrintAction action();
+
     lumenta::report::ReportPage QuickRep1;
-    lumenta::report::SystemPrinterCatalog systemPrinters_;
     lumenta::report::DialogPrintPrompter dialogs_;
-    lumenta::report::ProgressWindow* progressWindow_;
-    const lumenta::report::PrinterCatalog* printers_;
+    lumenta::report::ProgressWindow progressWindow_;
+    const lumenta::report::PrinterCatalog* printers_ = nullptr;
     lumenta::report::PrintPrompter* prompter_;
     lumenta::report::PrintProgress* progress_;
 };

@@ -15,10 +15,12 @@
 #include "WindowSession.h"
 #include "plButton.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -472,8 +474,10 @@ private slots:
     }
 
     // "印 刷" in the window, with the platform's own printer list: one job
-    // of one A4 page on the default printer, without a question. Runs only
-    // where that printer writes PDF files, so no test prints on paper.
+    // of one A4 page on the default printer, without a question. Ctrl+S
+    // then saves the same estimate as a PDF file whose every text stands
+    // where the job handed to the print service has it. Runs only where that printer writes PDF
+    // files, so no test prints on paper.
     void printButtonPrintsOnePageOnTheDefaultPrinter()
     {
         QString whyNot;
@@ -494,11 +498,44 @@ private slots:
         QVERIFY(cups_output::waitUntilCompleted(printer, made.first(), 60000));
         const QStringList fresh = (cups_output::printedFiles() - before).values();
         QCOMPARE(fresh.size(), 1);
+        const auto removePrinted = qScopeGuard([&fresh] { QFile::remove(fresh.first()); });
         QCOMPARE(pdf::pages(fresh.first()), 1);
         const QSizeF paper = pdf::pageSizeMm(fresh.first());
         QVERIFY2(qAbs(paper.width() - 210) < 1 && qAbs(paper.height() - 297) < 1,
                  qPrintable(QStringLiteral("%1 x %2 mm").arg(paper.width()).arg(paper.height())));
-        QFile::remove(fresh.first());
+
+        QTemporaryDir dir;
+        session->prompter.fileToChoose = dir.filePath(QStringLiteral("saved.pdf"));
+        QApplication::setActiveWindow(&session->form());
+        QVERIFY(QTest::qWaitForWindowActive(&session->form()));
+        QCOMPARE(session->boxes.during([this] { QTest::keyClick(&session->form(), Qt::Key_S, Qt::ControlModifier); })
+                     .size(),
+                 0);
+        QCOMPARE(session->prompter.suggestions.size(), 1);
+        // The printer's own output has lost its text to the PDF printer's
+        // filters: the job is compared as the service keeps it.
+        const QString job = cups_output::keptDocument(made.first());
+        if (job.isEmpty())
+            QSKIP("the print service keeps no job files (PreserveJobFiles)");
+        const QList<pdf::Word> printed = pdf::words(job);
+        const QList<pdf::Word> saved = pdf::words(session->prompter.fileToChoose);
+        QVERIFY(printed.size() > 100);
+        const auto texts = [](const QList<pdf::Word>& words) {
+            QStringList list;
+            for (const pdf::Word& word : words)
+                list << word.text;
+            return list;
+        };
+        QCOMPARE(texts(saved), texts(printed));
+        constexpr double kSameMm = 0.01;
+        for (qsizetype i = 0; i < saved.size(); ++i) {
+            const pdf::Word& a = saved[i];
+            const pdf::Word& b = printed[i];
+            QCOMPARE(a.text, b.text);
+            QVERIFY2(qAbs(a.xMin - b.xMin) < kSameMm && qAbs(a.yMin - b.yMin) < kSameMm &&
+                         qAbs(a.xMax - b.xMax) < kSameMm && qAbs(a.yMax - b.yMax) < kSameMm,
+                     qPrintable(QStringLiteral("%1: %2,%3 / %4,%5").arg(a.text).arg(a.xMin).arg(a.yMin).arg(b.xMin).arg(b.yMin)));
+        }
     }
 
     void pointerOverAStepButtonExchangesItsColours()

@@ -1,6 +1,8 @@
 // The print service lets a job down: its queue refuses jobs, its printer is
 // stopped, or the service goes away half-way through a job or before it.
-// Every time the print ends at once and the user is told what is true.
+// A service that keeps silent is given up after a few seconds, and the
+// window goes on answering meanwhile. Every time the user is told what is
+// true, in Japanese.
 //
 // The test makes a queue of its own ("LumentaFaults", writing PDF files) so
 // that the machine's default printer and other tests are not disturbed. It
@@ -12,7 +14,11 @@
 #include "UnitPrint.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 #include <unistd.h>
 
 #ifdef LUMENTA_TEST_CUPS
@@ -49,19 +55,44 @@ int jobsWaiting()
 void pointServiceAt(const char* address) { cupsSetServer(address); }
 constexpr const char* kNoService = "/nonexistent/lumenta-faults/cups.sock";
 
-// Cuts the service off when the job reaches a phase, as if the scheduler stopped there.
-class ServiceLost : public fakes::Progress {
+// A print service on this machine that takes connections and never
+// answers, or hangs up on every request.
+class SilentService {
 public:
-    explicit ServiceLost(int phase) : phase_(phase) {}
-    bool reach(int phase) override
+    explicit SilentService(bool hangUp)
     {
-        if (phase == phase_)
-            pointServiceAt(kNoService);
-        return fakes::Progress::reach(phase);
+        if (hangUp)
+            QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
+                while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                    QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] { socket->abort(); });
+                }
+            });
+        server_.listen(QHostAddress::LocalHost);
     }
+    QByteArray address() const { return "127.0.0.1:" + QByteArray::number(server_.serverPort()); }
+    bool listening() const { return server_.isListening(); }
 
 private:
-    int phase_;
+    QTcpServer server_;
+};
+
+// The longest the window's event loop went without a turn.
+class LoopWatch {
+public:
+    LoopWatch()
+    {
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+            longest_ = std::max(longest_, clock_.restart());
+        });
+        timer_.start(10);
+        clock_.start();
+    }
+    qint64 longestMs() const { return longest_; }
+
+private:
+    QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 longest_ = 0;
 };
 #endif
 
@@ -174,29 +205,70 @@ private Q_SLOTS:
         QCOMPARE(jobsWaiting(), 1);
     }
 
-    // The scheduler goes away while the page is being laid out, after the
-    // printer was found: the job cannot be handed over, and the user hears so.
-    void serviceLostDuringTheJob_data()
+    // A service that never answers, or hangs up, is given up after a few
+    // seconds and named; the window's event loop goes on all the while.
+    // Without a printer of its own the user is offered a PDF file instead.
+    void silentServiceIsReported_data()
     {
-        QTest::addColumn<int>("phase");
-        QTest::newRow("printer ready") << 1;
-        QTest::newRow("page laid out") << 2;
+        QTest::addColumn<bool>("hangUp");
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<QString>("cause");
+        const QString silent = QStringLiteral("印刷サービスが応答しません。");
+        QTest::newRow("silent, default printer") << false << false << silent;
+        QTest::newRow("silent, named printer") << false << true << silent;
+        QTest::newRow("hangs up, named printer") << true << true << QStringLiteral("印刷サービスとの接続が切れました。");
     }
 
-    void serviceLostDuringTheJob()
+    void silentServiceIsReported()
     {
 #ifndef LUMENTA_TEST_CUPS
         QSKIP("built without the CUPS client library");
 #else
-        QFETCH(int, phase);
+        QFETCH(bool, hangUp);
+        QFETCH(bool, named);
+        QFETCH(QString, cause);
+        SilentService service(hangUp);
+        QVERIFY(service.listening());
+        pointServiceAt(service.address().constData());
         fakes::Prompter prompter;
-        ServiceLost progress(phase);
-        const Result r = printOnQueue(&progress, prompter, &queue_);
+        fakes::Progress progress;
+        const LoopWatch watch;
+        const Result r = printOnQueue(&progress, prompter, named ? &queue_ : nullptr);
         pointServiceAt(nullptr);
+        QVERIFY2(watch.longestMs() < 100, qPrintable(QString::number(watch.longestMs())));
+        QCOMPARE(progress.started, 1);
+        QCOMPARE(progress.finished, 1);
+        QVERIFY(r.elapsedMs < kPatienceMs);
+        if (!named) {
+            QCOMPARE(r.outcome, PrintOutcome::NotSaved);
+            QCOMPARE(prompter.questions.size(), 1);
+            QVERIFY2(prompter.questions.first().contains(cause), qPrintable(prompter.questions.first()));
+            return;
+        }
         QCOMPARE(r.outcome, PrintOutcome::PrinterFailed);
         checkToldOnce(r, prompter, QStringLiteral("印刷できませんでした。\n"));
+        QVERIFY2(prompter.messages.first().contains(cause), qPrintable(prompter.messages.first()));
+        QVERIFY(prompter.messages.first().contains(kQueue));
+#endif
+    }
+
+    // "キャンセル" while the service keeps the job waiting ends the print at once.
+    void cancelWhileTheServiceIsSilent()
+    {
+#ifndef LUMENTA_TEST_CUPS
+        QSKIP("built without the CUPS client library");
+#else
+        SilentService service(false);
+        pointServiceAt(service.address().constData());
+        fakes::Prompter prompter;
+        fakes::Progress progress;
+        QTimer::singleShot(300, [&progress] { progress.cancel(); });
+        const Result r = printOnQueue(&progress, prompter, &queue_);
+        pointServiceAt(nullptr);
+        QCOMPARE(r.outcome, PrintOutcome::Cancelled);
+        QVERIFY2(r.elapsedMs < 1500, qPrintable(QString::number(r.elapsedMs)));
+        QVERIFY(prompter.silent());
         QCOMPARE(progress.finished, 1);
-        QCOMPARE(jobsWaiting(), 0);
 #endif
     }
 
@@ -215,8 +287,7 @@ private Q_SLOTS:
         QCOMPARE(r.outcome, PrintOutcome::NotSaved);
         QVERIFY(r.elapsedMs < kPatienceMs);
         QCOMPARE(prompter.questions.size(), 1);
-        QVERIFY(prompter.questions.first().startsWith(QStringLiteral("プリンタが見つかりません。")));
-        QCOMPARE(progress.started, 0);
+        QVERIFY(prompter.questions.first().startsWith(QStringLiteral("プリンタが見つかりません。印刷サービスが動いていません。")));
 #endif
     }
 };

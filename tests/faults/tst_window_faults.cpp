@@ -14,9 +14,13 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QToolButton>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -131,6 +135,9 @@ private slots:
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTRY_VERIFY(form.stepsBuilt());
+        // Saving as PDF waits, like printing, for a calculated total.
+        keydriver::press(&form, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(prompter.suggestions.isEmpty());
 
         QCOMPARE(keydriver::completeEstimate(&form), QString());
         QVERIFY(form.findChild<TplButton*>(QStringLiteral("plBtnPrint"))->isEnabled());
@@ -140,6 +147,10 @@ private slots:
         QCOMPARE(progress.started, 0);
         // The sheet was filled before the printer was looked for.
         QVERIFY(program.formPrint().sheet().text(QStringLiteral("QRLblGokei")).startsWith(QChar(u'¥')));
+        // Ctrl+S goes straight to the save dialog, without the question.
+        keydriver::press(&form, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(prompter.suggestions.size(), 1);
+        QCOMPARE(prompter.questions.size(), 1);
     }
 
     // Qt's own buttons and dialogs speak Japanese too: the PDF question and
@@ -155,9 +166,27 @@ private slots:
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen.first().buttons, (QStringList{QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")}));
 
+        // The save dialog keeps no history in the user's settings.
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+
         QStringList texts;
         QTimer::singleShot(200, [&texts] { texts = fileDialogTexts(); });
         QCOMPARE(prompter.chooseSaveFile(nullptr, QDir::temp().filePath(QStringLiteral("見積書.pdf"))), QString());
+        // A name typed without ".pdf" gets it.
+        QTemporaryDir folder;
+        QTimer::singleShot(200, [] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("mitsumori"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QCOMPARE(prompter.chooseSaveFile(nullptr, folder.filePath(QStringLiteral("見積書.pdf"))),
+                 folder.filePath(QStringLiteral("mitsumori.pdf")));
+        QCOMPARE(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
         QVERIFY2(texts.contains(QStringLiteral("保存(&S)")), qPrintable(texts.join(u'|')));
         for (const QString& text : texts)
             QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3,}"))) ||

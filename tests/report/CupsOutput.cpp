@@ -3,6 +3,7 @@
 #include "PdfReader.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPrinterInfo>
 #include <QTest>
 
@@ -61,6 +62,12 @@ QList<int> jobsAfter(const QString& printer, int job)
 bool waitUntilCompleted(const QString& printer, int job, int timeoutMs)
 {
     return QTest::qWaitFor([&] { return jobs(printer, QStringLiteral("completed")).contains(job); }, timeoutMs);
+}
+
+QString keptDocument(int job)
+{
+    const QString file = QStringLiteral("/var/spool/cups/d%1-001").arg(job, 5, 10, QLatin1Char('0'));
+    return QFileInfo(file).isReadable() ? file : QString();
 }
 
 QString pdfDefaultPrinter(QString* whyNot)

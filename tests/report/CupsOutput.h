@@ -18,6 +18,10 @@ int newestJob(const QString& printer);
 QList<int> jobsAfter(const QString& printer, int job);
 // Waits until the job has completed; false when it has not within the time.
 bool waitUntilCompleted(const QString& printer, int job, int timeoutMs);
+// The job's document as the service keeps it (PreserveJobFiles): what the
+// program handed over, before any filter. Empty when it is not kept or
+// cannot be read.
+QString keptDocument(int job);
 // The default printer when it writes PDF files, else a null string with the reason.
 QString pdfDefaultPrinter(QString* whyNot);
 

@@ -39,10 +39,16 @@ public:
         suggestions << suggestedPath;
         return fileToChoose;
     }
+    QStringList opened;
+    bool openFile(const QString& path) override
+    {
+        opened << path;
+        return true;
+    }
     bool silent() const { return questions.isEmpty() && messages.isEmpty() && suggestions.isEmpty(); }
 };
 
-// Cancels when the job reaches the given phase (0: never).
+// Cancels when the job reaches the given phase (0: never), or when told to.
 class Progress : public lumenta::report::PrintProgress {
 public:
     explicit Progress(int cancelAt = 0) : cancelAt_(cancelAt) {}
@@ -51,16 +57,32 @@ public:
     int finished = 0;
     QList<int> reached;
 
-    void start(QWidget*, int) override { ++started; }
-    bool reach(int phase) override
+    void start(QWidget*, int, std::function<void()> cancel) override
+    {
+        ++started;
+        cancel_ = std::move(cancel);
+    }
+    void reach(int phase) override
     {
         reached << phase;
-        return phase != cancelAt_;
+        if (phase == cancelAt_)
+            cancel();
     }
-    void finish() override { ++finished; }
+    void finish() override
+    {
+        ++finished;
+        cancel_ = nullptr;
+    }
+    // What the window's "キャンセル" does, while a job runs.
+    void cancel()
+    {
+        if (cancel_)
+            cancel_();
+    }
 
 private:
     int cancelAt_;
+    std::function<void()> cancel_;
 };
 
 } // namespace fakes

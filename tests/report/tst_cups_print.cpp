@@ -103,16 +103,17 @@ private Q_SLOTS:
     void cancelButtonLeavesNoJob()
     {
         TFormPrint form;
+        QWidget owner;
         fakes::Prompter prompter;
         form.setPrintServices(nullptr, &prompter, nullptr);
         const int newest = newestJob(printer_);
-        QTimer::singleShot(0, &form, [&form] {
-            auto* window = form.findChild<QDialog*>(QStringLiteral("PrintProgress"));
+        QTimer::singleShot(0, &owner, [&owner] {
+            auto* window = owner.findChild<QDialog*>(QStringLiteral("PrintProgress"));
             QVERIFY(window && window->isVisible());
             QCOMPARE(window->windowTitle(), QStringLiteral("印刷中"));
             window->findChild<QPushButton*>()->click();
         });
-        QCOMPARE(form.printEstimate(samples::plainEstimate(), nullptr), PrintOutcome::Cancelled);
+        QCOMPARE(form.printEstimate(samples::plainEstimate(), &owner), PrintOutcome::Cancelled);
         QCOMPARE(jobsAfter(printer_, newest), QList<int>());
     }
 };

@@ -13,11 +13,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QProgressDialog>
+#include <QScopeGuard>
 #include <QTimer>
+#include <unistd.h>
 
 using lumenta::report::PrintOutcome;
 namespace sheet = lumenta::report::estimate_sheet;
@@ -32,7 +36,8 @@ private Q_SLOTS:
     void initTestCase() { japanese_fonts::registerSubstitutes(); }
 
     // No printer: the user is asked, and on "yes" the sheet is saved where
-    // the user chooses, starting from 見積書_<today>.pdf in the home folder.
+    // the user chooses, starting from 見積書_<today>.pdf in the documents
+    // folder; the file names itself, and the user may open it.
     void noPrinterOffersPdf()
     {
         TFormPrint form;
@@ -44,17 +49,29 @@ private Q_SLOTS:
         form.setPrintServices(&none, &prompter, &progress);
 
         QCOMPARE(form.printEstimate(samples::plainEstimate(), nullptr), PrintOutcome::SavedAsPdf);
-        QCOMPARE(prompter.questions,
-                 QStringList{QStringLiteral("プリンタが見つかりません。見積書をPDFファイルとして保存しますか？")});
-        const QString suggested = QDir::home().filePath(
-            QStringLiteral("見積書_%1.pdf").arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))));
-        QCOMPARE(prompter.suggestions, QStringList{suggested});
+        QCOMPARE(prompter.questions.size(), 2);
+        QCOMPARE(prompter.questions.first(),
+                 QStringLiteral("プリンタが見つかりません。見積書をPDFファイルとして保存しますか？"));
+        QVERIFY(prompter.questions.last().contains(QDir::toNativeSeparators(prompter.fileToChoose)));
+        QCOMPARE(prompter.opened, QStringList{prompter.fileToChoose});
+        QCOMPARE(prompter.suggestions, QStringList{lumenta::report::PrintAction::suggestedPdfPath(QDate::currentDate())});
+        QVERIFY(prompter.suggestions.first().endsWith(
+            QStringLiteral("/見積書_%1.pdf").arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")))));
         QVERIFY(prompter.messages.isEmpty());
         QCOMPARE(progress.started, 0);
-        QCOMPARE(form.sheet().text(sheet::kDateField), QString::fromStdString(lumenta::japaneseToday()));
+        const QString date = QString::fromStdString(lumenta::japaneseToday());
+        QCOMPARE(form.sheet().text(sheet::kDateField), date);
         QVERIFY(QFileInfo(prompter.fileToChoose).size() > 0);
-        if (pdf::toolsInstalled())
-            QCOMPARE(pdf::pages(prompter.fileToChoose), 1);
+        if (!pdf::toolsInstalled())
+            return;
+        QCOMPARE(pdf::pages(prompter.fileToChoose), 1);
+        QMap<QString, QString> info;
+        for (const QString& line : pdf::run(QStringLiteral("pdfinfo"), {prompter.fileToChoose}).split(u'\n'))
+            info.insert(line.section(u':', 0, 0), line.section(u':', 1).trimmed());
+        QCOMPARE(info.value(QStringLiteral("Title")), QStringLiteral("見積書"));
+        QCOMPARE(info.value(QStringLiteral("Subject")), QStringLiteral("葬儀費用のお見積り　") + date);
+        QCOMPARE(info.value(QStringLiteral("Author")), QStringLiteral("家族葬のヴェルモラ"));
+        QCOMPARE(info.value(QStringLiteral("Creator")), QStringLiteral("Lumenta " LUMENTA_VERSION));
     }
 
     // "No", or no file chosen: nothing is written and nothing else is said.
@@ -65,27 +82,59 @@ private Q_SLOTS:
         fakes::Progress progress;
 
         fakes::Prompter no;
-        QCOMPARE(lumenta::report::PrintAction(none, no, progress).print(page, nullptr), PrintOutcome::NotSaved);
+        QCOMPARE(lumenta::report::PrintAction(&none, no, progress, {}).print(page, nullptr), PrintOutcome::NotSaved);
         QVERIFY(no.suggestions.isEmpty() && no.messages.isEmpty());
 
         fakes::Prompter noFile;
         noFile.answer = true;
-        QCOMPARE(lumenta::report::PrintAction(none, noFile, progress).print(page, nullptr), PrintOutcome::NotSaved);
+        QCOMPARE(lumenta::report::PrintAction(&none, noFile, progress, {}).print(page, nullptr), PrintOutcome::NotSaved);
         QVERIFY(noFile.messages.isEmpty());
         QCOMPARE(progress.started, 0);
     }
 
+    // A file that cannot be written whole is not written at all: the user
+    // hears why, and no file, whole or partial, is left under any name.
+    // The full and the read-only disk are small file systems mounted for the
+    // test, so they need root.
+    void pdfThatCannotBeWrittenIsReported_data()
+    {
+        QTest::addColumn<QString>("mount");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder gone") << QString() << QStringLiteral("保存先のフォルダがありません。");
+        QTest::newRow("disk full") << QStringLiteral("size=20k") << QStringLiteral("保存先のディスクに空きがありません。");
+        QTest::newRow("read-only") << QStringLiteral("ro") << QStringLiteral("保存先は読み取り専用で、書き込めません。");
+    }
+
     void pdfThatCannotBeWrittenIsReported()
     {
+        QFETCH(QString, mount);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QString folder = dir.filePath(QStringLiteral("gone"));
+        if (!mount.isEmpty()) {
+            folder = dir.path();
+            if (geteuid() != 0 || pdf::run(QStringLiteral("mount"),
+                                            {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), mount,
+                                             QStringLiteral("tmpfs"), folder}).isNull())
+                QSKIP("needs root to mount a small file system");
+        }
+        const auto unmount = qScopeGuard([&] {
+            if (!mount.isEmpty())
+                pdf::run(QStringLiteral("umount"), {folder});
+        });
         lumenta::report::ReportPage page = sheet::build();
         fakes::Printers none;
         fakes::Progress progress;
         fakes::Prompter prompter;
         prompter.answer = true;
-        prompter.fileToChoose = dir_.filePath(QStringLiteral("no/such/folder/見積書.pdf"));
-        QCOMPARE(lumenta::report::PrintAction(none, prompter, progress).print(page, nullptr), PrintOutcome::SaveFailed);
+        prompter.fileToChoose = QDir(folder).filePath(QStringLiteral("見積書.pdf"));
+        QCOMPARE(lumenta::report::PrintAction(&none, prompter, progress, {}).print(page, nullptr),
+                 PrintOutcome::SaveFailed);
         QCOMPARE(prompter.messages.size(), 1);
         QVERIFY(prompter.messages.first().startsWith(QStringLiteral("PDFファイルを保存できませんでした。")));
+        QVERIFY2(prompter.messages.first().endsWith(reason), qPrintable(prompter.messages.first()));
+        QVERIFY(prompter.opened.isEmpty());
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
     }
 
     // A printer name the platform doesn't know is not silently replaced by
@@ -96,7 +145,7 @@ private Q_SLOTS:
         fakes::Printers missing(QStringLiteral("NoSuchPrinter-Lumenta"));
         fakes::Prompter prompter;
         fakes::Progress progress;
-        QCOMPARE(lumenta::report::PrintAction(missing, prompter, progress).print(page, nullptr),
+        QCOMPARE(lumenta::report::PrintAction(&missing, prompter, progress, {}).print(page, nullptr),
                  PrintOutcome::PrinterFailed);
         QCOMPARE(prompter.messages.size(), 1);
         QVERIFY(prompter.messages.first().startsWith(QStringLiteral("印刷できませんでした")));
@@ -105,29 +154,39 @@ private Q_SLOTS:
         QCOMPARE(progress.finished, progress.started);
     }
 
-    // The window titled "印刷中" with its bar and "キャンセル" button; a press
-    // on the button, or Escape, is seen at the next phase.
+    // The progress dialog titled "印刷中" over the window that prints, with
+    // its bar and "キャンセル" button. The button and Escape cancel the job,
+    // and the dialog stays up until the job has ended.
     void progressWindowCancels()
     {
         QWidget owner;
-        lumenta::report::ProgressWindow window(&owner);
-        QCOMPARE(window.windowTitle(), QStringLiteral("印刷中"));
-        QCOMPARE(window.cancelButton()->text(), QStringLiteral("キャンセル"));
-        QVERIFY(window.isModal());
+        owner.show();
+        lumenta::report::ProgressWindow window;
+        int cancels = 0;
+        window.start(&owner, 3, [&cancels] { ++cancels; });
+        QProgressDialog* dialog = window.dialog();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->parentWidget(), &owner);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("印刷中"));
+        QCOMPARE(dialog->findChild<QPushButton*>()->text(), QStringLiteral("キャンセル"));
+        QVERIFY(dialog->isModal());
+        window.reach(1);
+        QCOMPARE(dialog->findChild<QProgressBar*>()->value(), 1);
 
-        window.start(nullptr, 3);
-        QVERIFY(window.isVisible());
-        QVERIFY(window.reach(1));
-        QCOMPARE(window.bar()->value(), 1);
-        QTimer::singleShot(0, window.cancelButton(), &QPushButton::click);
-        QVERIFY(!window.reach(2));
+        dialog->findChild<QPushButton*>()->click();
+        QCOMPARE(cancels, 1);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QCOMPARE(cancels, 1);
+        QTest::qWait(50);
+        QVERIFY2(dialog->isVisible(), "the dialog waits for the job to end");
         window.finish();
-        QVERIFY(!window.isVisible());
+        QTRY_VERIFY(!window.dialog());
 
-        window.start(nullptr, 3);
-        QVERIFY2(window.reach(1), "a new job starts uncancelled");
-        QTimer::singleShot(0, &window, [&window] { QTest::keyClick(&window, Qt::Key_Escape); });
-        QVERIFY(!window.reach(2));
+        window.start(&owner, 3, [&cancels] { ++cancels; });
+        QTest::keyClick(window.dialog(), Qt::Key_Escape);
+        QCOMPARE(cancels, 2);
+        QTest::qWait(50);
+        QVERIFY(window.dialog()->isVisible());
         window.finish();
     }
 };
