@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 
 namespace lumenta::report {
 
@@ -24,40 +25,15 @@ constexpr qsizetype kChunk = 16 * 1024;
 
 int onSilence(http_t*, void* job) { return static_cast<CupsJob*>(job)->keepWaiting() ? 1 : 0; }
 
-// Closes the connection on every way out.
-class Connection {
-public:
-    explicit Connection(void* http) : http_(static_cast<http_t*>(http)) {}
-    ~Connection()
-    {
-        if (http_)
-            cups().close(http_);
-    }
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-    http_t* get() const { return http_; }
-
-private:
-    http_t* http_;
+// The connection is closed, and an answer of the service deleted, on every way out.
+struct CloseConnection {
+    void operator()(http_t* http) const { cups().close(http); }
 };
-
-// An answer of the service, deleted on every way out.
-class Response {
-public:
-    explicit Response(ipp_t* response) : response_(response) {}
-    ~Response()
-    {
-        if (response_)
-            cups().deleteIpp(response_);
-    }
-    Response(const Response&) = delete;
-    Response& operator=(const Response&) = delete;
-    ipp_t* get() const { return response_; }
-    ipp_attribute_t* find(const char* name, ipp_tag_t tag) const { return cups().findAttribute(response_, name, tag); }
-
-private:
-    ipp_t* response_;
+struct DeleteAnswer {
+    void operator()(ipp_t* answer) const { cups().deleteIpp(answer); }
 };
+using Connection = std::unique_ptr<http_t, CloseConnection>;
+using Response = std::unique_ptr<ipp_t, DeleteAnswer>;
 
 bool failed(ipp_status_t status) { return status > IPP_STATUS_OK_EVENTS_COMPLETE; }
 
@@ -156,7 +132,7 @@ JobResult CupsJob::run()
 {
     if (!cups().loaded)
         return {JobEnd::NoClient, request_.printer, {}};
-    const Connection http(connect());
+    const Connection http(static_cast<http_t*>(connect()));
     if (!http.get())
         return {JobEnd::NotRunning, request_.printer, {}};
     Printer printer;
@@ -189,15 +165,15 @@ std::optional<JobResult> CupsJob::findPrinter(void* connection, Printer& printer
     }
     printer.queue = queue;
     if (queue.isEmpty()) {
-        ipp_attribute_t* name = response.find("printer-name", IPP_TAG_NAME);
+        ipp_attribute_t* name = c.findAttribute(response.get(), "printer-name", IPP_TAG_NAME);
         printer.queue = name ? QByteArray(c.getString(name, 0, nullptr)) : QByteArray();
         printer.name = QString::fromLocal8Bit(printer.queue);
         if (printer.queue.isEmpty())
             return JobResult{JobEnd::NoPrinter, {}, {}};
     }
-    ipp_attribute_t* state = response.find("printer-state", IPP_TAG_ENUM);
+    ipp_attribute_t* state = c.findAttribute(response.get(), "printer-state", IPP_TAG_ENUM);
     printer.stopped = state && c.getInteger(state, 0) == IPP_PSTATE_STOPPED;
-    ipp_attribute_t* accepting = response.find("printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    ipp_attribute_t* accepting = c.findAttribute(response.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
     printer.accepting = !accepting || c.getBoolean(accepting, 0);
     return std::nullopt;
 }
@@ -215,7 +191,7 @@ int CupsJob::createJob(void* connection, const Printer& printer)
         c.doRequest(static_cast<http_t*>(connection), request, ("/printers/" + printer.queue).constData()));
     if (!response.get() || failed(c.lastError()))
         return 0;
-    ipp_attribute_t* id = response.find("job-id", IPP_TAG_INTEGER);
+    ipp_attribute_t* id = c.findAttribute(response.get(), "job-id", IPP_TAG_INTEGER);
     return id ? c.getInteger(id, 0) : 0;
 }
 
@@ -263,7 +239,7 @@ JobResult CupsJob::stop(int jobId, const Printer& printer, bool documentSent)
 {
     cancelling_ = true;
     expectAnswerWithin(kCancelWithin);
-    const Connection http(connect());
+    const Connection http(static_cast<http_t*>(connect()));
     const bool removed = http.get() && !failed(cups().cancelJob(http.get(), printer.queue.constData(), jobId, 0));
     if (removed || !documentSent)
         return {JobEnd::Cancelled, printer.name, {}};
