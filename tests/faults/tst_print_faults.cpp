@@ -32,6 +32,10 @@ namespace {
 const QString kQueue = QStringLiteral("LumentaFaults");
 // Longest a refused or lost job may keep the user waiting.
 constexpr qint64 kPatienceMs = 20000;
+// Longer than any pause of a busy machine, far shorter than a wait on the service.
+constexpr qint64 kStillWindowMs = 1000;
+// A cancel ends the print well before the seconds a silent service is given.
+constexpr qint64 kCancelledWithinMs = 4000;
 
 bool run(const QString& program, const QStringList& arguments) { return !pdf::run(program, arguments).isNull(); }
 
@@ -235,7 +239,9 @@ private Q_SLOTS:
         const LoopWatch watch;
         const Result r = printOnQueue(&progress, prompter, named ? &queue_ : nullptr);
         pointServiceAt(nullptr);
-        QVERIFY2(watch.longestMs() < 100, qPrintable(QString::number(watch.longestMs())));
+        // A window that waited on the service itself would stand still for
+        // seconds; the margin leaves room for a busy machine.
+        QVERIFY2(watch.longestMs() < kStillWindowMs, qPrintable(QString::number(watch.longestMs())));
         QCOMPARE(progress.started, 1);
         QCOMPARE(progress.finished, 1);
         QVERIFY(r.elapsedMs < kPatienceMs);
@@ -266,7 +272,7 @@ private Q_SLOTS:
         const Result r = printOnQueue(&progress, prompter, &queue_);
         pointServiceAt(nullptr);
         QCOMPARE(r.outcome, PrintOutcome::Cancelled);
-        QVERIFY2(r.elapsedMs < 1500, qPrintable(QString::number(r.elapsedMs)));
+        QVERIFY2(r.elapsedMs < kCancelledWithinMs, qPrintable(QString::number(r.elapsedMs)));
         QVERIFY(prompter.silent());
         QCOMPARE(progress.finished, 1);
 #endif
