@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -149,7 +150,9 @@ void TFormMain::placeOnScreen()
         return;
     const QWindow* w = windowHandle();
     const QMargins frame = w ? w->frameMargins() : QMargins();
-    const WindowPlacement p = placeWindow(s->availableGeometry(), frame, contentSize_, scroller_->barExtent());
+    const bool compositorPlaces = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    const QRect workArea = usableWorkArea(s->geometry(), s->availableGeometry(), compositorPlaces);
+    const WindowPlacement p = placeWindow(workArea, frame, contentSize_, scroller_->barExtent());
     setFixedSize(p.client);
     scroller_->setSizes(p.client, contentSize_, p.scrollsAcross, p.scrollsDown);
     move(p.frame.topLeft());

@@ -8,7 +8,17 @@ namespace {
 // room's start.
 int centred(int roomStart, int room, int length) { return roomStart + std::max(0, (room - length) / 2); }
 
+// The tallest panel a desktop puts beside its windows by default.
+constexpr int kPanelRoom = 48;
+
 } // namespace
+
+QRect usableWorkArea(const QRect& screen, const QRect& available, bool compositorPlaces)
+{
+    if (!compositorPlaces || available != screen)
+        return available;
+    return available.adjusted(0, 0, 0, -kPanelRoom);
+}
 
 WindowPlacement placeWindow(const QRect& workArea, const QMargins& frame, const QSize& content, int scrollBarExtent)
 {

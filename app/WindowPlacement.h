@@ -20,4 +20,10 @@ struct WindowPlacement {
     bool operator==(const WindowPlacement&) const = default;
 };
 
+// The work area to place the window in. Where the compositor places windows
+// itself and reports no work area (on Wayland the screen's available area is
+// the whole screen), it still puts its panel or dock beside the window: room
+// for a panel is left, so that the framed window ends on the screen.
+QRect usableWorkArea(const QRect& screen, const QRect& available, bool compositorPlaces);
+
 WindowPlacement placeWindow(const QRect& workArea, const QMargins& frame, const QSize& content, int scrollBarExtent);

@@ -405,6 +405,17 @@ private slots:
             QVERIFY(qAbs(p.frame.top() - workArea.top() - (workArea.bottom() - p.frame.bottom())) <= 1);
     }
 
+    // Where the compositor places the window and reports the whole screen as
+    // the work area (Wayland), its panel would push the window's bottom row
+    // off the screen: room for a panel is left. Elsewhere the work area stands.
+    void unknownWorkAreaLeavesRoomForAPanel()
+    {
+        const QRect screen(0, 0, 1280, 720);
+        QCOMPARE(usableWorkArea(screen, screen, true), QRect(0, 0, 1280, 672));
+        QCOMPARE(usableWorkArea(screen, screen, false), screen);
+        QCOMPARE(usableWorkArea(screen, QRect(0, 30, 1280, 690), true), QRect(0, 30, 1280, 690));
+    }
+
     // The window's look is the program's own: it paints every screen and
     // its warning box alike under a dark colour scheme, another widget style
     // and a large desktop font, and on a plain desktop as before the
