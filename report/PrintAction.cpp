@@ -156,12 +156,7 @@ PrintOutcome PrintAction::printWithoutService(const ReportPage& page, QWidget* p
     if (printer.printerName().isEmpty())
         return offerPdf(kNoPrinter, page, parent);
     prepare(printer, page, info_.title);
-    if (!printOn(printer, page, info_.title)) {
-        prompter_.tell(parent, QStringLiteral("印刷できませんでした。\nプリンタ「%1」が印刷を開始できませんでした。")
-                                   .arg(printer.printerName()));
-        return PrintOutcome::PrinterFailed;
-    }
-    return PrintOutcome::Printed;
+    return printOrTell(printer, page, parent, prompter_);
 }
 
 QString PrintAction::suggestedPdfPath(const QDate& day)

@@ -19,9 +19,8 @@ void prepare(QPrinter& printer, const ReportPage& page, const QString& title)
     ReportRenderer::preparePage(page, printer);
 }
 
-bool printOn(QPrinter& printer, const ReportPage& page, const QString& title)
+bool printOn(QPrinter& printer, const ReportPage& page)
 {
-    printer.setDocName(title);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
@@ -34,10 +33,8 @@ void showPreview(const ReportPage& page, const QString& title, QWidget* parent)
     QPrinter printer(QPrinter::HighResolution);
     prepare(printer, page, title);
     QPrintPreviewDialog dialog(&printer, parent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&page](QPrinter* target) {
-        QPainter painter(target);
-        ReportRenderer::paint(page, painter);
-    });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&page](QPrinter* target) { printOn(*target, page); });
     dialog.exec();
 }
 
@@ -52,7 +49,12 @@ PrintOutcome printWithDialog(const ReportPage& page, const QString& title, QWidg
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (dialog.exec() != QDialog::Accepted)
         return PrintOutcome::Cancelled;
-    if (printOn(printer, page, title))
+    return printOrTell(printer, page, parent, prompter);
+}
+
+PrintOutcome printOrTell(QPrinter& printer, const ReportPage& page, QWidget* parent, PrintPrompter& prompter)
+{
+    if (printOn(printer, page))
         return PrintOutcome::Printed;
     prompter.tell(parent, QStringLiteral("印刷できませんでした。\nプリンタ「%1」が印刷を開始できませんでした。")
                               .arg(printer.printerName()));

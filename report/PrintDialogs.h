@@ -17,7 +17,9 @@ class PrintPrompter;
 void prepare(QPrinter& printer, const ReportPage& page, const QString& title);
 // Prints the page on a prepared printer through the toolkit's print
 // engine, on this thread; false when the printer could not take it.
-bool printOn(QPrinter& printer, const ReportPage& page, const QString& title);
+bool printOn(QPrinter& printer, const ReportPage& page);
+// The same, telling the user when the printer could not take it.
+PrintOutcome printOrTell(QPrinter& printer, const ReportPage& page, QWidget* parent, PrintPrompter& prompter);
 
 // Qt's print preview of the page, from where it can be printed through
 // Qt's print dialog.
