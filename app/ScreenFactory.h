@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QAbstractButton;
 class QtEstimateView;
@@ -24,6 +25,7 @@ struct Screens {
     TplButton* start = nullptr;          // plBtnStart on the start screen
     TplButton* calculate = nullptr;      // plBntCal on step 5
     QAbstractButton* discount = nullptr; // ChkDiscount on step 5
+    std::vector<QWidget*> summary;       // the summary area's panels on step 5
 
     bool stepsBuilt() const { return steps[0] != nullptr; }
 };

@@ -2,7 +2,7 @@
 
 #include "AccessibleNames.h"
 #include "BuiltInPicture.h"
-#include "ClientScroller.h"
+#include "ClientArea.h"
 #include "Estimate.h"
 #include "KeyboardShortcuts.h"
 #include "Panel.h"
@@ -39,6 +39,9 @@ constexpr auto kLatestStepBuild = std::chrono::milliseconds(250);
 // frame is looked for this often, this many times at most.
 constexpr auto kFramePoll = std::chrono::milliseconds(40);
 constexpr int kFrameLooks = 25;
+// A change of screen comes as several signals (size, then work area, as the
+// desktop's panels follow): the window is fitted again once they stop.
+constexpr auto kRefitDelay = std::chrono::milliseconds(100);
 
 void paint(TplButton* button, const ColourPair& pair)
 {
@@ -73,10 +76,12 @@ void TFormMain::FormCreate()
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
     setPalette(pal);
 
-    header_ = buildHeaderBar(this);
+    area_ = new ClientArea(this);
+    header_ = buildHeaderBar(area_->content());
     ATTACH_CONTROL(view_, header_, plBtnPrint);
-    createStartScreen(this, screens_);
+    createStartScreen(area_->content(), screens_);
     screens_.top->move(0, 81);
+    header_.PnlInfo->installEventFilter(this);  // for its first paint
     connectHeader();
     connectStart();
     nameControls(this);
@@ -84,7 +89,10 @@ void TFormMain::FormCreate()
     shortcuts_->takeButtons(header_, screens_);
     printMenu_ = new PrintMenu(header_.plBtnPrint, this, [this](lumenta::report::PrintWay way) { sendSheet(way); });
     fitToChildren();
-    scroller_ = new ClientScroller(this);
+    refit_ = new QTimer(this);
+    refit_->setSingleShot(true);
+    refit_->setInterval(kRefitDelay);
+    connect(refit_, &QTimer::timeout, this, &TFormMain::placeOnScreen);
     placeOnScreen();
 }
 
@@ -93,7 +101,7 @@ void TFormMain::buildSteps()
     if (screens_.stepsBuilt() || buildingSteps_)
         return;
     buildingSteps_ = true;
-    createStepScreens(*estimate_, view_, this, screens_);
+    createStepScreens(*estimate_, view_, area_->content(), screens_);
     shortcuts_->takeButtons(header_, screens_);
     // Every control of the estimate and every key has its widget now.
     view_.reportMissing();
@@ -102,6 +110,8 @@ void TFormMain::buildSteps()
     connectSteps();
     setReadingTabOrder(screens_);
     nameControls(this);
+    area_->takeControls(area_->content());
+    area_->keepTogether(screens_.summary);
     buildingSteps_ = false;
     if (shown_)
         FormShow();
@@ -121,22 +131,29 @@ void TFormMain::placeSteps()
     }};
     for (const auto& [panel, visible] : table) {
         panel->setVisible(visible);
-        panel->move(scroller_->origin() + QPoint(0, 81));
+        panel->move(0, 81);
     }
     screens_.top->raise();
-    scroller_->raiseBars();
 }
 
 // The window's content is just large enough for its visible children: the
 // header bar and one screen, which meet without a gap.
 void TFormMain::fitToChildren()
 {
+    QWidget* content = area_->content();
     QRect extent;
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (QWidget* child : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!child->isHidden())
             extent = extent.united(child->geometry());
     contentSize_ = extent.size();
+    content->setFixedSize(contentSize_);
     setFixedSize(contentSize_);
+}
+
+void TFormMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    area_->setGeometry(rect());
 }
 
 // The whole frame goes inside the work area of the window's screen: the
@@ -152,10 +169,22 @@ void TFormMain::placeOnScreen()
     const QMargins frame = w ? w->frameMargins() : QMargins();
     const bool compositorPlaces = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     const QRect workArea = usableWorkArea(s->geometry(), s->availableGeometry(), compositorPlaces);
-    const WindowPlacement p = placeWindow(workArea, frame, contentSize_, scroller_->barExtent());
+    const WindowPlacement p = placeWindow(workArea, frame, contentSize_, area_->barExtent());
+    area_->showBars(p.scrollsAcross, p.scrollsDown);
     setFixedSize(p.client);
-    scroller_->setSizes(p.client, contentSize_, p.scrollsAcross, p.scrollsDown);
     move(p.frame.topLeft());
+}
+
+// A change of the screen's size or work area fits the window again by the
+// same rule, once the changes have settled; so does a move to another screen.
+void TFormMain::followScreen(QScreen* screen)
+{
+    disconnect(screenResized_);
+    disconnect(workAreaChanged_);
+    if (!screen)
+        return;
+    screenResized_ = connect(screen, &QScreen::geometryChanged, refit_, qOverload<>(&QTimer::start));
+    workAreaChanged_ = connect(screen, &QScreen::availableGeometryChanged, refit_, qOverload<>(&QTimer::start));
 }
 
 // Once the window has its frame (title bar and borders), it is placed again
@@ -224,21 +253,15 @@ void TFormMain::showEvent(QShowEvent* event)
         // The start screen holds the keyboard, so that the window does not
         // hand it to a control of step 1 under it.
         screens_.top->setFocus(Qt::OtherFocusReason);
-        // Moved to a screen of another device pixel ratio: the pictures follow.
-        connect(windowHandle(), &QWindow::screenChanged, this,
-                [this] { redrawPicturesForScreen(this, screens_.picture); });
+        // Moved to another screen: the pictures follow its device pixel
+        // ratio, and the window is fitted to it.
+        connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* now) {
+            redrawPicturesForScreen(this, screens_.picture);
+            followScreen(now);
+            refit_->start();
+        });
+        followScreen(screen());
         QTimer::singleShot(0, this, &TFormMain::placeWhenFramed);
-    }
-}
-
-// The step screens are built once the first frame is on its way to the
-// screen, so that the window appears without waiting for them.
-void TFormMain::paintEvent(QPaintEvent* event)
-{
-    QWidget::paintEvent(event);
-    if (!buildQueued_ && !screens_.stepsBuilt()) {
-        buildQueued_ = true;
-        QTimer::singleShot(0, this, &TFormMain::buildSteps);
     }
 }
 
@@ -293,10 +316,20 @@ void TFormMain::openPage(const char* address)
     QMessageBox::information(this, windowTitle(), QStringLiteral("ブラウザを開けませんでした。\n") + url.toString());
 }
 
-// Clicks on the banner's parts end here, so that none reaches the banner a
-// second time; the icon's frame takes its clicks without opening anything.
+// The header bar's first paint: the step screens are built once the first
+// frame is on its way to the screen, so that the window appears without
+// waiting for them. Clicks on the banner's parts end here, so that none
+// reaches the banner a second time; the icon's frame takes its clicks
+// without opening anything.
 bool TFormMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == header_.PnlInfo) {
+        if (event->type() == QEvent::Paint && !buildQueued_ && !screens_.stepsBuilt()) {
+            buildQueued_ = true;
+            QTimer::singleShot(0, this, &TFormMain::buildSteps);
+        }
+        return false;
+    }
     if (event->type() != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);

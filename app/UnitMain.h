@@ -11,10 +11,12 @@
 #include <functional>
 #include <memory>
 
-class ClientScroller;
+class ClientArea;
 class KeyboardShortcuts;
 class PrintMenu;
 class QAbstractButton;
+class QScreen;
+class QTimer;
 
 namespace lumenta {
 class Estimate;
@@ -81,7 +83,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Step 1 lies under the start screen: Tab must not wander into it unseen.
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,6 +95,7 @@ private:
     void fitToChildren();
     void placeOnScreen();
     void placeWhenFramed();
+    void followScreen(QScreen* screen);
     void connectHeader();
     void connectStart();
     void connectSteps();
@@ -107,7 +110,10 @@ private:
     std::unique_ptr<lumenta::Estimate> estimate_;
     HeaderBar header_;
     QSize contentSize_;
-    ClientScroller* scroller_ = nullptr;
+    ClientArea* area_ = nullptr;
+    QTimer* refit_ = nullptr;
+    QMetaObject::Connection screenResized_;
+    QMetaObject::Connection workAreaChanged_;
     int frameLooks_ = 0;
     bool shown_ = false;
     bool buildingSteps_ = false;

@@ -52,3 +52,5 @@ void CremationScreen::AtoClick()
 TplButton* CremationScreen::calculateButton() const { return ui_->plBntCal; }
 
 QAbstractButton* CremationScreen::discountBox() const { return ui_->ChkDiscount; }
+
+std::vector<QWidget*> CremationScreen::summaryPanels() const { return {ui_->PnlList, ui_->PnlGokei, ui_->PnlGoukei}; }

@@ -3,6 +3,7 @@
 #include "Panel.h"
 
 #include <memory>
+#include <vector>
 
 class QAbstractButton;
 class TplButton;
@@ -29,6 +30,9 @@ public:
     // "計算" (plBntCal) and "総額より５％引き" (ChkDiscount).
     TplButton* calculateButton() const;
     QAbstractButton* discountBox() const;
+    // The summary area's panels: the grid, the calculate button with the
+    // discount box, and the total.
+    std::vector<QWidget*> summaryPanels() const;
 
 private:
     lumenta::Estimate& estimate_;

@@ -121,7 +121,9 @@ bool TRadioGroup::eventFilter(QObject* watched, QEvent* event)
     if (!arrow || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return QGroupBox::eventFilter(watched, event);
     if (QAbstractButton* to = group_.button(neighbour(group_.id(from), key->key()))) {
-        to->setFocus(Qt::OtherFocusReason);
+        // Moved by a key, as Qt's own buttons tell it: back for Up and Left.
+        const bool back = key->key() == Qt::Key_Up || key->key() == Qt::Key_Left;
+        to->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
         if (from->isChecked())
             to->click();
     }

@@ -18,19 +18,22 @@
 // done and the peak resident memory so far to standard output
 // ("first-paint-ns <steady clock>", "first-paint-rss-kib <KiB>"), so that
 // the measuring program can take the time from its start without counting
-// the rest of the start-up or the program's tear-down.
+// the rest of the start-up or the program's tear-down. The frame is the
+// first paint of any widget in the window: where the window's own surface is
+// covered by its children (a scrolling window), only they paint.
 class FirstPaint : public QObject {
 public:
     explicit FirstPaint(QWidget* window, std::function<bool()> ready = [] { return true; })
         : window_(window), ready_(std::move(ready))
     {
-        window->installEventFilter(this);
+        QCoreApplication::instance()->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == window_ && event->type() == QEvent::Paint && !seen_) {
+        if (event->type() == QEvent::Paint && !seen_ && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == window_) {
             seen_ = true;
             // Runs once this paint has been flushed to the screen.
             QTimer::singleShot(0, this, [this] {

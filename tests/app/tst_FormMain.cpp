@@ -1,17 +1,24 @@
 #include "Estimate.h"
 #include "ProgramLook.h"
+#include "RadioGroup.h"
 #include "UnitMain.h"
 #include "WindowPlacement.h"
 #include "plButton.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 namespace {
 
@@ -53,6 +60,47 @@ void answerNextWarning(Seen& seen)
     });
 }
 
+QScreen* screenNamed(const QString& name)
+{
+    for (QScreen* s : QGuiApplication::screens())
+        if (s->name() == name)
+            return s;
+    return nullptr;
+}
+
+// A turn of the wheel (or a touchpad's stroke) over a control, routed by the
+// application as the window system's are: up the parents until taken.
+void turnWheel(QWidget* over, QPoint angle, QPoint pixels = {}, Qt::KeyboardModifiers modifiers = {})
+{
+    const QPointF at(over->width() / 2, over->height() / 2);
+    QWheelEvent wheel(at, over->mapToGlobal(at), pixels, angle, Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QApplication::instance()->notify(over, &wheel);
+}
+
+// The choice a list, a radio group, a check box or a radio button shows.
+int valueOf(QWidget* control)
+{
+    if (auto* list = qobject_cast<QComboBox*>(control))
+        return list->currentIndex();
+    if (auto* group = qobject_cast<TRadioGroup*>(control))
+        return group->itemIndex();
+    return qobject_cast<QAbstractButton*>(control)->isChecked();
+}
+
+// A click through the window where a user's lands: on whatever is at that
+// point of the window.
+void clickInWindow(QWidget* window, QPoint at)
+{
+    QWindow* handle = window->windowHandle();
+    const QPointF global = window->mapToGlobal(QPointF(at));
+    static int time = 0;  // far apart: no double click
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        qt_handleMouseEvent(handle, at, global, type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                            Qt::LeftButton, type, {}, time += 1000);
+    QCoreApplication::processEvents();
+}
+
 // What a desktop with a dark colour scheme, another widget style and a
 // large font hands the program.
 void dressAsDarkDesktop()
@@ -86,6 +134,41 @@ class TestFormMain : public QObject {
         QApplication::sendEvent(b, &e);
     }
     void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton, {}, QPoint(20, 20)); }
+
+    QScrollArea* page() const { return form->findChild<QScrollArea*>(); }
+    // The window's client size on a screen of the test platform: the whole
+    // work area, less the frame, where the window does not fit.
+    QSize clientOn(const QString& screen) const
+    {
+        const QSize frame = form->frameGeometry().size() - form->size();
+        if (screen == QLatin1String("laptop"))
+            return {1001 + page()->verticalScrollBar()->sizeHint().width(), 720 - frame.height()};
+        return screen == QLatin1String("scaled") ? QSize(960, 540) - frame : QSize(1001, 737);
+    }
+    // Moves the window onto that screen, where it is fitted.
+    bool moveTo(const QString& name)
+    {
+        QScreen* s = screenNamed(name);
+        if (!s)
+            return false;
+        form->move(s->geometry().topLeft() + QPoint(10, 10));
+        return QTest::qWaitFor([&] {
+            return form->screen() == s && form->size() == clientOn(name) &&
+                   s->availableGeometry().contains(form->frameGeometry());
+        });
+    }
+    // The part of the content the window shows.
+    QRect seen() const { return QRect(-page()->widget()->pos(), page()->viewport()->size()); }
+    QRect placeOf(const char* name) const
+    {
+        QWidget* w = panel(name);
+        return QRect(w->mapTo(page()->widget(), QPoint(0, 0)), w->size());
+    }
+    bool activate()
+    {
+        form->activateWindow();
+        return QTest::qWaitForWindowActive(form.get());
+    }
 
     // Exactly the step panel k is visible and only its button carries the active pair.
     void checkStepShown(int k)
@@ -414,6 +497,172 @@ private slots:
         QCOMPARE(usableWorkArea(screen, screen, true), QRect(0, 0, 1280, 672));
         QCOMPARE(usableWorkArea(screen, screen, false), screen);
         QCOMPARE(usableWorkArea(screen, QRect(0, 30, 1280, 690), true), QRect(0, 30, 1280, 690));
+    }
+
+    // Moved to a screen where it does not fit, the window takes the work
+    // area and scrolls; back where it fits, it has its fixed size again,
+    // without scroll bars, every screen where it was designed.
+    void followsTheScreen()
+    {
+        QVERIFY(moveTo("laptop"));
+        QVERIFY(page()->verticalScrollBar()->isVisible());
+        QVERIFY(!page()->horizontalScrollBar()->isVisible());
+        QVERIFY(moveTo("scaled"));
+        QVERIFY(page()->horizontalScrollBar()->isVisible());
+        page()->verticalScrollBar()->setValue(100);
+        QVERIFY(moveTo("desktop"));
+        QVERIFY(!page()->verticalScrollBar()->isVisible());
+        QVERIFY(!page()->horizontalScrollBar()->isVisible());
+        QCOMPARE(panel("PnlMainTop")->mapTo(form.get(), QPoint(0, 0)), QPoint(0, 81));
+    }
+
+    // The wheel over a choice scrolls the page and leaves the choice alone,
+    // unless it is a list with the keyboard focus: that list changes.
+    void wheelGoesWhereItIsAimed_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("focused");
+        QTest::newRow("list") << "scaled" << 1 << "CBoxReijo" << false;
+        QTest::newRow("radio group") << "scaled" << 1 << "RBtnGrpSaidan" << false;
+        QTest::newRow("radio button") << "scaled" << 1 << "RBtnKesho1" << false;
+        QTest::newRow("check box") << "scaled" << 4 << "ChkDiscount" << false;
+        QTest::newRow("list with the focus") << "scaled" << 1 << "CBoxReijo" << true;
+        QTest::newRow("list, window that fits") << "desktop" << 1 << "CBoxReijo" << false;
+        QTest::newRow("list with the focus, window that fits") << "desktop" << 1 << "CBoxReijo" << true;
+    }
+
+    void wheelGoesWhereItIsAimed()
+    {
+        QFETCH(QString, screen);
+        QFETCH(int, step);
+        QFETCH(QString, control);
+        QFETCH(bool, focused);
+        click("plBtnStart");
+        click(kStepButtons[step]);
+        QVERIFY(moveTo(screen));
+        QVERIFY(activate());
+        QWidget* w = panel(qPrintable(control));
+        if (auto* list = qobject_cast<QComboBox*>(w))
+            list->setCurrentIndex(5);
+        if (focused)
+            w->setFocus(Qt::MouseFocusReason);
+        page()->ensureWidgetVisible(w);
+        QScrollBar* bar = page()->verticalScrollBar();
+        const int before = bar->value();
+        const int value = valueOf(w);
+        turnWheel(w, QPoint(0, before > 0 ? 120 : -120));
+        QCOMPARE(valueOf(w) != value, focused);
+        QCOMPARE(bar->value() != before, !focused && screen != QLatin1String("desktop"));
+        QCOMPARE(w->hasFocus(), focused);
+    }
+
+    // Partial turns of a fine wheel and a touchpad's pixels add up: as far
+    // as one notch, here.
+    void wheelStepsAddUp_data()
+    {
+        QTest::addColumn<QList<QPoint>>("turns");
+        QTest::addColumn<bool>("pixels");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<Qt::Orientation>("moves");
+        const auto times = [](int n, QPoint turn) { return QList<QPoint>(n, turn); };
+        QTest::newRow("one notch") << times(1, {0, -120}) << false << Qt::KeyboardModifiers() << Qt::Vertical;
+        QTest::newRow("eight of -15") << times(8, {0, -15}) << false << Qt::KeyboardModifiers() << Qt::Vertical;
+        QTest::newRow("three of -40") << times(3, {0, -40}) << false << Qt::KeyboardModifiers() << Qt::Vertical;
+        QTest::newRow("touchpad pixels") << times(6, {0, -10}) << true << Qt::KeyboardModifiers() << Qt::Vertical;
+        QTest::newRow("sideways wheel") << times(1, {-120, 0}) << false << Qt::KeyboardModifiers() << Qt::Horizontal;
+        QTest::newRow("Shift+wheel") << times(1, {0, -120}) << false << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                     << Qt::Horizontal;
+    }
+
+    void wheelStepsAddUp()
+    {
+        QFETCH(QList<QPoint>, turns);
+        QFETCH(bool, pixels);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(Qt::Orientation, moves);
+        click("plBtnStart");
+        click("plBtnJunbi");
+        QVERIFY(moveTo("scaled"));
+        QWidget* list = panel("CBoxHenrei1");
+        for (const QPoint& turn : turns)
+            turnWheel(list, pixels ? QPoint() : turn, pixels ? turn : QPoint(), modifiers);
+        QScrollBar* moved = moves == Qt::Vertical ? page()->verticalScrollBar() : page()->horizontalScrollBar();
+        QScrollBar* still = moves == Qt::Vertical ? page()->horizontalScrollBar() : page()->verticalScrollBar();
+        const int notch = QApplication::wheelScrollLines() * moved->singleStep();
+        QCOMPARE(moved->value(), qMin(notch, moved->maximum()));
+        QCOMPARE(still->value(), 0);
+        QCOMPARE(qobject_cast<QComboBox*>(list)->currentIndex(), -1);
+    }
+
+    // A click on a check box half out of view checks it, where it is.
+    void clickOnAHalfVisibleBoxLands()
+    {
+        click("plBtnStart");
+        click("plBtnKaso");
+        QVERIFY(moveTo("scaled"));
+        QVERIFY(activate());
+        auto* box = form->findChild<QAbstractButton*>(QStringLiteral("ChkDiscount"));
+        QScrollBar* bar = page()->verticalScrollBar();
+        bar->setValue(placeOf("ChkDiscount").top() + 8 - seen().height());
+        const int before = bar->value();
+        clickInWindow(form.get(), box->mapTo(form.get(), QPoint(8, 4)));
+        QVERIFY(box->isChecked());
+        QCOMPARE(bar->value(), before);
+    }
+
+    // Focus moved by the keyboard brings its control into view, with room
+    // around it; focus given by a click or by the program does not move the page.
+    void keyboardFocusIsScrolledIntoView_data()
+    {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("Tab") << int(Qt::TabFocusReason) << true;
+        QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << true;
+        QTest::newRow("shortcut or mnemonic") << int(Qt::ShortcutFocusReason) << true;
+        QTest::newRow("click") << int(Qt::MouseFocusReason) << false;
+        QTest::newRow("program") << int(Qt::OtherFocusReason) << false;
+    }
+
+    void keyboardFocusIsScrolledIntoView()
+    {
+        QFETCH(int, reason);
+        QFETCH(bool, scrolls);
+        click("plBtnStart");
+        click("plBtnJunbi");
+        QVERIFY(moveTo("scaled"));
+        QVERIFY(activate());
+        QVERIFY(!seen().contains(placeOf("CBoxReijo")));
+        panel("CBoxReijo")->setFocus(Qt::FocusReason(reason));
+        QVERIFY(panel("CBoxReijo")->hasFocus());
+        QCOMPARE(seen().contains(placeOf("CBoxReijo").marginsAdded(QMargins(20, 20, 20, 20))), scrolls);
+    }
+
+    // At 200 % on 1920 x 1080 the summary's right edge lies beyond the view:
+    // the keyboard alone brings the total, the amount column and the
+    // discount box into view, by Tab to the box or by End.
+    void keysReachTheWholeSummary()
+    {
+        click("plBtnStart");
+        click("plBtnKaso");
+        QVERIFY(moveTo("scaled"));
+        QVERIFY(activate());
+        const auto amountsSeen = [this] {
+            const QRect grid = placeOf("StrColGrid1");
+            return seen().contains(placeOf("SsEditGokei")) && seen().contains(placeOf("ChkDiscount")) &&
+                   seen().left() <= grid.left() && grid.right() <= seen().right();
+        };
+        QVERIFY(!amountsSeen());
+        panel("ChkDiscount")->setFocus(Qt::TabFocusReason);
+        QVERIFY(amountsSeen());
+        QTest::keyClick(panel("ChkDiscount"), Qt::Key_Home);
+        QCOMPARE(seen().topLeft(), QPoint(0, 0));
+        QTest::keyClick(panel("ChkDiscount"), Qt::Key_End);
+        QVERIFY(amountsSeen());
+        const int end = page()->verticalScrollBar()->value();
+        QTest::keyClick(panel("ChkDiscount"), Qt::Key_PageUp);
+        QCOMPARE(page()->verticalScrollBar()->value(), qMax(0, end - page()->verticalScrollBar()->pageStep()));
     }
 
     // The window's look is the program's own: it paints every screen and
