@@ -74,7 +74,7 @@ void setUpForm(QWidget* form)
     layOutMemosWhenSeen(form);
     for (QComboBox* list : form->findChildren<QComboBox*>()) {
         fitList(list);
-        pickByTypedDigit(list);
+        pickByTypedDigits(list);
     }
     for (QLabel* label : form->findChildren<QLabel*>()) {
         fitGapLabel(label);

@@ -12,8 +12,8 @@ class QWidget;
 // font-size pixels where the form carries "memoPitchFromFont", and otherwise
 // get a slightly tighter letter or line spacing where the screen font runs
 // wider or taller. Labels carrying "fitWidth" are fitted the same way, list
-// boxes draw an entry that outruns them narrower and pick an entry by its
-// typed first digit, and a label whose gap of ideographic spaces a list box
+// boxes draw an entry that outruns them narrower and pick an entry by the
+// number typed on them, and a label whose gap of ideographic spaces a list box
 // covers resumes right after the list.
 namespace screens {
 

@@ -6,6 +6,7 @@
 #include "TableText.h"
 #include "plButton.h"
 
+#include <QAbstractItemView>
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QComboBox>
@@ -249,6 +250,25 @@ private slots:
         QCOMPARE(cell(2, 23), QStringLiteral("0"));
         QCOMPARE(cell(2, 18), QStringLiteral("30"));
         QVERIFY(!showsPicture("Imghenrei"));
+    }
+
+    // Digits typed quickly build one number, on the closed list and in its
+    // open pop-up alike, past the entries' leading spaces.
+    void typedDigitsBuildANumber()
+    {
+        h->showOnly({h->preparation});
+        QComboBox* letters = list("CBoxReijo");
+        QTest::keyClicks(letters, "100");
+        QCOMPARE(letters->currentText(), QStringLiteral(" 100"));
+        QCOMPARE(cell(2, 18), QStringLiteral("100"));
+        for (const auto& [typed, entry] : {std::pair{"1", "  10"}, {"120", " 120"}}) {
+            QTest::qWait(QApplication::keyboardInputInterval() + 1);  // a new number
+            letters->showPopup();
+            QTest::keyClicks(letters->view(), typed);
+            QTest::keyClick(letters->view(), Qt::Key_Return);
+            QCOMPARE(letters->currentText(), QString::fromLatin1(entry));
+        }
+        QCOMPARE(cell(2, 18), QStringLiteral("120"));
     }
 
     void giftKindsShowTheirPictureAndContents()
