@@ -6,7 +6,8 @@
 #   alternating; pricing a complete estimate; filling the estimate sheet and
 #   rendering it to PDF.
 # Usage: bash bench/run.sh [RUNS]      (default 30; BUILD=dir to use another build folder;
-#        SCALE=2 to start every program at that device pixel ratio, QT_SCALE_FACTOR)
+#        SCALE=2 to start every program at that device pixel ratio, QT_SCALE_FACTOR;
+#        SCREEN=1280x720 for a virtual screen of that size, where the window scrolls)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-30}"
@@ -29,13 +30,16 @@ if [[ -n "${SCALE:-}" ]]; then
   export QT_SCALE_FACTOR="$SCALE"
   screen="$(awk -v s="$SCALE" 'BEGIN { printf "%dx%dx24", 1280 * s, 1024 * s }')"
 fi
+if [[ -n "${SCREEN:-}" ]]; then
+  screen="${SCREEN}x24"
+fi
 
 startup="$build/bench/startup"
 measure=("$startup/bench_startup_measure" "$runs" "$startup/bench_startup_floor" "$startup/bench_startup_floor_text"
   "$startup/bench_startup_lumenta")
 
 echo "== load: $(uptime)"
-echo "== scale: ${QT_SCALE_FACTOR:-1}"
+echo "== scale: ${QT_SCALE_FACTOR:-1}, X screen: $screen"
 echo "== start-up, offscreen platform"
 QT_QPA_PLATFORM=offscreen "${measure[@]}"
 echo "== start-up, X server (Xvfb)"
