@@ -1,11 +1,11 @@
 #include "ClientArea.h"
 
 #include <QComboBox>
-#include <algorithm>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace {
 
@@ -52,7 +52,7 @@ int ClientArea::barExtent() const { return verticalScrollBar()->sizeHint().width
 void ClientArea::takeControls(QWidget* root)
 {
     for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (w->focusPolicy() == Qt::NoFocus || w->window() != window())  // not the lists' pop-ups
+        if (w->focusPolicy() == Qt::NoFocus || w->window() != window()) // not the lists' pop-ups
             continue;
         // The wheel gives a list no focus: it has to be clicked or reached with Tab.
         if (auto* list = qobject_cast<QComboBox*>(w))
@@ -122,8 +122,8 @@ void ClientArea::wheelEvent(QWheelEvent* event)
     if (!across)
         return QScrollArea::wheelEvent(event);
     QWheelEvent sideways(event->position(), event->globalPosition(), pixels, angle, event->buttons(),
-                         event->modifiers() & ~Qt::ShiftModifier, event->phase(), event->inverted(),
-                         event->source(), event->pointingDevice());
+                         event->modifiers() & ~Qt::ShiftModifier, event->phase(), event->inverted(), event->source(),
+                         event->pointingDevice());
     QScrollArea::wheelEvent(&sideways);
     event->setAccepted(sideways.isAccepted());
 }

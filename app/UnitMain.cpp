@@ -81,7 +81,7 @@ void TFormMain::FormCreate()
     ATTACH_CONTROL(view_, header_, plBtnPrint);
     createStartScreen(area_->content(), screens_);
     screens_.top->move(0, 81);
-    header_.PnlInfo->installEventFilter(this);  // for its first paint
+    header_.PnlInfo->installEventFilter(this); // for its first paint
     connectHeader();
     connectStart();
     nameControls(this);

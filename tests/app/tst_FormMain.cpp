@@ -94,7 +94,7 @@ void clickInWindow(QWidget* window, QPoint at)
 {
     QWindow* handle = window->windowHandle();
     const QPointF global = window->mapToGlobal(QPointF(at));
-    static int time = 0;  // far apart: no double click
+    static int time = 0; // far apart: no double click
     for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
         qt_handleMouseEvent(handle, at, global, type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                             Qt::LeftButton, type, {}, time += 1000);

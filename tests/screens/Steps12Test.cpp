@@ -262,7 +262,7 @@ private slots:
         QCOMPARE(letters->currentText(), QStringLiteral(" 100"));
         QCOMPARE(cell(2, 18), QStringLiteral("100"));
         for (const auto& [typed, entry] : {std::pair{"1", "  10"}, {"120", " 120"}}) {
-            QTest::qWait(QApplication::keyboardInputInterval() + 1);  // a new number
+            QTest::qWait(QApplication::keyboardInputInterval() + 1); // a new number
             letters->showPopup();
             QTest::keyClicks(letters->view(), typed);
             QTest::keyClick(letters->view(), Qt::Key_Return);
