@@ -221,9 +221,9 @@ void TFormMain::showEvent(QShowEvent* event)
             FormShow();
         else  // in case no paint reaches the window itself
             QTimer::singleShot(kLatestStepBuild, this, &TFormMain::buildSteps);
-        // The start screen holds the keyboard, so that the window does not
+        // The start button holds the keyboard, so that the window does not
         // hand it to a control of step 1 under it.
-        screens_.top->setFocus(Qt::OtherFocusReason);
+        screens_.start->setFocus(Qt::OtherFocusReason);
         // Moved to a screen of another device pixel ratio: the pictures follow.
         connect(windowHandle(), &QWindow::screenChanged, this,
                 [this] { redrawPicturesForScreen(this, screens_.picture); });
@@ -250,6 +250,9 @@ void TFormMain::FormShow() { estimate_->reset(); }
 void TFormMain::plBtnStartClick()
 {
     buildSteps();
+    // The focus goes to step 1 before the start screen, which holds it, is
+    // hidden: hiding it first would pass the focus on by itself.
+    focusStep(0, pressReason());
     screens_.top->hide();
     for (TplButton* b : header_.steps)
         b->setEnabled(true);
@@ -257,13 +260,36 @@ void TFormMain::plBtnStartClick()
     shortcuts_->startScreenLeft();
 }
 
-void TFormMain::showStep(int index)
+// The step shown gets the focus before the others are hidden, so that no
+// control of a hidden step keeps it and none of the others passes it on.
+void TFormMain::showStep(int index, Qt::FocusReason reason)
 {
     buildSteps();
     for (int i = 0; i < 5; ++i)
-        screens_.steps[i]->setVisible(i == index);
+        if (screens_.steps[i]->isAncestorOf(focusWidget()))
+            lastFocus_[std::size_t(i)] = focusWidget();
+    screens_.steps[index]->show();
+    focusStep(index, reason);
+    for (int i = 0; i < 5; ++i)
+        if (i != index)
+            screens_.steps[i]->hide();
     for (int i = 0; i < 5; ++i)
         paint(header_.steps[std::size_t(i)], i == index ? kActive : kInactive);
+}
+
+void TFormMain::focusStep(int index, Qt::FocusReason reason)
+{
+    QWidget* step = screens_.steps[index];
+    QWidget* target = lastFocus_[std::size_t(index)];
+    if (!target || !target->isEnabled() || !target->isVisibleTo(step) || target->focusPolicy() == Qt::NoFocus)
+        target = firstStop(step);
+    if (target)
+        target->setFocus(reason);
+}
+
+Qt::FocusReason TFormMain::pressReason() const
+{
+    return shortcuts_->pressingByKey() ? Qt::ShortcutFocusReason : Qt::OtherFocusReason;
 }
 
 bool TFormMain::focusNextPrevChild(bool next)
@@ -316,7 +342,7 @@ bool TFormMain::report(const lumenta::Refusal* refusal)
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
     if (refusal->step >= 1 && refusal->step <= 5)
-        showStep(refusal->step - 1);
+        showStep(refusal->step - 1, Qt::OtherFocusReason);
     return false;
 }
 

@@ -1,5 +1,6 @@
 // The window used with the keyboard alone, and seen through a screen reader.
 
+#include "Estimate.h"
 #include "KeyDriver.h"
 #include "RadioGroup.h"
 #include "SsEdit.h"
@@ -123,6 +124,7 @@ private slots:
         keydriver::press(form.get(), Qt::Key_K, Qt::AltModifier);
         QCOMPARE(warning, QStringLiteral("警告"));
         QVERIFY(stepShown(0));
+        QVERIFY(widget("PnlMainBasho")->isAncestorOf(form->focusWidget()));  // once the window is active again
         QCOMPARE(total(), QString());
     }
 
@@ -182,6 +184,45 @@ private slots:
         keydriver::press(form.get(), Qt::Key_Return);
         keydriver::press(form.get(), Qt::Key(Qt::Key_1 + step), Qt::AltModifier);
         QCOMPARE(from(keydriver::tabRound(form.get()), order.first()), order);
+    }
+
+    // The keyboard acts only on what is shown: a step shown by its key, by
+    // its button or by the calculation gets the focus, on its first choice or
+    // on the one left there; the start screen's is its start button.
+    void focusFollowsTheShownStep_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("Alt+1") << 0 << QStringLiteral("RBtnShindan");  // where it was left
+        QTest::newRow("Alt+2") << 1 << QStringLiteral("RBtnGrpHitugi");
+        QTest::newRow("Alt+3") << 2 << QStringLiteral("CBoxSeika1");
+        QTest::newRow("Alt+4") << 3 << QStringLiteral("CBoxKokuRyori");
+        QTest::newRow("Alt+5") << 4 << QStringLiteral("RBtnAto");
+    }
+
+    void focusFollowsTheShownStep()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, focus);
+        QCOMPARE(keydriver::focused(), widget("plBtnStart"));
+        keydriver::press(form.get(), Qt::Key_Return);
+        QCOMPARE(keydriver::choiceName(keydriver::focused()), QStringLiteral("RBtnMap"));
+        QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnShindan")));
+        QWidget* left = keydriver::focused();
+        keydriver::press(form.get(), Qt::Key(Qt::Key_1 + (step + 1) % 5), Qt::AltModifier);  // away first
+        keydriver::press(form.get(), Qt::Key(Qt::Key_1 + step), Qt::AltModifier);
+        QWidget* now = keydriver::focused();
+        QVERIFY(now && now->isVisible());
+        QVERIFY(widget(kSteps[step])->isAncestorOf(now));
+        QCOMPARE(keydriver::choiceName(now), focus);
+        if (step == 0)
+            QCOMPARE(now, left);
+        // Arrows and Space then act on that step alone: the procedures
+        // choice left on step 1 stays unmade.
+        keydriver::press(form.get(), Qt::Key_Right);
+        if (!qobject_cast<QComboBox*>(now))  // Space would open a list
+            keydriver::press(form.get(), Qt::Key_Space);
+        QCOMPARE(form->estimate().state()[lumenta::Flag::proceduresChosen], step == 0);
     }
 
     // Every control a user can act on, and every picture, has a name a
