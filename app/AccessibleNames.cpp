@@ -1,12 +1,12 @@
 #include "AccessibleNames.h"
 
 #include "Panel.h"
-#include "RadioGroup.h"
 #include "SpokenText.h"
 #include "SsEdit.h"
 #include "StrCGrid.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QTextEdit>
 
@@ -69,17 +69,23 @@ const Named kNames[] = {
     {"Img153", "宮型の指定車の霊柩車", false},
 };
 
-// The header caption of the item that holds a control: the caption of the
-// panel named like an ancestor with "1" added (PnlHokan -> PnlHokan1).
+// An item panel's header bar: its child named like it with "1" added
+// (PnlHokan -> PnlHokan1), whose caption is indented by two ideographic
+// spaces (a frame's caption or a note is not).
+const TPanel* itemHeader(const QWidget* panel)
+{
+    if (panel->objectName().isEmpty())
+        return nullptr;
+    const auto* header = panel->findChild<TPanel*>(panel->objectName() + u'1', Qt::FindDirectChildrenOnly);
+    return header && header->caption().startsWith(QStringLiteral("\u3000\u3000")) ? header : nullptr;
+}
+
+// The header caption of the item that holds a control.
 QString itemTitle(const QWidget* control)
 {
-    for (const QWidget* a = control; a; a = a->parentWidget()) {
-        if (a->objectName().isEmpty())
-            continue;
-        const auto* header = a->findChild<TPanel*>(a->objectName() + u'1', Qt::FindDirectChildrenOnly);
-        if (header && !header->caption().trimmed().isEmpty())
+    for (const QWidget* a = control; a; a = a->parentWidget())
+        if (const TPanel* header = itemHeader(a))
             return spokenText(header->caption());
-    }
     return {};
 }
 
@@ -98,7 +104,10 @@ QString nameFor(const QWidget* w)
         const QString title = n->afterTitle ? itemTitle(w) : QString();
         return title.isEmpty() ? own : title + QStringLiteral("：") + own;
     }
-    if (qobject_cast<const TSsEdit*>(w) || qobject_cast<const QComboBox*>(w) || qobject_cast<const TRadioGroup*>(w))
+    // A frame says its own title; the item's title is its item panel's.
+    if (const auto* frame = qobject_cast<const QGroupBox*>(w))
+        return spokenText(frame->title());
+    if (qobject_cast<const TSsEdit*>(w) || qobject_cast<const QComboBox*>(w))
         return itemTitle(w);
     if (qobject_cast<const QTextEdit*>(w)) {
         const QString title = itemTitle(w);
@@ -123,6 +132,17 @@ void labelList(QComboBox* list, const QString& name)
 }
 
 } // namespace
+
+QString itemPanelTitle(const QWidget* panel)
+{
+    const TPanel* header = itemHeader(panel);
+    return header ? spokenText(header->caption()) : QString();
+}
+
+bool isItemHeader(const QWidget* panel)
+{
+    return panel->parentWidget() && itemHeader(panel->parentWidget()) == panel;
+}
 
 void nameControls(QWidget* window)
 {

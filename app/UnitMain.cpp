@@ -7,6 +7,7 @@
 #include "KeyboardShortcuts.h"
 #include "Panel.h"
 #include "PrintMenu.h"
+#include "ProgramAccessibility.h"
 #include "TabOrder.h"
 #include "UiFont.h"
 #include "WebPages.h"
@@ -61,6 +62,7 @@ TFormMain::~TFormMain() = default;
 
 void TFormMain::FormCreate()
 {
+    installProgramAccessibility();
     setObjectName("FormMain");
     // A fixed window: no maximise button, which would only add an empty area.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -115,14 +115,21 @@ private slots:
         keydriver::press(form.get(), Qt::Key_Return);
         keydriver::press(form.get(), Qt::Key_5, Qt::AltModifier);
         QString warning;
-        QTimer::singleShot(0, [&warning] {
+        QString spoken;
+        QTimer::singleShot(0, [&warning, &spoken] {
             if (QWidget* box = QApplication::activeModalWidget()) {
                 warning = box->windowTitle();
+                // A dialog, not an alert (which a reader calls 警告 too),
+                // that says its message.
+                QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+                if (iface->role() == QAccessible::Dialog)
+                    spoken = iface->text(QAccessible::Name) + u' ' + iface->text(QAccessible::Description);
                 QTest::keyClick(box, Qt::Key_Return);
             }
         });
         keydriver::press(form.get(), Qt::Key_K, Qt::AltModifier);
         QCOMPARE(warning, QStringLiteral("警告"));
+        QCOMPARE(spoken, QStringLiteral("警告 　火葬場が選択されていない為、計算ができません"));
         QVERIFY(stepShown(0));
         QVERIFY(widget("PnlMainBasho")->isAncestorOf(form->focusWidget()));  // once the window is active again
         QCOMPARE(total(), QString());
@@ -241,7 +248,7 @@ private slots:
             {"SsEditKokuShikai", "司会者と案内人（告別式）"},
             {"SsEditGokei", "合計（消費税込）"},
             {"CBoxSeika1", "生花の選択：菊花の基数"},
-            {"RBtnGrpHitugi", "棺の選択"},
+            {"RBtnGrpHitugi", "棺の種類"},
             {"plButton1", "ｿﾌﾄ説明のHPを開く"},
             {"plBtnPrint", "印刷"},
             {"plBtnStart", "見積りを開始します"},
