@@ -4,6 +4,7 @@
 #include "GroupedChoiceAccessible.h"
 #include "ListBoxAccessible.h"
 #include "OfficiantTable.h"
+#include "PriceAnnouncer.h"
 #include "Panel.h"
 #include "SpokenText.h"
 #include "StrCGrid.h"
@@ -150,6 +151,9 @@ const Made kMade[] = {
      }},
     {QLatin1StringView("QRadioButton"), [](QWidget* w) -> QAccessibleInterface* {
          return GroupedChoiceAccessible::createFor(static_cast<QRadioButton*>(w));
+     }},
+    {QLatin1StringView("SpokenNotice"), [](QWidget* w) -> QAccessibleInterface* {
+         return new QAccessibleWidget(w, QAccessible::Notification);
      }},
     // Qt makes a message box an alert, which a screen reader announces as
     // "警告" before its title, so that a warning titled 警告 was heard twice

@@ -6,8 +6,10 @@
 #include "Estimate.h"
 #include "KeyboardShortcuts.h"
 #include "Panel.h"
+#include "PriceAnnouncer.h"
 #include "PrintMenu.h"
 #include "ProgramAccessibility.h"
+#include "SsEdit.h"
 #include "TabOrder.h"
 #include "UiFont.h"
 #include "WebPages.h"
@@ -15,6 +17,7 @@
 #include "plButton.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
@@ -82,6 +85,7 @@ void TFormMain::FormCreate()
     connectHeader();
     connectStart();
     nameControls(this);
+    prices_ = new PriceAnnouncer(this);
     shortcuts_ = std::make_unique<KeyboardShortcuts>(this);
     shortcuts_->takeButtons(header_, screens_);
     printMenu_ = new PrintMenu(header_.plBtnPrint, this, [this](lumenta::report::PrintWay way) { sendSheet(way); });
@@ -104,6 +108,10 @@ void TFormMain::buildSteps()
     connectSteps();
     setReadingTabOrder(screens_);
     nameControls(this);
+    const QList<TSsEdit*> fields = findChildren<TSsEdit*>();
+    prices_->watch(std::vector<TSsEdit*>(fields.begin(), fields.end()));
+    const QList<QComboBox*> lists = findChildren<QComboBox*>();
+    prices_->watch(std::vector<QComboBox*>(lists.begin(), lists.end()));
     buildingSteps_ = false;
     if (shown_)
         FormShow();
@@ -198,7 +206,11 @@ void TFormMain::connectHeader()
 
 void TFormMain::connectSteps()
 {
-    connect(screens_.calculate, &TplButton::clicked, this, &TFormMain::plBntCalClick);
+    // "計算" says the total it made, also when it is the one shown already.
+    connect(screens_.calculate, &TplButton::clicked, this, [this] {
+        if (plBntCalClick())
+            prices_->announce(screens_.total);
+    });
     connect(screens_.discount, &QAbstractButton::clicked, this, &TFormMain::ChkDiscountClick);
 }
 

@@ -14,6 +14,7 @@
 
 class ClientScroller;
 class KeyboardShortcuts;
+class PriceAnnouncer;
 class PrintMenu;
 class QAbstractButton;
 
@@ -124,4 +125,5 @@ private:
     std::unique_ptr<KeyboardShortcuts> shortcuts_;
     std::array<QPointer<QWidget>, 5> lastFocus_;
     PrintMenu* printMenu_ = nullptr;
+    PriceAnnouncer* prices_ = nullptr;
 };

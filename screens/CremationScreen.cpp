@@ -52,3 +52,5 @@ void CremationScreen::AtoClick()
 TplButton* CremationScreen::calculateButton() const { return ui_->plBntCal; }
 
 QAbstractButton* CremationScreen::discountBox() const { return ui_->ChkDiscount; }
+
+TSsEdit* CremationScreen::totalField() const { return ui_->SsEditGokei; }

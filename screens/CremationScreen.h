@@ -6,6 +6,7 @@
 
 class QAbstractButton;
 class TplButton;
+class TSsEdit;
 class QtEstimateView;
 namespace lumenta { class Estimate; }
 namespace Ui { class PnlMainKaso; }
@@ -29,6 +30,8 @@ public:
     // "計算" (plBntCal) and "総額より５％引き" (ChkDiscount).
     TplButton* calculateButton() const;
     QAbstractButton* discountBox() const;
+    // The total "合　計：" (SsEditGokei).
+    TSsEdit* totalField() const;
 
 private:
     lumenta::Estimate& estimate_;

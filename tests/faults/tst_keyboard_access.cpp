@@ -232,6 +232,36 @@ private slots:
         QCOMPARE(form->estimate().state()[lumenta::Flag::proceduresChosen], step == 0);
     }
 
+    // A screen reader hears what a choice changed, a moment after the choice
+    // itself: a list's new entry, the items' new prices with their names, and
+    // the total of each calculation.
+    void changesAreSpoken()
+    {
+        QAccessible::setActive(true);
+        const auto said = [this] {
+            const QWidget* notice = widget("SpokenNotice");
+            return notice ? notice->accessibleName() : QString();
+        };
+        keydriver::press(form.get(), Qt::Key_Return);
+        keydriver::press(form.get(), Qt::Key_Space);
+        QTRY_VERIFY(said().startsWith(QStringLiteral("式場（火葬場）の選択 ¥")));
+        QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("CBoxHanso")));
+        keydriver::press(form.get(), Qt::Key_Down);
+        QTRY_VERIFY(said().startsWith(QStringLiteral("10、安置場所までの距離 ¥")));
+
+        // Keys pressed in quick succession are spoken together.
+        QCOMPARE(keydriver::completeEstimate(form.get()), QString());
+        QTRY_VERIFY(said().endsWith(QStringLiteral("、合計（消費税込） ") + total()));
+        widget("SpokenNotice")->setAccessibleName({});
+        keydriver::press(form.get(), Qt::Key_F9);  // the same total again
+        QTRY_COMPARE(said(), QStringLiteral("合計（消費税込） ") + total());
+        // A choice that empties the total says its price, not the empty total.
+        keydriver::press(form.get(), Qt::Key_Down);
+        QTRY_COMPARE(said(), QStringLiteral("後飾り ¥0"));
+        QVERIFY(!said().contains(QStringLiteral("合計")));
+        QAccessible::setActive(false);
+    }
+
     // Every control a user can act on, and every picture, has a name a
     // screen reader can speak; names come from the items' captions.
     void everyControlIsNamed()
