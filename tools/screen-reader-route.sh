@@ -4,16 +4,19 @@
 #
 #   bash tools/screen-reader-route.sh [build folder] [output folder] [display]
 #
-# The route: the start button, every choice of steps 1 to 5 with Tab, the
-# arrow keys and Space, F9, then the sheet. By default the sheet is saved
-# with Ctrl+S as a PDF file in the output folder, so that no job goes to the
-# machine's print queue; with LUMENTA_ROUTE_PRINT=1 it is printed with Ctrl+P
-# on the default printer instead.
+# The route: the start button, F9 too early (the refusal), every choice of
+# steps 1 to 5 with Tab, the arrow keys and Space, F9, a look at the total
+# and the summary with Orca's flat review (keypad 8 and 7), then the sheet.
+# By default the sheet is saved with Ctrl+S as a PDF file in the output
+# folder, so that no job goes to the machine's print queue; with
+# LUMENTA_ROUTE_PRINT=1 it is printed with Ctrl+P on the default printer.
 #
-# The output folder gets speech.txt (every utterance, in order, each after
-# the key that caused it), orca.log (Orca's whole debug log), tree.txt (the
-# accessibility tree after F9, from tools/atspi-tree.py) and route.png (the
-# screen after F9). Needs, besides the build: xvfb, orca, at-spi2-core,
+# The output folder (default /tmp/lumenta-screen-reader) gets speech.txt
+# (every utterance, in order, each under the key that caused it), orca.log
+# (Orca's whole debug log), keys.txt, lumenta-stderr.txt (the program's
+# messages, timed), tree.txt (the accessibility tree after F9, from
+# tools/atspi-tree.py), route.png (the screen after F9) and route.pdf.
+# Orca speaks Japanese. Needs, besides the build: xvfb, orca, at-spi2-core,
 # speech-dispatcher, espeak-ng, dbus-x11, python3-pyatspi, xdotool and a
 # window manager (openbox); none of them is needed by the program or its
 # tests. Orca's settings and speech-dispatcher's files stay in a temporary
@@ -53,20 +56,25 @@ pids+=($!)
 sleep 1
 gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null || true
 
-# Orca's own words (roles, states) are in English here: with its Japanese
-# catalogue (LANGUAGE=ja), or with the program in a Japanese locale (for
-# which Orca picks speech-dispatcher's Japanese voice), Orca 43 stalls on
-# this machine before its second utterance. The program's texts, and Qt's
-# dialogs, are Japanese all the same.
+# speech-dispatcher speaks with espeak-ng into ALSA's null device: a
+# virtual machine has no sound card, and a voice that cannot play stalls the
+# speech queue, and Orca with it.
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
+AudioOutputMethod "alsa"
+DefaultModule espeak-ng
+CONF
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$HOME/.asoundrc"
 log=$out/orca.log
 rm -f "$log"
-orca --replace --debug-file="$log" >/dev/null 2>&1 &
+LANGUAGE=ja orca --replace --debug-file="$log" >/dev/null 2>&1 &
 orca=$!
 pids+=($orca)
 # Orca is ready once it has announced itself.
 for _ in $(seq 60); do grep -q "SPEECH OUTPUT" "$log" 2>/dev/null && break; sleep 0.5; done
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$build/app/lumenta" >"$out/lumenta-stderr.txt" 2>&1 &
+QT_MESSAGE_PATTERN='%{time hh:mm:ss.zzz} %{message}' QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb \
+    "$build/app/lumenta" >"$out/lumenta-stderr.txt" 2>&1 &
 app=$!
 pids+=($app)
 for _ in $(seq 60); do xdotool search --name "Lumenta ver" >/dev/null 2>&1 && break; sleep 0.5; done
@@ -85,6 +93,7 @@ key() {
 }
 
 key Return                                     # 見積りを開始します
+key F9 Return                                  # 計算 refused: no hall yet; OK
 key space Tab Down Tab Down Tab space          # step 1: hall, distance, days, procedures
 key alt+2 space Tab space Tab space Tab space  # step 2: coffin, altar, make-up, portrait
 key Tab Down Tab Down Tab Down                 #         gifts, count, letters
@@ -92,6 +101,7 @@ key alt+3 Down Tab Down Tab space Tab space    # step 3: flowers, reception, wak
 key alt+4 Down Tab Down Tab space              # step 4: meal, people, hearse
 key alt+5 space Tab space                      # step 5: after-altar, discount
 key F9                                         # 計算
+key KP_Up KP_Home KP_Home KP_Home              # flat review: the total's line, then up the summary
 sleep 1
 /usr/bin/python3 "$(dirname "$0")/atspi-tree.py" --showing >"$out/tree.txt" 2>&1 || true
 import -window root "$out/route.png" 2>/dev/null || true
@@ -113,9 +123,19 @@ fi
 kill -TERM "$orca" 2>/dev/null || true
 for _ in $(seq 20); do kill -0 "$orca" 2>/dev/null || break; sleep 0.5; done
 
-# Every utterance in order, under the key that caused it.
-{ grep -E "^[0-9:.]+ - SPEECH OUTPUT: '" "$log" || true; cat "$keys"; } | sort |
-    sed -E "s/^[0-9:.]+ - (ROUTE KEY: .*)$/\1/; s/^[0-9:.]+ - SPEECH OUTPUT: '(.*)'[{].*$/  \1/" >"$out/speech.txt"
+# Every utterance in order (some span several lines), under the key that
+# caused it.
+/usr/bin/python3 - "$log" "$keys" >"$out/speech.txt" <<'PY'
+import re, sys
+log = open(sys.argv[1], encoding="utf-8", errors="replace").read()
+lines = [(m.group(1), "  " + re.sub(r"\s*\n\s*", " / ", m.group(2)))
+         for m in re.finditer(r"^([0-9:.]+) - SPEECH OUTPUT: '(.*?)' ?\[?\{'established", log, re.M | re.S)]
+for line in open(sys.argv[2], encoding="utf-8"):
+    stamp, _, key = line.rstrip("\n").partition(" - ")
+    lines.append((stamp, key))
+for _, text in sorted(lines, key=lambda l: l[0]):
+    print(text)
+PY
 echo "speech: $out/speech.txt ($(grep -c '^  ' "$out/speech.txt") utterances)"
 [ -f "$out/route.pdf" ] && echo "sheet: $out/route.pdf"
 exit 0
