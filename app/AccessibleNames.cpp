@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QTextEdit>
 
 namespace {
@@ -118,21 +117,6 @@ QString nameFor(const QWidget* w)
 
 } // namespace
 
-namespace {
-
-// Screen readers on this platform speak a list's current entry as its name
-// and take the list's title from a label whose buddy it is; where no label
-// on the screen says what the list is for, an unseen one does.
-void labelList(QComboBox* list, const QString& name)
-{
-    auto* label = new QLabel(name, list->parentWidget());
-    label->setObjectName(list->objectName() + QStringLiteral("Name"));
-    label->setBuddy(list);
-    label->hide();
-}
-
-} // namespace
-
 QString itemPanelTitle(const QWidget* panel)
 {
     const TPanel* header = itemHeader(panel);
@@ -153,7 +137,5 @@ void nameControls(QWidget* window)
         if (name.isEmpty())
             continue;
         w->setAccessibleName(name);
-        if (auto* list = qobject_cast<QComboBox*>(w))
-            labelList(list, name);
     }
 }

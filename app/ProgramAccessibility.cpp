@@ -146,8 +146,10 @@ const Made kMade[] = {
     {QLatin1StringView("OfficiantTable"), [](QWidget* w) -> QAccessibleInterface* {
          return new OfficiantTableAccessible(w);
      }},
+    // (A list one can type into, in Qt's dialogs, stays Qt's.)
     {QLatin1StringView("QComboBox"), [](QWidget* w) -> QAccessibleInterface* {
-         return new ListBoxAccessible(static_cast<QComboBox*>(w));
+         auto* list = static_cast<QComboBox*>(w);
+         return list->isEditable() ? nullptr : new ListBoxAccessible(list);
      }},
     {QLatin1StringView("QRadioButton"), [](QWidget* w) -> QAccessibleInterface* {
          return GroupedChoiceAccessible::createFor(static_cast<QRadioButton*>(w));

@@ -1,5 +1,7 @@
 #include "GroupedChoiceAccessible.h"
 
+#include "FrameRelations.h"
+
 #include <QGroupBox>
 #include <QRadioButton>
 
@@ -52,8 +54,5 @@ void GroupedChoiceAccessible::doAction(const QString& actionName)
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
 GroupedChoiceAccessible::relations(QAccessible::Relation match) const
 {
-    auto all = QAccessibleWidget::relations(match);
-    QAccessibleInterface* frame = parent();
-    all.removeIf([frame](const auto& r) { return r.first == frame && r.second == QAccessible::Label; });
-    return all;
+    return withoutFrameLabel(QAccessibleWidget::relations(match), parent());
 }

@@ -4,10 +4,8 @@
 
 class QRadioButton;
 
-// A radio button in a titled frame (a radio group, a group box). Qt's own
-// also names the frame as the button's label, so that a screen reader said
-// the frame's title twice: once as the frame the focus entered and once as
-// the button's group. This one leaves the title to the frame.
+// A radio button in a titled frame (a radio group, a group box), whose
+// title it leaves to the frame (see FrameRelations.h).
 class GroupedChoiceAccessible : public QAccessibleWidget {
 public:
     explicit GroupedChoiceAccessible(QRadioButton* button);

@@ -1,5 +1,6 @@
 #include "ListBoxAccessible.h"
 
+#include "FrameRelations.h"
 #include "SpokenText.h"
 
 #include <QAbstractItemView>
@@ -56,6 +57,12 @@ void ListBoxAccessible::doAction(const QString& actionName)
         list()->showPopup();
     else
         QAccessibleWidget::doAction(actionName);
+}
+
+// A list in a titled frame is not labelled by the frame as well.
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>> ListBoxAccessible::relations(QAccessible::Relation match) const
+{
+    return withoutFrameLabel(QAccessibleWidget::relations(match), parent());
 }
 
 QString ListBoxAccessible::text(int startOffset, int endOffset) const

@@ -22,6 +22,7 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override;
 
     // The current entry, read-only, with no caret or selection.
     void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }

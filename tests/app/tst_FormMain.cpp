@@ -392,6 +392,7 @@ private slots:
         row("ImgShukyosha", QAccessible::Table, "各宗教・宗旨宗派のお礼と戒名の参考金額の表");
         row("SsEditKaso", QAccessible::EditableText, "火葬料金", "¥48,300");
         row("CBoxHenrei2", QAccessible::ComboBox, "返礼品と礼状：返礼品の個数", "0");
+        row("CBoxSeika1", QAccessible::ComboBox, "生花の選択：菊花の基数", "0");  // in a titled frame
         row("RBtnHitugi", QAccessible::RadioButton, "白木棺(6尺)");
     }
 
@@ -414,7 +415,7 @@ private slots:
         for (QAccessibleInterface* a = iface->parent(); a && a->object() != form.get(); a = a->parent())
             QVERIFY2(a->role() != QAccessible::Window && a->role() != QAccessible::Border,
                      qPrintable(a->object()->objectName()));
-        // A radio button's frame is the button's group, not its label too.
+        // A control's frame is the frame it is in, not its label too.
         for (const auto& label : iface->relations(QAccessible::Label))
             QVERIFY(label.first->role() != QAccessible::Grouping);
     }
