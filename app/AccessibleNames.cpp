@@ -1,13 +1,12 @@
 #include "AccessibleNames.h"
 
 #include "Panel.h"
-#include "RadioGroup.h"
 #include "SpokenText.h"
 #include "SsEdit.h"
 #include "StrCGrid.h"
 
 #include <QComboBox>
-#include <QLabel>
+#include <QGroupBox>
 #include <QTextEdit>
 
 namespace {
@@ -69,17 +68,23 @@ const Named kNames[] = {
     {"Img153", "宮型の指定車の霊柩車", false},
 };
 
-// The header caption of the item that holds a control: the caption of the
-// panel named like an ancestor with "1" added (PnlHokan -> PnlHokan1).
+// An item panel's header bar: its child named like it with "1" added
+// (PnlHokan -> PnlHokan1), whose caption is indented by two ideographic
+// spaces (a frame's caption or a note is not).
+const TPanel* itemHeader(const QWidget* panel)
+{
+    if (panel->objectName().isEmpty())
+        return nullptr;
+    const auto* header = panel->findChild<TPanel*>(panel->objectName() + u'1', Qt::FindDirectChildrenOnly);
+    return header && header->caption().startsWith(QStringLiteral("\u3000\u3000")) ? header : nullptr;
+}
+
+// The header caption of the item that holds a control.
 QString itemTitle(const QWidget* control)
 {
-    for (const QWidget* a = control; a; a = a->parentWidget()) {
-        if (a->objectName().isEmpty())
-            continue;
-        const auto* header = a->findChild<TPanel*>(a->objectName() + u'1', Qt::FindDirectChildrenOnly);
-        if (header && !header->caption().trimmed().isEmpty())
+    for (const QWidget* a = control; a; a = a->parentWidget())
+        if (const TPanel* header = itemHeader(a))
             return spokenText(header->caption());
-    }
     return {};
 }
 
@@ -98,7 +103,10 @@ QString nameFor(const QWidget* w)
         const QString title = n->afterTitle ? itemTitle(w) : QString();
         return title.isEmpty() ? own : title + QStringLiteral("：") + own;
     }
-    if (qobject_cast<const TSsEdit*>(w) || qobject_cast<const QComboBox*>(w) || qobject_cast<const TRadioGroup*>(w))
+    // A frame says its own title; the item's title is its item panel's.
+    if (const auto* frame = qobject_cast<const QGroupBox*>(w))
+        return spokenText(frame->title());
+    if (qobject_cast<const TSsEdit*>(w) || qobject_cast<const QComboBox*>(w))
         return itemTitle(w);
     if (qobject_cast<const QTextEdit*>(w)) {
         const QString title = itemTitle(w);
@@ -109,20 +117,16 @@ QString nameFor(const QWidget* w)
 
 } // namespace
 
-namespace {
-
-// Screen readers on this platform speak a list's current entry as its name
-// and take the list's title from a label whose buddy it is; where no label
-// on the screen says what the list is for, an unseen one does.
-void labelList(QComboBox* list, const QString& name)
+QString itemPanelTitle(const QWidget* panel)
 {
-    auto* label = new QLabel(name, list->parentWidget());
-    label->setObjectName(list->objectName() + QStringLiteral("Name"));
-    label->setBuddy(list);
-    label->hide();
+    const TPanel* header = itemHeader(panel);
+    return header ? spokenText(header->caption()) : QString();
 }
 
-} // namespace
+bool isItemHeader(const QWidget* panel)
+{
+    return panel->parentWidget() && itemHeader(panel->parentWidget()) == panel;
+}
 
 void nameControls(QWidget* window)
 {
@@ -133,7 +137,5 @@ void nameControls(QWidget* window)
         if (name.isEmpty())
             continue;
         w->setAccessibleName(name);
-        if (auto* list = qobject_cast<QComboBox*>(w))
-            labelList(list, name);
     }
 }

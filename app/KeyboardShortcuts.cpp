@@ -4,6 +4,7 @@
 #include "ScreenFactory.h"
 #include "plButton.h"
 
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QStringList>
 
@@ -86,9 +87,11 @@ KeyboardShortcuts::KeyboardShortcuts(QWidget* window)
         shortcut->setContext(Qt::WindowShortcut);
         shortcut->setEnabled(entry.when != keys::When::Steps);
         TplButton* const& button = buttons_[std::size_t(entry.button)];
-        QObject::connect(shortcut, &QShortcut::activated, window, [&button] {
-            if (button && button->isEnabled())
-                button->click();
+        QObject::connect(shortcut, &QShortcut::activated, window, [this, &button] {
+            if (!button || !button->isEnabled())
+                return;
+            const QScopedValueRollback byKey(pressingByKey_, true);
+            button->click();
         });
         installed_.push_back({shortcut, entry.when});
     }

@@ -62,6 +62,9 @@ public:
     // of the program.
     void reportMissing() const;
     void startScreenLeft();
+    // True while a key is pressing its button: what the button does then
+    // was asked for with the keyboard.
+    bool pressingByKey() const { return pressingByKey_; }
 
 private:
     struct Installed {
@@ -70,4 +73,5 @@ private:
     };
     std::array<TplButton*, keys::kButtonCount> buttons_{};
     std::vector<Installed> installed_;
+    bool pressingByKey_ = false;
 };

@@ -35,6 +35,7 @@ void createStepScreens(lumenta::Estimate& estimate, QtEstimateView& view, QWidge
     cremation->attachControls(view);
     s.calculate = cremation->calculateButton();
     s.discount = cremation->discountBox();
+    s.total = cremation->totalField();
     s.summary = cremation->summaryPanels();
     auto* store = new PictureStore(parent);
     s.pictures = store;

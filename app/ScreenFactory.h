@@ -9,6 +9,7 @@ class QAbstractButton;
 class QtEstimateView;
 class QWidget;
 class TplButton;
+class TSsEdit;
 
 namespace lumenta {
 class Estimate;
@@ -25,6 +26,7 @@ struct Screens {
     TplButton* start = nullptr;          // plBtnStart on the start screen
     TplButton* calculate = nullptr;      // plBntCal on step 5
     QAbstractButton* discount = nullptr; // ChkDiscount on step 5
+    TSsEdit* total = nullptr;            // SsEditGokei on step 5
     std::vector<QWidget*> summary;       // the summary area's panels on step 5
 
     bool stepsBuilt() const { return steps[0] != nullptr; }

@@ -2,6 +2,7 @@
 
 #include "ScreenFactory.h"
 
+#include <QRadioButton>
 #include <QWidget>
 #include <algorithm>
 #include <tuple>
@@ -25,7 +26,7 @@ std::tuple<int, int, int, int> readingPlace(QWidget* control, QWidget* screen)
     return {panel->x(), panel->y(), at.y(), at.x()};
 }
 
-void orderScreen(QWidget* screen)
+std::vector<QWidget*> readingStops(QWidget* screen)
 {
     std::vector<QWidget*> stops;
     for (QWidget* w : screen->findChildren<QWidget*>())
@@ -34,8 +35,26 @@ void orderScreen(QWidget* screen)
     std::stable_sort(stops.begin(), stops.end(), [screen](QWidget* a, QWidget* b) {
         return readingPlace(a, screen) < readingPlace(b, screen);
     });
+    return stops;
+}
+
+void orderScreen(QWidget* screen)
+{
+    const std::vector<QWidget*> stops = readingStops(screen);
     for (std::size_t i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(stops[i - 1], stops[i]);
+}
+
+// Tab enters a set of radio buttons at its checked one.
+QWidget* checkedOfSet(QWidget* control)
+{
+    auto* radio = qobject_cast<QRadioButton*>(control);
+    if (!radio || !radio->autoExclusive())
+        return control;
+    for (auto* sibling : radio->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+        if (sibling->isChecked() && sibling->autoExclusive() && sibling->isEnabled())
+            return sibling;
+    return control;
 }
 
 } // namespace
@@ -44,4 +63,12 @@ void setReadingTabOrder(const Screens& screens)
 {
     for (QWidget* step : screens.steps)
         orderScreen(step);
+}
+
+QWidget* firstStop(QWidget* screen)
+{
+    for (QWidget* w : readingStops(screen))
+        if (w->isEnabled() && w->isVisibleTo(screen))
+            return checkedOfSet(w);
+    return nullptr;
 }

@@ -6,7 +6,10 @@
 #include "Estimate.h"
 #include "KeyboardShortcuts.h"
 #include "Panel.h"
+#include "PriceAnnouncer.h"
 #include "PrintMenu.h"
+#include "ProgramAccessibility.h"
+#include "SsEdit.h"
 #include "TabOrder.h"
 #include "UiFont.h"
 #include "WebPages.h"
@@ -14,6 +17,7 @@
 #include "plButton.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
@@ -64,6 +68,7 @@ TFormMain::~TFormMain() = default;
 
 void TFormMain::FormCreate()
 {
+    installProgramAccessibility();
     setObjectName("FormMain");
     // A fixed window: no maximise button, which would only add an empty area.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -85,6 +90,7 @@ void TFormMain::FormCreate()
     connectHeader();
     connectStart();
     nameControls(this);
+    prices_ = new PriceAnnouncer(this);
     shortcuts_ = std::make_unique<KeyboardShortcuts>(this);
     shortcuts_->takeButtons(header_, screens_);
     printMenu_ = new PrintMenu(header_.plBtnPrint, this, [this](lumenta::report::PrintWay way) { sendSheet(way); });
@@ -110,6 +116,10 @@ void TFormMain::buildSteps()
     connectSteps();
     setReadingTabOrder(screens_);
     nameControls(this);
+    const QList<TSsEdit*> fields = findChildren<TSsEdit*>();
+    prices_->watch(std::vector<TSsEdit*>(fields.begin(), fields.end()));
+    const QList<QComboBox*> lists = findChildren<QComboBox*>();
+    prices_->watch(std::vector<QComboBox*>(lists.begin(), lists.end()));
     area_->takeControls(area_->content());
     area_->keepTogether(screens_.summary);
     buildingSteps_ = false;
@@ -225,7 +235,11 @@ void TFormMain::connectHeader()
 
 void TFormMain::connectSteps()
 {
-    connect(screens_.calculate, &TplButton::clicked, this, &TFormMain::plBntCalClick);
+    // "計算" says the total it made, also when it is the one shown already.
+    connect(screens_.calculate, &TplButton::clicked, this, [this] {
+        if (plBntCalClick())
+            prices_->announce(screens_.total);
+    });
     connect(screens_.discount, &QAbstractButton::clicked, this, &TFormMain::ChkDiscountClick);
 }
 
@@ -250,9 +264,9 @@ void TFormMain::showEvent(QShowEvent* event)
             FormShow();
         else  // in case no paint reaches the window itself
             QTimer::singleShot(kLatestStepBuild, this, &TFormMain::buildSteps);
-        // The start screen holds the keyboard, so that the window does not
+        // The start button holds the keyboard, so that the window does not
         // hand it to a control of step 1 under it.
-        screens_.top->setFocus(Qt::OtherFocusReason);
+        screens_.start->setFocus(Qt::OtherFocusReason);
         // Moved to another screen: the pictures follow its device pixel
         // ratio, and the window is fitted to it.
         connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* now) {
@@ -273,6 +287,9 @@ void TFormMain::FormShow() { estimate_->reset(); }
 void TFormMain::plBtnStartClick()
 {
     buildSteps();
+    // The focus goes to step 1 before the start screen, which holds it, is
+    // hidden: hiding it first would pass the focus on by itself.
+    focusStep(0, pressReason());
     screens_.top->hide();
     for (TplButton* b : header_.steps)
         b->setEnabled(true);
@@ -280,13 +297,36 @@ void TFormMain::plBtnStartClick()
     shortcuts_->startScreenLeft();
 }
 
-void TFormMain::showStep(int index)
+// The step shown gets the focus before the others are hidden, so that no
+// control of a hidden step keeps it and none of the others passes it on.
+void TFormMain::showStep(int index, Qt::FocusReason reason)
 {
     buildSteps();
     for (int i = 0; i < 5; ++i)
-        screens_.steps[i]->setVisible(i == index);
+        if (screens_.steps[i]->isAncestorOf(focusWidget()))
+            lastFocus_[std::size_t(i)] = focusWidget();
+    screens_.steps[index]->show();
+    focusStep(index, reason);
+    for (int i = 0; i < 5; ++i)
+        if (i != index)
+            screens_.steps[i]->hide();
     for (int i = 0; i < 5; ++i)
         paint(header_.steps[std::size_t(i)], i == index ? kActive : kInactive);
+}
+
+void TFormMain::focusStep(int index, Qt::FocusReason reason)
+{
+    QWidget* step = screens_.steps[index];
+    QWidget* target = lastFocus_[std::size_t(index)];
+    if (!target || !target->isEnabled() || !target->isVisibleTo(step) || target->focusPolicy() == Qt::NoFocus)
+        target = firstStop(step);
+    if (target)
+        target->setFocus(reason);
+}
+
+Qt::FocusReason TFormMain::pressReason() const
+{
+    return shortcuts_->pressingByKey() ? Qt::ShortcutFocusReason : Qt::OtherFocusReason;
 }
 
 bool TFormMain::focusNextPrevChild(bool next)
@@ -349,7 +389,7 @@ bool TFormMain::report(const lumenta::Refusal* refusal)
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
     if (refusal->step >= 1 && refusal->step <= 5)
-        showStep(refusal->step - 1);
+        showStep(refusal->step - 1, Qt::OtherFocusReason);
     return false;
 }
 

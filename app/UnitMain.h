@@ -5,6 +5,7 @@
 #include "QtEstimateView.h"
 #include "ScreenFactory.h"
 
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 #include <array>
@@ -13,6 +14,7 @@
 
 class ClientArea;
 class KeyboardShortcuts;
+class PriceAnnouncer;
 class PrintMenu;
 class QAbstractButton;
 class QScreen;
@@ -52,11 +54,11 @@ public:
 
 public slots:
     void plBtnStartClick();
-    void plBtnBashoClick() { showStep(0); }
-    void plBtnJunbiClick() { showStep(1); }
-    void plBtnTuyaClick() { showStep(2); }
-    void plBtnKokuClick() { showStep(3); }
-    void plBtnKasoClick() { showStep(4); }
+    void plBtnBashoClick() { showStep(0, pressReason()); }
+    void plBtnJunbiClick() { showStep(1, pressReason()); }
+    void plBtnTuyaClick() { showStep(2, pressReason()); }
+    void plBtnKokuClick() { showStep(3, pressReason()); }
+    void plBtnKasoClick() { showStep(4, pressReason()); }
     void plBtnCloseClick();
     void PnlCM1Click();
     void plButton1Click();
@@ -99,7 +101,14 @@ private:
     void connectHeader();
     void connectStart();
     void connectSteps();
-    void showStep(int index);
+    // Shows step screen index and moves the keyboard focus onto it, for
+    // the given reason: a key's focus is scrolled into view, a click's not.
+    void showStep(int index, Qt::FocusReason reason);
+    // Where the focus goes on a step just shown: the control that had it
+    // when the step was last left, else the step's first choice.
+    void focusStep(int index, Qt::FocusReason reason);
+    // A button pressed by its key moves the focus as a key does.
+    Qt::FocusReason pressReason() const;
     // Opens a web page; when no browser takes it, the user is told so.
     void openPage(const char* address);
     // Shows the warning of a refused calculation and moves to the item's step.
@@ -120,5 +129,7 @@ private:
     bool buildQueued_ = false;
     std::function<bool(const QUrl&)> openUrl_;
     std::unique_ptr<KeyboardShortcuts> shortcuts_;
+    std::array<QPointer<QWidget>, 5> lastFocus_;
     PrintMenu* printMenu_ = nullptr;
+    PriceAnnouncer* prices_ = nullptr;
 };

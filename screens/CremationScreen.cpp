@@ -53,4 +53,5 @@ TplButton* CremationScreen::calculateButton() const { return ui_->plBntCal; }
 
 QAbstractButton* CremationScreen::discountBox() const { return ui_->ChkDiscount; }
 
+TSsEdit* CremationScreen::totalField() const { return ui_->SsEditGokei; }
 std::vector<QWidget*> CremationScreen::summaryPanels() const { return {ui_->PnlList, ui_->PnlGokei, ui_->PnlGoukei}; }

@@ -7,6 +7,7 @@
 
 class QAbstractButton;
 class TplButton;
+class TSsEdit;
 class QtEstimateView;
 namespace lumenta { class Estimate; }
 namespace Ui { class PnlMainKaso; }
@@ -30,6 +31,8 @@ public:
     // "計算" (plBntCal) and "総額より５％引き" (ChkDiscount).
     TplButton* calculateButton() const;
     QAbstractButton* discountBox() const;
+    // The total "合　計：" (SsEditGokei).
+    TSsEdit* totalField() const;
     // The summary area's panels: the grid, the calculate button with the
     // discount box, and the total.
     std::vector<QWidget*> summaryPanels() const;

@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <vector>
+
 namespace {
 
 using lumenta::prices::NameGrade;
@@ -97,7 +99,79 @@ int paintReligion(Painter& p, const Religion& r, int top)
     return top + height;
 }
 
+// One row of the table as read aloud: a religion and one of its grades.
+struct ReadRow {
+    const Religion* religion;
+    const NameGrade* grade;  // null for a religion without grades
+    int top;
+    int height;
+};
+
+const std::vector<ReadRow>& readRows()
+{
+    static const std::vector<ReadRow> rows = [] {
+        std::vector<ReadRow> all;
+        int y = kHeaderHeight;
+        for (const Religion& r : kReligions) {
+            if (r.grades.empty()) {
+                all.push_back({&r, nullptr, y, kPlainHeight});
+                y += kPlainHeight;
+            }
+            for (const NameGrade& g : r.grades) {
+                all.push_back({&r, &g, y, kGradeHeight});
+                y += kGradeHeight;
+            }
+        }
+        return all;
+    }();
+    return rows;
+}
+
 } // namespace
+
+int OfficiantTable::rowCount() { return int(readRows().size()); }
+
+QString OfficiantTable::heading(int column)
+{
+    static const char* const kHeadings[kColumnCount] = {"宗教・宗旨宗派", "お礼・読経", "戒名（男性）",
+                                                        "戒名（女性）",   "戒名のお礼", "合計"};
+    return column >= 0 && column < kColumnCount ? s(kHeadings[column]) : QString();
+}
+
+QString OfficiantTable::note() { return s("戒名(法名・法号)は、俗名で行う場合は必要ありません"); }
+
+QString OfficiantTable::cellText(int row, int column)
+{
+    if (row < 0 || row >= rowCount())
+        return {};
+    const ReadRow& r = readRows()[std::size_t(row)];
+    const NameGrade* g = r.grade;
+    switch (column) {
+    case 0:
+        return s(r.religion->name) + s(r.religion->note);
+    case 1:
+        return s(r.religion->offering);
+    case 2:
+        return g ? s(g->male) : s("―");
+    case 3:
+        return g ? s(g->female) : s("―");
+    case 4:
+        return g ? s(g->nameFee) : s("―");
+    case 5:
+        return g ? s(g->total) : s(r.religion->offering);
+    }
+    return {};
+}
+
+QRect OfficiantTable::cellRect(int row, int column)
+{
+    if (row < 0)
+        return ::cellRect(column, column, 0, kHeaderHeight);
+    if (row >= rowCount())
+        return {};
+    const ReadRow& r = readRows()[std::size_t(row)];
+    return ::cellRect(column, column, r.top, r.height);
+}
 
 OfficiantTable::OfficiantTable(QWidget* parent) : QWidget(parent)
 {

@@ -1,7 +1,6 @@
 #include "plButton.h"
 
 #include "ClassicColors.h"
-#include "plButtonAccessible.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -20,11 +19,6 @@ constexpr int kFocusDiameter = 8;
 
 TplButton::TplButton(QWidget* parent) : QWidget(parent)
 {
-    static const bool accessible = [] {
-        QAccessible::installFactory(&TplButtonAccessible::create);
-        return true;
-    }();
-    Q_UNUSED(accessible);
     resize(75, 26);
     setFocusPolicy(Qt::StrongFocus);
 }

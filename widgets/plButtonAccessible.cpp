@@ -39,10 +39,3 @@ QStringList TplButtonAccessible::keyBindingsForAction(const QString& actionName)
         return {QStringLiteral("Return")};
     return QAccessibleWidget::keyBindingsForAction(actionName);
 }
-
-QAccessibleInterface* TplButtonAccessible::create(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("TplButton") && object && object->isWidgetType())
-        return new TplButtonAccessible(static_cast<TplButton*>(object));
-    return nullptr;
-}

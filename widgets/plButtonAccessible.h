@@ -15,9 +15,6 @@ public:
     void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString& actionName) const override;
 
-    // The accessibility factory for TplButton; installed by the first button made.
-    static QAccessibleInterface* create(const QString& className, QObject* object);
-
 private:
     TplButton* button() const;
 };

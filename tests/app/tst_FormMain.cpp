@@ -6,10 +6,12 @@
 #include "plButton.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -433,15 +435,99 @@ private slots:
         for (const char* name : {"plBtnBasho", "plBtnJunbi", "plBtnTuya", "plBtnKoku", "plBtnKaso", "plBtnClose",
                                  "plBtnPrint", "plButton1", "plBtnStart"})
             QVERIFY2(!(button(name)->focusPolicy() & Qt::TabFocus), name);
-        // A step button that took the focus by a click is clicked again by Enter.
+        // A button that took the focus by a click is clicked again by Enter.
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         click("plBtnStart");
+        click("plButton1");
+        QVERIFY(button("plButton1")->hasFocus());
+        QTest::keyClick(button("plButton1"), Qt::Key_Return);
+        QCOMPARE(opened.size(), 2);
+        // A step button hands the focus on to the step it shows.
         click("plBtnKoku");
-        QVERIFY(button("plBtnKoku")->hasFocus());
-        click("plBtnJunbi");
-        QTest::keyClick(button("plBtnJunbi"), Qt::Key_Return);
-        checkStepShown(1);
+        QVERIFY(panel("PnlMainKoku")->isAncestorOf(QApplication::focusWidget()));
+        checkStepShown(3);
+    }
+
+    // What a screen reader is told: the window is a window, panels are panes
+    // or groupings named once, the summary is a table, a field or a list
+    // carries its item's name and its amount or entry.
+    void accessibleRolesAndNames_data()
+    {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        const auto row = [](const char* object, QAccessible::Role role, const char* name, const char* value = "") {
+            QTest::newRow(object) << QString::fromUtf8(object) << int(role) << QString::fromUtf8(name)
+                                  << QString::fromUtf8(value);
+        };
+        row("FormMain", QAccessible::Window, "Lumenta ver.1.00");
+        row("PnlMainBasho", QAccessible::Pane, "");
+        row("PnlHitugi", QAccessible::Grouping, "棺の選択");
+        row("PnlHitugi1", QAccessible::Pane, "");  // the item's header, not named again
+        row("PnlImgHitugi", QAccessible::Pane, "種類をお選び下さい");
+        row("RBtnGrpHitugi", QAccessible::Grouping, "棺の種類");
+        row("GrpSeika", QAccessible::Grouping, "");  // titled like its item
+        row("GrpReikyu", QAccessible::Grouping, "何れかをお選び下さい");
+        row("StrColGrid1", QAccessible::Table, "見積りの明細");
+        row("ImgShukyosha", QAccessible::Table, "各宗教・宗旨宗派のお礼と戒名の参考金額の表");
+        row("SsEditKaso", QAccessible::EditableText, "火葬料金", "¥48,300");
+        row("CBoxHenrei2", QAccessible::ComboBox, "返礼品と礼状：返礼品の個数", "0");
+        row("CBoxSeika1", QAccessible::ComboBox, "生花の選択：菊花の基数", "0");  // in a titled frame
+        row("RBtnHitugi", QAccessible::RadioButton, "白木棺(6尺)");
+    }
+
+    void accessibleRolesAndNames()
+    {
+        QFETCH(QString, object);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QObject* o = object == QLatin1String("FormMain") ? form.get() : panel(qPrintable(object));
+        if (object == QLatin1String("RBtnHitugi"))  // the first entry of the coffin group
+            o = form->findChild<TRadioGroup*>("RBtnGrpHitugi")->button(0);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(o);
+        QVERIFY(iface);
+        QCOMPARE(int(iface->role()), role);
+        QCOMPARE(iface->text(QAccessible::Name), name);
+        QCOMPARE(iface->text(QAccessible::Value), value);
+        // Nothing inside the window is a window of its own, which a screen
+        // reader would take for the window it is in.
+        for (QAccessibleInterface* a = iface->parent(); a && a->object() != form.get(); a = a->parent())
+            QVERIFY2(a->role() != QAccessible::Window && a->role() != QAccessible::Border,
+                     qPrintable(a->object()->objectName()));
+        // A control's frame is the frame it is in, not its label too.
+        for (const auto& label : iface->relations(QAccessible::Label))
+            QVERIFY(label.first->role() != QAccessible::Grouping);
+    }
+
+    // The summary and the officiants' fees are read cell by cell, under
+    // their column headings.
+    void tablesAreReadCellByCell()
+    {
+        QAccessibleTableInterface* grid = QAccessible::queryAccessibleInterface(panel("StrColGrid1"))->tableInterface();
+        QVERIFY(grid);
+        QCOMPARE(grid->rowCount(), 25);
+        QCOMPARE(grid->columnCount(), 5);
+        QCOMPARE(grid->columnDescription(4), QStringLiteral("金額"));
+        QCOMPARE(grid->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("火葬料金"));
+        click("plBtnStart");
+        qobject_cast<QAbstractButton*>(panel("RBtnMap3"))->click();
+        const QString hall = grid->cellAt(3, 4)->text(QAccessible::Name);
+        QVERIFY2(hall.startsWith(QChar(u'¥')), qPrintable(hall));
+        QAccessibleTableCellInterface* cell = grid->cellAt(3, 4)->tableCellInterface();
+        QCOMPARE(cell->rowIndex(), 3);
+        QCOMPARE(cell->columnHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("金額"));
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(panel("StrColGrid1"));
+        QCOMPARE(table->indexOfChild(grid->cellAt(3, 4)), (3 + 1) * 5 + 4);
+
+        QAccessibleTableInterface* fees = QAccessible::queryAccessibleInterface(panel("ImgShukyosha"))->tableInterface();
+        QVERIFY(fees);
+        QCOMPARE(fees->rowCount(), 14);
+        QCOMPARE(fees->columnDescription(0), QStringLiteral("宗教・宗旨宗派"));
+        QCOMPARE(fees->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("浄土真宗（法名）"));
+        QCOMPARE(fees->cellAt(13, 5)->text(QAccessible::Name), QStringLiteral("15万円～"));
     }
 
     void closeButtonClosesTheWindow()

@@ -1,5 +1,6 @@
 // The window used with the keyboard alone, and seen through a screen reader.
 
+#include "Estimate.h"
 #include "KeyDriver.h"
 #include "RadioGroup.h"
 #include "SsEdit.h"
@@ -114,15 +115,23 @@ private slots:
         keydriver::press(form.get(), Qt::Key_Return);
         keydriver::press(form.get(), Qt::Key_5, Qt::AltModifier);
         QString warning;
-        QTimer::singleShot(0, [&warning] {
+        QString spoken;
+        QTimer::singleShot(0, [&warning, &spoken] {
             if (QWidget* box = QApplication::activeModalWidget()) {
                 warning = box->windowTitle();
+                // A dialog, not an alert (which a reader calls 警告 too),
+                // that says its message.
+                QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+                if (iface->role() == QAccessible::Dialog)
+                    spoken = iface->text(QAccessible::Name) + u' ' + iface->text(QAccessible::Description);
                 QTest::keyClick(box, Qt::Key_Return);
             }
         });
         keydriver::press(form.get(), Qt::Key_K, Qt::AltModifier);
         QCOMPARE(warning, QStringLiteral("警告"));
+        QCOMPARE(spoken, QStringLiteral("警告 　火葬場が選択されていない為、計算ができません"));
         QVERIFY(stepShown(0));
+        QVERIFY(widget("PnlMainBasho")->isAncestorOf(form->focusWidget()));  // once the window is active again
         QCOMPARE(total(), QString());
     }
 
@@ -184,6 +193,75 @@ private slots:
         QCOMPARE(from(keydriver::tabRound(form.get()), order.first()), order);
     }
 
+    // The keyboard acts only on what is shown: a step shown by its key, by
+    // its button or by the calculation gets the focus, on its first choice or
+    // on the one left there; the start screen's is its start button.
+    void focusFollowsTheShownStep_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("Alt+1") << 0 << QStringLiteral("RBtnShindan");  // where it was left
+        QTest::newRow("Alt+2") << 1 << QStringLiteral("RBtnGrpHitugi");
+        QTest::newRow("Alt+3") << 2 << QStringLiteral("CBoxSeika1");
+        QTest::newRow("Alt+4") << 3 << QStringLiteral("CBoxKokuRyori");
+        QTest::newRow("Alt+5") << 4 << QStringLiteral("RBtnAto");
+    }
+
+    void focusFollowsTheShownStep()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, focus);
+        QCOMPARE(keydriver::focused(), widget("plBtnStart"));
+        keydriver::press(form.get(), Qt::Key_Return);
+        QCOMPARE(keydriver::choiceName(keydriver::focused()), QStringLiteral("RBtnMap"));
+        QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnShindan")));
+        QWidget* left = keydriver::focused();
+        keydriver::press(form.get(), Qt::Key(Qt::Key_1 + (step + 1) % 5), Qt::AltModifier);  // away first
+        keydriver::press(form.get(), Qt::Key(Qt::Key_1 + step), Qt::AltModifier);
+        QWidget* now = keydriver::focused();
+        QVERIFY(now && now->isVisible());
+        QVERIFY(widget(kSteps[step])->isAncestorOf(now));
+        QCOMPARE(keydriver::choiceName(now), focus);
+        if (step == 0)
+            QCOMPARE(now, left);
+        // Arrows and Space then act on that step alone: the procedures
+        // choice left on step 1 stays unmade.
+        keydriver::press(form.get(), Qt::Key_Right);
+        if (!qobject_cast<QComboBox*>(now))  // Space would open a list
+            keydriver::press(form.get(), Qt::Key_Space);
+        QCOMPARE(form->estimate().state()[lumenta::Flag::proceduresChosen], step == 0);
+    }
+
+    // A screen reader hears what a choice changed, a moment after the choice
+    // itself: a list's new entry, the items' new prices with their names, and
+    // the total of each calculation.
+    void changesAreSpoken()
+    {
+        QAccessible::setActive(true);
+        const auto said = [this] {
+            const QWidget* notice = widget("SpokenNotice");
+            return notice ? notice->accessibleName() : QString();
+        };
+        keydriver::press(form.get(), Qt::Key_Return);
+        keydriver::press(form.get(), Qt::Key_Space);
+        QTRY_VERIFY(said().startsWith(QStringLiteral("式場（火葬場）の選択 ¥")));
+        QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("CBoxHanso")));
+        keydriver::press(form.get(), Qt::Key_Down);
+        QTRY_VERIFY(said().startsWith(QStringLiteral("10、安置場所までの距離 ¥")));
+
+        // Keys pressed in quick succession are spoken together.
+        QCOMPARE(keydriver::completeEstimate(form.get()), QString());
+        QTRY_VERIFY(said().endsWith(QStringLiteral("、合計（消費税込） ") + total()));
+        widget("SpokenNotice")->setAccessibleName({});
+        keydriver::press(form.get(), Qt::Key_F9);  // the same total again
+        QTRY_COMPARE(said(), QStringLiteral("合計（消費税込） ") + total());
+        // A choice that empties the total says its price, not the empty total.
+        keydriver::press(form.get(), Qt::Key_Down);
+        QTRY_COMPARE(said(), QStringLiteral("後飾り ¥0"));
+        QVERIFY(!said().contains(QStringLiteral("合計")));
+        QAccessible::setActive(false);
+    }
+
     // Every control a user can act on, and every picture, has a name a
     // screen reader can speak; names come from the items' captions.
     void everyControlIsNamed()
@@ -200,7 +278,7 @@ private slots:
             {"SsEditKokuShikai", "司会者と案内人（告別式）"},
             {"SsEditGokei", "合計（消費税込）"},
             {"CBoxSeika1", "生花の選択：菊花の基数"},
-            {"RBtnGrpHitugi", "棺の選択"},
+            {"RBtnGrpHitugi", "棺の種類"},
             {"plButton1", "ｿﾌﾄ説明のHPを開く"},
             {"plBtnPrint", "印刷"},
             {"plBtnStart", "見積りを開始します"},

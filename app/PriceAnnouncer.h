@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QAccessible>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <vector>
+
+class QComboBox;
+class TSsEdit;
+
+// Lets a screen reader speak what a choice has changed, although the money
+// fields never take the focus: the new entry of a list, the items' names
+// with their new amounts ("棺の選択 ¥120,750") and the total that "計算"
+// shows. They are spoken as a notice (an unseen notification that the
+// window shows and hides again), a moment after the action, so that what the
+// screen reader says of the choice itself ("選択") is heard first. Nothing
+// happens while no assistive technology listens.
+class PriceAnnouncer : public QObject, public QAccessible::ActivationObserver {
+public:
+    explicit PriceAnnouncer(QWidget* window);
+    ~PriceAnnouncer() override;
+
+    // From now on a new amount in one of these fields is announced; a field
+    // that is emptied is not.
+    void watch(const std::vector<TSsEdit*>& fields);
+    // From now on a new entry of one of these lists is announced while the
+    // list has the focus.
+    void watch(const std::vector<QComboBox*>& lists);
+    // Announces a field's amount after the current action even when it has
+    // not changed (the same total calculated twice).
+    void announce(TSsEdit* field);
+
+    // Assistive technology started or stopped listening.
+    void accessibilityActiveChanged(bool active) override { listening_ = active; }
+
+private:
+    void queue(QWidget* source);
+    void speak();
+
+    QWidget* window_;
+    std::vector<QPointer<QWidget>> pending_;
+    QWidget* notice_ = nullptr;
+    QTimer delay_;
+    bool listening_;
+};
+
+// The unseen notice: a notification to assistive technology, with no look
+// of its own.
+class SpokenNotice : public QWidget {
+    Q_OBJECT
+public:
+    explicit SpokenNotice(QWidget* window);
+};

@@ -1,0 +1,192 @@
+#include "ProgramAccessibility.h"
+
+#include "AccessibleNames.h"
+#include "GroupedChoiceAccessible.h"
+#include "ListBoxAccessible.h"
+#include "OfficiantTable.h"
+#include "PriceAnnouncer.h"
+#include "Panel.h"
+#include "SpokenText.h"
+#include "StrCGrid.h"
+#include "TextTableAccessible.h"
+#include "plButton.h"
+#include "plButtonAccessible.h"
+
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMessageBox>
+#include <QLatin1StringView>
+#include <QRadioButton>
+
+namespace {
+
+// A panel groups the controls of an item under the item's title; any other
+// panel is a pane, named by the caption it shows, if any. An item's header
+// bar is not named again: its caption is the item's name.
+class PanelAccessible : public QAccessibleWidget {
+public:
+    explicit PanelAccessible(TPanel* panel)
+        : QAccessibleWidget(panel, itemPanelTitle(panel).isEmpty() ? QAccessible::Pane : QAccessible::Grouping)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(t);
+        const auto* panel = static_cast<const TPanel*>(widget());
+        if (const QString title = itemPanelTitle(panel); !title.isEmpty())
+            return title;
+        return isItemHeader(panel) ? QString() : spokenText(panel->caption());
+    }
+
+    // Step 1 lies visible under the start screen: a screen reader's review
+    // of the screen must not read it there.
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (!s.invisible && widget()->visibleRegion().isEmpty())
+            s.invisible = true;
+        return s;
+    }
+};
+
+// A titled frame (a radio group, a group box) groups its controls under its
+// title, unless the title is its item's, which the item panel says already.
+class FrameAccessible : public QAccessibleWidget {
+public:
+    explicit FrameAccessible(QGroupBox* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const auto* frame = static_cast<const QGroupBox*>(widget());
+        QString own = frame->accessibleName();
+        if (own.isEmpty())
+            own = QString(frame->title()).remove(u'&');
+        for (const QWidget* a = widget()->parentWidget(); a; a = a->parentWidget())
+            if (const QString title = itemPanelTitle(a); !title.isEmpty())
+                return title == own ? QString() : own;
+        return own;
+    }
+};
+
+// A message box is a dialog, named by its title, that describes itself by
+// its message: a screen reader reads a dialog's labels only when they are
+// several words long, which a Japanese sentence, written without spaces,
+// never is.
+class MessageBoxAccessible : public QAccessibleWidget {
+public:
+    explicit MessageBoxAccessible(QMessageBox* box) : QAccessibleWidget(box, QAccessible::Dialog) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Description)
+            return QAccessibleWidget::text(t);
+        const auto* box = static_cast<const QMessageBox*>(widget());
+        QStringList lines{box->text(), box->informativeText()};
+        lines.removeAll(QString());
+        return lines.join(u'\n');
+    }
+};
+
+TableTexts gridTexts(const TStrColGrid* grid)
+{
+    const int fixed = grid->fixedRows();
+    return {
+        [grid, fixed] { return grid->rowCount() - fixed; },
+        grid->columnCount(),
+        [grid](int column) { return spokenText(grid->displayText(column, 0)); },
+        [grid, fixed](int row, int column) { return spokenText(grid->displayText(column, row + fixed)); },
+        [grid, fixed](int row, int column) { return grid->cellRect(column, row < 0 ? 0 : row + fixed); },
+    };
+}
+
+TableTexts officiantTexts()
+{
+    return {&OfficiantTable::rowCount, OfficiantTable::kColumnCount, &OfficiantTable::heading,
+            &OfficiantTable::cellText, &OfficiantTable::cellRect};
+}
+
+class OfficiantTableAccessible : public TextTableAccessible {
+public:
+    explicit OfficiantTableAccessible(QWidget* table) : TextTableAccessible(table, officiantTexts()) {}
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Description ? OfficiantTable::note() : TextTableAccessible::text(t);
+    }
+};
+
+using Creator = QAccessibleInterface* (*)(QWidget*);
+
+struct Made {
+    QLatin1StringView className;
+    Creator create;
+};
+
+const Made kMade[] = {
+    // A window of its own that is neither a main window nor a dialog, which
+    // Qt would show as a mere filler that no screen reader follows.
+    {QLatin1StringView("TFormMain"), [](QWidget* w) -> QAccessibleInterface* {
+         return new QAccessibleWidget(w, QAccessible::Window);
+     }},
+    // Qt presents a frame as a border, which assistive technology takes for
+    // a window of its own.
+    {QLatin1StringView("TPanel"), [](QWidget* w) -> QAccessibleInterface* {
+         return new PanelAccessible(static_cast<TPanel*>(w));
+     }},
+    {QLatin1StringView("TplButton"), [](QWidget* w) -> QAccessibleInterface* {
+         return new TplButtonAccessible(static_cast<TplButton*>(w));
+     }},
+    {QLatin1StringView("TStrColGrid"), [](QWidget* w) -> QAccessibleInterface* {
+         return new TextTableAccessible(w, gridTexts(static_cast<TStrColGrid*>(w)));
+     }},
+    {QLatin1StringView("OfficiantTable"), [](QWidget* w) -> QAccessibleInterface* {
+         return new OfficiantTableAccessible(w);
+     }},
+    // (A list one can type into, in Qt's dialogs, stays Qt's.)
+    {QLatin1StringView("QComboBox"), [](QWidget* w) -> QAccessibleInterface* {
+         auto* list = static_cast<QComboBox*>(w);
+         return list->isEditable() ? nullptr : new ListBoxAccessible(list);
+     }},
+    {QLatin1StringView("QRadioButton"), [](QWidget* w) -> QAccessibleInterface* {
+         return GroupedChoiceAccessible::createFor(static_cast<QRadioButton*>(w));
+     }},
+    {QLatin1StringView("SpokenNotice"), [](QWidget* w) -> QAccessibleInterface* {
+         return new QAccessibleWidget(w, QAccessible::Notification);
+     }},
+    // Qt makes a message box an alert, which a screen reader announces as
+    // "警告" before its title, so that a warning titled 警告 was heard twice
+    // and a box that only informs was heard as a warning.
+    {QLatin1StringView("QMessageBox"), [](QWidget* w) -> QAccessibleInterface* {
+         return new MessageBoxAccessible(static_cast<QMessageBox*>(w));
+     }},
+    // (A frame that is a check box itself stays Qt's.)
+    {QLatin1StringView("QGroupBox"), [](QWidget* w) -> QAccessibleInterface* {
+         auto* frame = static_cast<QGroupBox*>(w);
+         return frame->isCheckable() ? nullptr : new FrameAccessible(frame);
+     }},
+};
+
+QAccessibleInterface* create(const QString& className, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    for (const Made& m : kMade)
+        if (className == m.className)
+            return m.create(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installProgramAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&create);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
