@@ -4,7 +4,7 @@
 #include "PrintProgress.h"
 #include "PrintPrompter.h"
 #include "PrinterCatalog.h"
-#include "WholeFile.h"
+#include "PdfFile.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -136,7 +136,7 @@ PrintOutcome PrintAction::savePdf(const ReportPage& page, QWidget* parent)
     if (path.isEmpty())
         return PrintOutcome::NotSaved;
     const QByteArray pdf = pdfDocument(page, info_);
-    const QString why = pdf.isEmpty() ? QStringLiteral("PDFファイルを作れませんでした。") : writeWholeFile(path, pdf);
+    const QString why = pdf.isEmpty() ? QStringLiteral("PDFファイルを作れませんでした。") : savePdfFile(path, pdf);
     const QString shown = QDir::toNativeSeparators(path);
     if (!why.isEmpty()) {
         prompter_.tell(parent, QStringLiteral("PDFファイルを保存できませんでした。\n%1\n%2").arg(shown, why));

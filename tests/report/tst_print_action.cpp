@@ -103,6 +103,9 @@ private Q_SLOTS:
         QTest::newRow("folder gone") << QString() << QStringLiteral("保存先のフォルダがありません。");
         QTest::newRow("disk full") << QStringLiteral("size=20k") << QStringLiteral("保存先のディスクに空きがありません。");
         QTest::newRow("read-only") << QStringLiteral("ro") << QStringLiteral("保存先は読み取り専用で、書き込めません。");
+        // Not replaced, not even by its owner, whom the folder would let.
+        QTest::newRow("read-only file") << QStringLiteral("file")
+                                        << QStringLiteral("このファイルは読み取り専用のため、上書きできません。");
     }
 
     void pdfThatCannotBeWrittenIsReported()
@@ -111,7 +114,15 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         QTemporaryDir dir;
         QString folder = dir.filePath(QStringLiteral("gone"));
-        if (!mount.isEmpty()) {
+        QStringList before;
+        if (mount == QLatin1String("file")) {
+            folder = dir.path();
+            QFile old(dir.filePath(QStringLiteral("見積書.pdf")));
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+            old.close();
+            QVERIFY(old.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            before << old.fileName().section(u'/', -1);
+        } else if (!mount.isEmpty()) {
             folder = dir.path();
             if (geteuid() != 0 || pdf::run(QStringLiteral("mount"),
                                             {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), mount,
@@ -119,7 +130,7 @@ private Q_SLOTS:
                 QSKIP("needs root to mount a small file system");
         }
         const auto unmount = qScopeGuard([&] {
-            if (!mount.isEmpty())
+            if (!mount.isEmpty() && before.isEmpty())
                 pdf::run(QStringLiteral("umount"), {folder});
         });
         lumenta::report::ReportPage page = sheet::build();
@@ -134,7 +145,53 @@ private Q_SLOTS:
         QVERIFY(prompter.messages.first().startsWith(QStringLiteral("PDFファイルを保存できませんでした。")));
         QVERIFY2(prompter.messages.first().endsWith(reason), qPrintable(prompter.messages.first()));
         QVERIFY(prompter.opened.isEmpty());
-        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System), before);
+        if (!before.isEmpty())
+            QCOMPARE(pdf::run(QStringLiteral("cat"), {prompter.fileToChoose}), QStringLiteral("old"));
+    }
+
+    // A save over a file keeps what the user gave it: a private file stays
+    // private, a link's target receives the document (the link stays), and
+    // a long name that the system allows is not refused.
+    void saveKeepsTheFilesPlace_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("private file") << QStringLiteral("private");
+        QTest::newRow("link") << QStringLiteral("link");
+        QTest::newRow("name of 250 bytes") << QStringLiteral("long");
+    }
+
+    void saveKeepsTheFilesPlace()
+    {
+        constexpr QFile::Permissions kOwnerGroupOther = QFile::Permissions::fromInt(0x7077);
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString target = dir.filePath(kind == QLatin1String("long") ? QString(246, u'a') + QStringLiteral(".pdf")
+                                                                           : QStringLiteral("見積書.pdf"));
+        QString chosen = target;
+        if (kind != QLatin1String("long")) {
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+            old.close();
+            QVERIFY(old.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+        }
+        if (kind == QLatin1String("link")) {
+            chosen = dir.filePath(QStringLiteral("link.pdf"));
+            QVERIFY(QFile::link(target, chosen));
+        }
+        fakes::Prompter prompter;
+        prompter.fileToChoose = chosen;
+        fakes::Progress progress;
+        QCOMPARE(lumenta::report::PrintAction(nullptr, prompter, progress, {}).savePdf(sheet::build(), nullptr),
+                 PrintOutcome::SavedAsPdf);
+        QVERIFY2(prompter.messages.isEmpty(), qPrintable(prompter.messages.join(u'|')));
+        QFile saved(target);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.read(5) == "%PDF-");
+        if (kind == QLatin1String("link"))
+            QCOMPARE(QFileInfo(chosen).symLinkTarget(), target);
+        if (kind != QLatin1String("long"))
+            QCOMPARE(saved.permissions() & kOwnerGroupOther, QFile::ReadOwner | QFile::WriteOwner);
     }
 
     // A printer name the platform doesn't know is not silently replaced by
