@@ -501,9 +501,13 @@ private slots:
 
         QTemporaryDir dir;
         session->prompter.fileToChoose = dir.filePath(QStringLiteral("saved.pdf"));
-        QApplication::setActiveWindow(&session->form());
+        session->form().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&session->form()));
-        QCOMPARE(session->boxes.during([this] { QTest::keyClick(&session->form(), Qt::Key_S, Qt::ControlModifier); })
+        QCOMPARE(session->boxes
+                     .during([this] {
+                         QTest::keyClick(&session->form(), Qt::Key_S, Qt::ControlModifier);
+                         session->waitWhileSending();
+                     })
                      .size(),
                  0);
         QCOMPARE(session->prompter.suggestions.size(), 1);

@@ -23,8 +23,23 @@
 #include <QTimer>
 #include <unistd.h>
 
+using lumenta::report::PrintAction;
 using lumenta::report::PrintOutcome;
+using lumenta::report::PrintWay;
 namespace sheet = lumenta::report::estimate_sheet;
+
+namespace {
+
+// The sheet sent to the default printer, with these stand-ins.
+PrintOutcome printWith(const lumenta::report::PrinterCatalog& printers, fakes::Prompter& prompter,
+                       fakes::Progress& progress)
+{
+    PrintAction action;
+    action.setServices(&printers, &prompter, &progress);
+    return fakes::outcome(action.send(PrintWay::DefaultPrinter, sheet::build(), {}, nullptr));
+}
+
+} // namespace
 
 class PrintActionTest : public QObject {
     Q_OBJECT
@@ -48,13 +63,13 @@ private Q_SLOTS:
         prompter.fileToChoose = dir_.filePath(QStringLiteral("見積書.pdf"));
         form.setPrintServices(&none, &prompter, &progress);
 
-        QCOMPARE(form.printEstimate(samples::plainEstimate(), nullptr), PrintOutcome::SavedAsPdf);
+        QCOMPARE(fakes::outcome(form.printEstimate(samples::plainEstimate(), nullptr)), PrintOutcome::SavedAsPdf);
         QCOMPARE(prompter.questions.size(), 2);
         QCOMPARE(prompter.questions.first(),
                  QStringLiteral("プリンタが見つかりません。見積書をPDFファイルとして保存しますか？"));
         QVERIFY(prompter.questions.last().contains(QDir::toNativeSeparators(prompter.fileToChoose)));
         QCOMPARE(prompter.opened, QStringList{prompter.fileToChoose});
-        QCOMPARE(prompter.suggestions, QStringList{lumenta::report::PrintAction::suggestedPdfPath(QDate::currentDate())});
+        QCOMPARE(prompter.suggestions, QStringList{PrintAction::suggestedPdfPath(QDate::currentDate())});
         QVERIFY(prompter.suggestions.first().endsWith(
             QStringLiteral("/見積書_%1.pdf").arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")))));
         QVERIFY(prompter.messages.isEmpty());
@@ -77,17 +92,16 @@ private Q_SLOTS:
     // "No", or no file chosen: nothing is written and nothing else is said.
     void noPrinterDeclined()
     {
-        lumenta::report::ReportPage page = sheet::build();
         fakes::Printers none;
         fakes::Progress progress;
 
         fakes::Prompter no;
-        QCOMPARE(lumenta::report::PrintAction(&none, no, progress, {}).print(page, nullptr), PrintOutcome::NotSaved);
+        QCOMPARE(printWith(none, no, progress), PrintOutcome::NotSaved);
         QVERIFY(no.suggestions.isEmpty() && no.messages.isEmpty());
 
         fakes::Prompter noFile;
         noFile.answer = true;
-        QCOMPARE(lumenta::report::PrintAction(&none, noFile, progress, {}).print(page, nullptr), PrintOutcome::NotSaved);
+        QCOMPARE(printWith(none, noFile, progress), PrintOutcome::NotSaved);
         QVERIFY(noFile.messages.isEmpty());
         QCOMPARE(progress.started, 0);
     }
@@ -133,14 +147,12 @@ private Q_SLOTS:
             if (!mount.isEmpty() && before.isEmpty())
                 pdf::run(QStringLiteral("umount"), {folder});
         });
-        lumenta::report::ReportPage page = sheet::build();
         fakes::Printers none;
         fakes::Progress progress;
         fakes::Prompter prompter;
         prompter.answer = true;
         prompter.fileToChoose = QDir(folder).filePath(QStringLiteral("見積書.pdf"));
-        QCOMPARE(lumenta::report::PrintAction(&none, prompter, progress, {}).print(page, nullptr),
-                 PrintOutcome::SaveFailed);
+        QCOMPARE(printWith(none, prompter, progress), PrintOutcome::SaveFailed);
         QCOMPARE(prompter.messages.size(), 1);
         QVERIFY(prompter.messages.first().startsWith(QStringLiteral("PDFファイルを保存できませんでした。")));
         QVERIFY2(prompter.messages.first().endsWith(reason), qPrintable(prompter.messages.first()));
@@ -181,9 +193,10 @@ private Q_SLOTS:
         }
         fakes::Prompter prompter;
         prompter.fileToChoose = chosen;
+        PrintAction action;
         fakes::Progress progress;
-        QCOMPARE(lumenta::report::PrintAction(nullptr, prompter, progress, {}).savePdf(sheet::build(), nullptr),
-                 PrintOutcome::SavedAsPdf);
+        action.setServices(nullptr, &prompter, &progress);
+        QCOMPARE(fakes::outcome(action.send(PrintWay::Pdf, sheet::build(), {}, nullptr)), PrintOutcome::SavedAsPdf);
         QVERIFY2(prompter.messages.isEmpty(), qPrintable(prompter.messages.join(u'|')));
         QFile saved(target);
         QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -198,12 +211,10 @@ private Q_SLOTS:
     // another printer.
     void unknownPrinterIsReported()
     {
-        lumenta::report::ReportPage page = sheet::build();
         fakes::Printers missing(QStringLiteral("NoSuchPrinter-Lumenta"));
         fakes::Prompter prompter;
         fakes::Progress progress;
-        QCOMPARE(lumenta::report::PrintAction(&missing, prompter, progress, {}).print(page, nullptr),
-                 PrintOutcome::PrinterFailed);
+        QCOMPARE(printWith(missing, prompter, progress), PrintOutcome::PrinterFailed);
         QCOMPARE(prompter.messages.size(), 1);
         QVERIFY(prompter.messages.first().startsWith(QStringLiteral("印刷できませんでした")));
         QVERIFY(prompter.messages.first().contains(QStringLiteral("NoSuchPrinter-Lumenta")));
@@ -211,39 +222,43 @@ private Q_SLOTS:
         QCOMPARE(progress.finished, progress.started);
     }
 
-    // The progress dialog titled "印刷中" over the window that prints, with
-    // its bar and "キャンセル" button. The button and Escape cancel the job,
-    // and the dialog stays up until the job has ended.
+    // The progress dialog titled "印刷中" over the window that prints: it
+    // says what the job is doing and its bar moves with each phase. The
+    // button and Escape cancel the job once and close it at once, for good.
     void progressWindowCancels()
     {
         QWidget owner;
         owner.show();
         lumenta::report::ProgressWindow window;
         int cancels = 0;
-        window.start(&owner, 3, [&cancels] { ++cancels; });
+        window.start(&owner, 4, [&cancels] { ++cancels; });
         QProgressDialog* dialog = window.dialog();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->parentWidget(), &owner);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("印刷中"));
+        QCOMPARE(dialog->accessibleName(), QStringLiteral("印刷中"));
         QCOMPARE(dialog->findChild<QPushButton*>()->text(), QStringLiteral("キャンセル"));
         QVERIFY(dialog->isModal());
-        window.reach(1);
-        QCOMPARE(dialog->findChild<QProgressBar*>()->value(), 1);
+        auto* bar = dialog->findChild<QProgressBar*>();
+        const QString connecting = dialog->labelText();
+        QVERIFY2(bar->value() > bar->minimum(), "the bar never stands at its start");
+        window.reach(3);
+        QCOMPARE(bar->value(), 3);
+        QVERIFY(dialog->labelText() != connecting);
+        QVERIFY(!dialog->accessibleDescription().isEmpty());
 
         dialog->findChild<QPushButton*>()->click();
         QCOMPARE(cancels, 1);
-        QTest::keyClick(dialog, Qt::Key_Escape);
-        QCOMPARE(cancels, 1);
-        QTest::qWait(50);
-        QVERIFY2(dialog->isVisible(), "the dialog waits for the job to end");
+        QVERIFY(!dialog->isVisible());
+        QTest::qWait(100);
+        QVERIFY2(!dialog->isVisible(), "a cancelled job's window does not come back");
         window.finish();
         QTRY_VERIFY(!window.dialog());
 
-        window.start(&owner, 3, [&cancels] { ++cancels; });
+        window.start(&owner, 4, [&cancels] { ++cancels; });
         QTest::keyClick(window.dialog(), Qt::Key_Escape);
         QCOMPARE(cancels, 2);
-        QTest::qWait(50);
-        QVERIFY(window.dialog()->isVisible());
+        QVERIFY(!window.dialog()->isVisible());
         window.finish();
     }
 };
