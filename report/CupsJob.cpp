@@ -233,7 +233,7 @@ JobEnd CupsJob::serviceEnd(JobEnd transport) const
 
 JobResult CupsJob::failure(JobEnd transport, const QString& printer) const
 {
-    JobResult result{JobEnd::Cancelled, printer, {}, QString::fromUtf8(cups().cupsUser()), {}};
+    JobResult result(JobEnd::Cancelled, printer, QString::fromUtf8(cups().cupsUser()));
     if (cancelled_)
         result.end = signInTooLate_ ? JobEnd::SignInTooLate : JobEnd::Cancelled;
     else
@@ -247,32 +247,32 @@ JobResult CupsJob::broken(int status, JobEnd transport, const QString& printer) 
 {
     if (status != HTTP_STATUS_ERROR || cancelled_)
         return failure(transport, printer);
-    return {timedOut_ ? JobEnd::NotAnswering : transport, printer, {}, QString::fromUtf8(cups().cupsUser()), {}};
+    return {timedOut_ ? JobEnd::NotAnswering : transport, printer, QString::fromUtf8(cups().cupsUser())};
 }
 
 JobResult CupsJob::run()
 {
     if (!cups().loaded)
-        return {JobEnd::NoClient, order_.printer, {}, {}, {}};
+        return {JobEnd::NoClient, order_.printer};
     const OnThisThread settings(this);
     reach(kConnecting);
     const Connection http(connect());
     if (!http)
-        return {cancelled_ ? JobEnd::Cancelled : JobEnd::NotRunning, order_.printer, {}, {}, {}};
+        return {cancelled_ ? JobEnd::Cancelled : JobEnd::NotRunning, order_.printer};
     const Live live(*this, http.get());
     if (cancelled_)
-        return {JobEnd::Cancelled, order_.printer, {}, {}, {}};
+        return {JobEnd::Cancelled, order_.printer};
     if (order_.listOnly)
         return listPrinters(http.get());
     Target target;
     if (const auto why = findPrinter(http.get(), target))
         return *why;
     if (!target.accepting)
-        return {JobEnd::Rejecting, target.name, {}, {}, {}};
+        return {JobEnd::Rejecting, target.name};
     reach(kLayingOut);
     const QByteArray sheet = pdfDocument(order_.page, order_.info);
     if (sheet.isEmpty())
-        return {JobEnd::NoDocument, target.name, {}, {}, {}};
+        return {JobEnd::NoDocument, target.name};
     if (cancelled_)
         return failure(JobEnd::Cancelled, target.name);
     reach(kSending);
@@ -286,7 +286,7 @@ JobResult CupsJob::listPrinters(http_t* http)
     cups_dest_t* dests = nullptr;
     expectAnswerWithin(kAnswerWithin);
     const int count = c.cupsGetDests2(http, &dests);
-    JobResult result{JobEnd::Listed, {}, {}, {}, {}};
+    JobResult result{JobEnd::Listed, {}};
     for (int i = 0; i < count; ++i) {
         QString name = QString::fromUtf8(dests[i].name);
         if (dests[i].instance)
@@ -299,7 +299,7 @@ JobResult CupsJob::listPrinters(http_t* http)
         return result;
     if (cancelled_ || timedOut_ || failed(c.cupsLastError()))
         return failure(JobEnd::ConnectionLost, {});
-    return {JobEnd::NoPrinter, {}, {}, {}, {}};
+    return {JobEnd::NoPrinter, {}};
 }
 
 // The default printer is the one lp would print on (LPDEST, PRINTER, the
@@ -314,7 +314,7 @@ std::optional<JobResult> CupsJob::findPrinter(http_t* http, Target& target)
         if (!dest) {
             const JobResult why = failure(JobEnd::ConnectionLost, {});
             if (why.end == JobEnd::UnknownPrinter || !failed(c.cupsLastError()))
-                return JobResult{JobEnd::NoPrinter, {}, {}, {}, {}};
+                return JobResult{JobEnd::NoPrinter, {}};
             return why;
         }
         target.queue = dest->name;
@@ -396,20 +396,20 @@ JobResult CupsJob::send(http_t* http, const Target& target, const QByteArray& sh
     const Answer answer(c.cupsGetResponse(http, ("/printers/" + target.queue).constData()));
     const bool taken = answer && !failed(c.ippGetStatusCode(answer.get()));
     if (quitting_ && !cancelled_)
-        return {JobEnd::Printed, target.name, {}, {}, {}};  // the service has the whole sheet: it is left there
+        return {JobEnd::Printed, target.name};  // the service has the whole sheet: it is left there
     if (!taken || cancelled_)
         return removed(id, target, answer ? failure(JobEnd::CutAfterSending, target.name)
                                           : broken(HTTP_STATUS_ERROR, JobEnd::CutAfterSending, target.name));
     jobId_ = id;
     target_ = target;
-    return {target.stopped ? JobEnd::Queued : JobEnd::Printed, target.name, {}, {}, {}};
+    return {target.stopped ? JobEnd::Queued : JobEnd::Printed, target.name};
 }
 
 JobResult CupsJob::withdraw()
 {
     const OnThisThread settings(this);
     cups().cupsSetUser(signIn_ ? signIn_->user.toUtf8().constData() : nullptr);
-    return removed(jobId_, target_, {JobEnd::Cancelled, target_.name, {}, {}, {}});
+    return removed(jobId_, target_, {JobEnd::Cancelled, target_.name});
 }
 
 // Removes the job from the service on a connection of its own, and returns
@@ -434,8 +434,8 @@ JobResult CupsJob::removed(int id, const Target& target, JobResult why)
     // The service is printing it, or has printed it.
     const bool printing = http && c.cupsLastError() == IPP_STATUS_ERROR_NOT_POSSIBLE;
     if (printing && why.end != JobEnd::Cancelled)
-        return {target.stopped ? JobEnd::Queued : JobEnd::Printed, target.name, {}, {}, {}};
-    JobResult kept{JobEnd::NotCancelled, target.name, {}, why.user, {}};
+        return {target.stopped ? JobEnd::Queued : JobEnd::Printed, target.name};
+    JobResult kept(JobEnd::NotCancelled, target.name, why.user);
     kept.cause = printing ? JobEnd::Printed : http ? serviceEnd(JobEnd::ConnectionLost) : JobEnd::NotRunning;
     if (kept.cause == JobEnd::Refused)
         kept.detail = QString::fromUtf8(c.cupsLastErrorString());

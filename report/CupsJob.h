@@ -48,10 +48,14 @@ struct PrinterEntry {
 };
 
 struct JobResult {
-    JobEnd end = JobEnd::Printed;
+    JobResult(JobEnd end = JobEnd::Printed, QString printer = {}, QString user = {})
+        : end(end), printer(std::move(printer)), user(std::move(user))
+    {
+    }
+    JobEnd end;
     QString printer;                     // the printer's name, when known
-    QString detail;                      // the service's own words, when it refused
     QString user;                        // whom the service was asked for
+    QString detail;                      // the service's own words, when it refused
     std::vector<PrinterEntry> printers;  // Listed: the service's printers
     JobEnd cause = JobEnd::Printed;      // NotCancelled: why (Printed: it is being printed already)
 };

@@ -276,11 +276,13 @@ PrintOutcome PrintAction::told(Request* request, const JobResult& result)
                             .arg(result.printer));
         return PrintOutcome::Queued;
     case JobEnd::NotCancelled: {
-        QString why = result.cause == JobEnd::Printed
-                          ? QStringLiteral("見積書はすでにプリンタ「%1」で印刷されています。").arg(result.printer)
-                          : QStringLiteral("見積書はプリンタ「%1」に渡っていて、印刷されることがあります。\n")
-                                    .arg(result.printer) +
-                                causeOf({result.cause, {}, result.detail, result.user, {}});
+        JobResult cause(result.cause, {}, result.user);
+        cause.detail = result.detail;
+        const QString why =
+            result.cause == JobEnd::Printed
+                ? QStringLiteral("見積書はすでにプリンタ「%1」で印刷されています。").arg(result.printer)
+                : QStringLiteral("見積書はプリンタ「%1」に渡っていて、印刷されることがあります。\n").arg(result.printer) +
+                      causeOf(cause);
         prompter_->tell(request->parent, QStringLiteral("印刷を取り消せませんでした。\n") + why);
         return PrintOutcome::NotCancelled;
     }

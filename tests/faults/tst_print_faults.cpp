@@ -31,6 +31,9 @@
 #include <algorithm>
 
 #include <cups/cups.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using lumenta::report::PrintOutcome;
 using lumenta::report::PrintWay;
@@ -271,6 +274,42 @@ void StandInService::Link::take()
     }
 }
 
+// A print service that never accepts a connection: a listening socket that
+// is never served, its queue of waiting connections filled.
+class FullListener {
+public:
+    FullListener()
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        listener_ = socket(AF_INET, SOCK_STREAM, 0);
+        bind(listener_, reinterpret_cast<sockaddr*>(&address), length);
+        listen(listener_, 0);
+        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+        for (int& waiting : waiting_) {
+            waiting = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            connect(waiting, reinterpret_cast<sockaddr*>(&address), length);
+        }
+    }
+    ~FullListener()
+    {
+        for (int fd : waiting_)
+            close(fd);
+        close(listener_);
+    }
+    FullListener(const FullListener&) = delete;
+    FullListener& operator=(const FullListener&) = delete;
+    QByteArray address() const { return "127.0.0.1:" + QByteArray::number(port_); }
+
+private:
+    int listener_ = -1;
+    int port_ = 0;
+    int waiting_[3] = {};
+};
+
 // The longest the window's event loop went without a turn.
 class LoopWatch {
 public:
@@ -500,12 +539,14 @@ private Q_SLOTS:
     }
 
     // "キャンセル" while the service keeps the job waiting ends the print at
-    // once and says nothing: connecting to a service that answers nothing,
-    // waiting for the job to be opened, and after the whole sheet was sent.
-    // What the service has of the job is removed.
+    // once and says nothing: connecting to a service that never takes the
+    // connection, asking one that answers nothing, waiting for the job to
+    // be opened, and after the whole sheet was sent. What the service has
+    // of the job is removed.
     void cancelWhileTheServiceIsSilent_data()
     {
         QTest::addColumn<int>("operation");
+        QTest::newRow("connecting") << -1;
         QTest::newRow("asking for the printer") << int(kEvery);
         QTest::newRow("opening the job") << int(kCreateJob);
         QTest::newRow("sheet sent") << int(kSendDocument);
@@ -514,15 +555,17 @@ private Q_SLOTS:
     void cancelWhileTheServiceIsSilent()
     {
         QFETCH(int, operation);
-        StandInService service({operation, StandInService::Act::Silent});
-        pointServiceAt(service.address().constData());
+        StandInService service({std::max(operation, 0), StandInService::Act::Silent});
+        const FullListener full;
+        pointServiceAt((operation < 0 ? full.address() : service.address()).constData());
         fakes::Prompter prompter;
         fakes::Progress progress;
-        QTimer::singleShot(operation == kEvery ? 300 : 1500, [&progress] { progress.cancel(); });
+        const int cancelAfterMs = operation > kEvery ? 1500 : 300;
+        QTimer::singleShot(cancelAfterMs, [&progress] { progress.cancel(); });
         const Result r = sendOnQueue(&progress, &prompter, &queue_);
         pointServiceAt(nullptr);
         QCOMPARE(r.outcome, PrintOutcome::Cancelled);
-        QVERIFY2(r.elapsedMs < kCancelledWithinMs + (operation == kEvery ? 300 : 1500), qPrintable(QString::number(r.elapsedMs)));
+        QVERIFY2(r.elapsedMs < cancelAfterMs + kCancelledWithinMs, qPrintable(QString::number(r.elapsedMs)));
         QVERIFY(prompter.silent());
         QCOMPARE(progress.finished, 1);
         QCOMPARE(jobsWaiting(), 0);
