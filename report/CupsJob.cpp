@@ -286,7 +286,7 @@ JobResult CupsJob::listPrinters(http_t* http)
     cups_dest_t* dests = nullptr;
     expectAnswerWithin(kAnswerWithin);
     const int count = c.cupsGetDests2(http, &dests);
-    JobResult result{JobEnd::Listed, {}};
+    JobResult result(JobEnd::Listed);
     for (int i = 0; i < count; ++i) {
         QString name = QString::fromUtf8(dests[i].name);
         if (dests[i].instance)
@@ -299,7 +299,7 @@ JobResult CupsJob::listPrinters(http_t* http)
         return result;
     if (cancelled_ || timedOut_ || failed(c.cupsLastError()))
         return failure(JobEnd::ConnectionLost, {});
-    return {JobEnd::NoPrinter, {}};
+    return JobResult(JobEnd::NoPrinter);
 }
 
 // The default printer is the one lp would print on (LPDEST, PRINTER, the
@@ -312,9 +312,12 @@ std::optional<JobResult> CupsJob::findPrinter(http_t* http, Target& target)
     if (order_.printer.isEmpty()) {
         const std::unique_ptr<cups_dest_t, FreeDestination> dest(c.cupsGetNamedDest(http, nullptr, nullptr));
         if (!dest) {
+            // The library reports a refusal of the service as "no default printer".
+            if (c.httpGetStatus(http) == HTTP_STATUS_FORBIDDEN && !cancelled_)
+                return JobResult(JobEnd::NotAllowed, {}, QString::fromUtf8(c.cupsUser()));
             const JobResult why = failure(JobEnd::ConnectionLost, {});
             if (why.end == JobEnd::UnknownPrinter || !failed(c.cupsLastError()))
-                return JobResult{JobEnd::NoPrinter, {}};
+                return JobResult(JobEnd::NoPrinter);
             return why;
         }
         target.queue = dest->name;

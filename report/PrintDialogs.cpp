@@ -11,12 +11,14 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -88,6 +90,7 @@ std::optional<PrinterChoice> DialogPrintPrompter::choosePrinter(QWidget* parent,
     dialog.setObjectName(QStringLiteral("PrinterChoice"));
     dialog.setWindowTitle(QStringLiteral("プリンタを選んで印刷"));
     auto* form = new QFormLayout(&dialog);
+    form->setSizeConstraint(QLayout::SetFixedSize);
     auto* list = new QComboBox(&dialog);
     for (const PrinterEntry& printer : printers) {
         list->addItem(printer.stopped ? QStringLiteral("%1（停止中）").arg(printer.name) : printer.name);
@@ -127,7 +130,10 @@ bool DialogPrintPrompter::preview(QWidget* parent, const ReportPage& page)
         QObject::connect(tools->addAction(QString::fromUtf8(text)), &QAction::triggered, &dialog, act);
     layout->addWidget(tools);
     layout->addWidget(view);
-    dialog.resize(720, 900);
+    // A page's proportions, within the screen.
+    const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const int height = std::min(900, screen.height() * 9 / 10);
+    dialog.resize(std::min(height * 4 / 5, screen.width()), height);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -140,6 +146,7 @@ QWidget* DialogPrintPrompter::askSignIn(QWidget* parent, const QString& user, bo
     dialog->setWindowTitle(QStringLiteral("印刷サービスへのサインイン"));
     dialog->setWindowModality(Qt::WindowModal);
     auto* form = new QFormLayout(dialog);
+    form->setSizeConstraint(QLayout::SetFixedSize);
     form->addRow(new QLabel(refused ? QStringLiteral("ユーザー名またはパスワードが違います。もう一度入力してください。")
                                     : QStringLiteral("印刷するには、印刷サービスにサインインしてください。"),
                             dialog));

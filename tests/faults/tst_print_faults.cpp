@@ -686,22 +686,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<QList<std::optional<SignIn>>>("answers");
         QTest::addColumn<bool>("forbidden");
+        QTest::addColumn<bool>("named");
         QTest::addColumn<PrintOutcome>("outcome");
         QTest::addColumn<QList<bool>>("askedAgain");
         const SignIn right{QStringLiteral("lumenta"), QStringLiteral("secret")};
         const SignIn wrong{QStringLiteral("lumenta"), QStringLiteral("guess")};
         using Answers = QList<std::optional<SignIn>>;
-        QTest::newRow("right password") << Answers{right} << false << PrintOutcome::Printed << QList<bool>{false};
-        QTest::newRow("wrong, then right") << Answers{wrong, right} << false << PrintOutcome::Printed
+        QTest::newRow("right password") << Answers{right} << false << true << PrintOutcome::Printed << QList<bool>{false};
+        QTest::newRow("wrong, then right") << Answers{wrong, right} << false << true << PrintOutcome::Printed
                                            << QList<bool>{false, true};
-        QTest::newRow("declined") << Answers{std::nullopt} << false << PrintOutcome::Cancelled << QList<bool>{false};
-        QTest::newRow("user not allowed") << Answers{right} << true << PrintOutcome::PrinterFailed << QList<bool>{false};
+        QTest::newRow("declined") << Answers{std::nullopt} << false << true << PrintOutcome::Cancelled
+                                  << QList<bool>{false};
+        QTest::newRow("user not allowed, named printer")
+            << Answers{right} << true << true << PrintOutcome::PrinterFailed << QList<bool>{false};
+        QTest::newRow("user not allowed, default printer")
+            << Answers{right} << true << false << PrintOutcome::PrinterFailed << QList<bool>{false};
     }
 
     void signInIsAskedFor()
     {
         QFETCH(QList<std::optional<SignIn>>, answers);
         QFETCH(bool, forbidden);
+        QFETCH(bool, named);
         QFETCH(PrintOutcome, outcome);
         QFETCH(QList<bool>, askedAgain);
         StandInService service;
@@ -710,7 +716,7 @@ private Q_SLOTS:
         fakes::Prompter prompter;
         prompter.signIns = answers;
         fakes::Progress progress;
-        const Result r = sendOnQueue(&progress, &prompter, &queue_);
+        const Result r = sendOnQueue(&progress, &prompter, named ? &queue_ : nullptr);
         pointServiceAt(nullptr);
         QCOMPARE(r.outcome, outcome);
         QCOMPARE(prompter.signInsAsked, askedAgain);
