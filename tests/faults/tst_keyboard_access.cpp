@@ -243,7 +243,8 @@ private slots:
         using lumenta::report::PrintWay;
         const auto menuOpensWith = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
             QStringList entries;
-            QTimer::singleShot(0, [&entries] {
+            const QObject scope;  // no menu: the look ends with this call
+            QTimer::singleShot(0, &scope, [&entries] {
                 if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                     for (QAction* action : menu->actions())
                         entries << action->text();
