@@ -75,6 +75,8 @@ std::unique_ptr<QPrinter> pdfPrinter(const ReportPage& page)
     const NoPrintServiceHere noService;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
+    // Laid out as the PDF document is, so that the preview shows its page.
+    printer->setResolution(ReportRenderer::kPdfResolution);
     printer->setFullPage(true);
     ReportRenderer::preparePage(page, *printer);
     return printer;
