@@ -102,7 +102,8 @@ void KeyboardShortcuts::takeButtons(const HeaderBar& header, const Screens& scre
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const auto button = keys::Button(i);
         buttons_[i] = buttonOf(button, header, screens);
-        if (buttons_[i])
+        // Once named, a button keeps its tip, and what others added to it.
+        if (buttons_[i] && buttons_[i]->toolTip().isEmpty())
             buttons_[i]->setToolTip(keysOf(button));
     }
 }

@@ -2,9 +2,8 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QKeyEvent>
-#include <QMenu>
-#include <QMouseEvent>
+#include <QCoreApplication>
+#include <QShortcut>
 #include <QWidget>
 
 using lumenta::report::PrintWay;
@@ -16,95 +15,46 @@ struct Entry {
     QKeySequence keys;
     PrintWay way;
 };
+// Ctrl+Shift+V ("view") for the preview: Ctrl+F2, which office programs use,
+// switches to the second desktop on KDE Plasma and Xfce.
 const Entry kEntries[] = {
     {"PDFとして保存…", QKeySequence(Qt::CTRL | Qt::Key_S), PrintWay::Pdf},
-    {"印刷プレビュー…", QKeySequence(), PrintWay::Preview},
+    {"印刷プレビュー…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), PrintWay::Preview},
     {"プリンタを選んで印刷…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), PrintWay::ChoosePrinter},
 };
-
-const QString kMenuKeys = QStringLiteral("右クリック、メニューキー、Shift+F10: ");
-
-bool opensMenu(const QKeyEvent& key)
-{
-    return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
-}
+const QKeySequence kMenuKeys[] = {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)};
 
 } // namespace
 
-PrintMenu::PrintMenu(QWidget* printButton, QWidget* window, Send send)
-    : QObject(window), button_(printButton), menu_(new QMenu(window))
+PrintMenu::PrintMenu(QWidget* printButton, QWidget* window, Send send) : QObject(window), button_(printButton)
 {
-    menu_->setObjectName(QStringLiteral("PrintMenu"));
+    QStringList named;
     for (const Entry& entry : kEntries) {
         auto* action = new QAction(QString::fromUtf8(entry.text), window);
         action->setShortcut(entry.keys);
         action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, [send, way = entry.way] { send(way); });
+        connect(action, &QAction::triggered, this, [this, send, way = entry.way] {
+            if (button_->isEnabled())
+                send(way);
+        });
         window->addAction(action);
-        menu_->addAction(action);
-        actions_.push_back(action);
+        button_->addAction(action);
+        named << QStringLiteral("%1 (%2)").arg(action->text(), entry.keys.toString(QKeySequence::NativeText));
     }
-    button_->setContextMenuPolicy(Qt::PreventContextMenu);
-    button_->installEventFilter(this);
-    followButton();
-    nameInToolTip();
+    button_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const QKeySequence& keys : kMenuKeys)
+        connect(new QShortcut(keys, window), &QShortcut::activated, this, &PrintMenu::popUp);
+    // The button's own keys come first.
+    const QString tip = button_->toolTip();
+    button_->setToolTip((tip.isEmpty() ? QString() : tip + u'\n') +
+                        QStringLiteral("右クリック、メニューキー、Shift+F10: ") + named.join(QStringLiteral("、")));
 }
 
-void PrintMenu::popUp() { popUpAt(button_->mapToGlobal(button_->rect().center())); }
-
-void PrintMenu::popUpAt(const QPoint& where)
+void PrintMenu::popUp()
 {
-    if (button_->isEnabled())
-        menu_->exec(where);
-}
-
-bool PrintMenu::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != button_)
-        return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::EnabledChange:
-        followButton();
-        break;
-    case QEvent::ToolTipChange:
-        nameInToolTip();
-        break;
-    case QEvent::MouseButtonPress:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-            popUpAt(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-            return true;
-        }
-        break;
-    case QEvent::KeyPress:
-        if (opensMenu(*static_cast<QKeyEvent*>(event))) {
-            popUp();
-            return true;
-        }
-        break;
-    default:
-        break;
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void PrintMenu::followButton()
-{
-    for (QAction* action : actions_)
-        action->setEnabled(button_->isEnabled());
-}
-
-// The button's own keys come first; the menu and its keys follow.
-void PrintMenu::nameInToolTip()
-{
-    QString tip = button_->toolTip();
-    if (tip.contains(kMenuKeys))
+    if (!button_->isEnabled())
         return;
-    QStringList entries;
-    for (QAction* action : actions_) {
-        const QString keys = action->shortcut().toString(QKeySequence::NativeText);
-        entries << (keys.isEmpty() ? action->text() : QStringLiteral("%1 (%2)").arg(action->text(), keys));
-    }
-    if (!tip.isEmpty())
-        tip += u'\n';
-    button_->setToolTip(tip + kMenuKeys + entries.join(QStringLiteral("、")));
+    const QPoint centre = button_->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, button_->mapToGlobal(centre));
+    QCoreApplication::sendEvent(button_, &event);
 }

@@ -1,20 +1,8 @@
 #include "CupsClient.h"
 
-#ifdef LUMENTA_HAVE_CUPS
 #include <dlfcn.h>
 
 namespace lumenta::report {
-
-namespace {
-
-template <typename F>
-bool resolve(void* library, const char* name, F& function)
-{
-    function = reinterpret_cast<F>(dlsym(library, name));
-    return function != nullptr;
-}
-
-} // namespace
 
 const CupsClient& cups()
 {
@@ -23,24 +11,15 @@ const CupsClient& cups()
         void* library = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
         if (!library)
             return c;
-        c.loaded = resolve(library, "cupsServer", c.server) && resolve(library, "ippPort", c.port) &&
-                   resolve(library, "cupsUser", c.user) && resolve(library, "httpConnect2", c.connect) &&
-                   resolve(library, "httpSetTimeout", c.setTimeout) && resolve(library, "httpClose", c.close) &&
-                   resolve(library, "cupsLastError", c.lastError) &&
-                   resolve(library, "cupsLastErrorString", c.lastErrorString) &&
-                   resolve(library, "ippNewRequest", c.newRequest) && resolve(library, "ippAddString", c.addString) &&
-                   resolve(library, "ippAddStrings", c.addStrings) && resolve(library, "cupsDoRequest", c.doRequest) &&
-                   resolve(library, "ippFindAttribute", c.findAttribute) &&
-                   resolve(library, "ippGetInteger", c.getInteger) && resolve(library, "ippGetBoolean", c.getBoolean) &&
-                   resolve(library, "ippGetString", c.getString) && resolve(library, "ippDelete", c.deleteIpp) &&
-                   resolve(library, "cupsStartDocument", c.startDocument) &&
-                   resolve(library, "cupsWriteRequestData", c.writeRequestData) &&
-                   resolve(library, "cupsFinishDocument", c.finishDocument) &&
-                   resolve(library, "cupsCancelJob2", c.cancelJob);
+        c.loaded = true;
+#define LUMENTA_CUPS_RESOLVE(name)                                                                                     \
+    c.name = reinterpret_cast<decltype(c.name)>(dlsym(library, #name));                                                \
+    c.loaded = c.loaded && c.name;
+        LUMENTA_CUPS_FUNCTIONS(LUMENTA_CUPS_RESOLVE)
+#undef LUMENTA_CUPS_RESOLVE
         return c;
     }();
     return client;
 }
 
 } // namespace lumenta::report
-#endif

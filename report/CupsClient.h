@@ -1,44 +1,28 @@
 #pragma once
 
-#ifdef LUMENTA_HAVE_CUPS
 #include <cups/cups.h>
 
 namespace lumenta::report {
 
-// The CUPS client library and the twenty libraries it pulls in (TLS,
-// Kerberos, ...) cost start-up time and memory, and only printing needs
-// them: the library is opened at the first print, not linked. Only calls
-// that wait on the connection they are given are used: the library's
-// conveniences that look printers up on a connection of their own
-// (cupsGetNamedDest, cupsCreateJob) could wait a minute.
-struct CupsClient {
-    decltype(&::cupsServer) server = nullptr;
-    decltype(&::ippPort) port = nullptr;
-    decltype(&::cupsUser) user = nullptr;
-    decltype(&::httpConnect2) connect = nullptr;
-    decltype(&::httpSetTimeout) setTimeout = nullptr;
-    decltype(&::httpClose) close = nullptr;
-    decltype(&::cupsLastError) lastError = nullptr;
-    decltype(&::cupsLastErrorString) lastErrorString = nullptr;
-    decltype(&::ippNewRequest) newRequest = nullptr;
-    decltype(&::ippAddString) addString = nullptr;
-    decltype(&::ippAddStrings) addStrings = nullptr;
-    decltype(&::cupsDoRequest) doRequest = nullptr;
-    decltype(&::ippFindAttribute) findAttribute = nullptr;
-    decltype(&::ippGetInteger) getInteger = nullptr;
-    decltype(&::ippGetBoolean) getBoolean = nullptr;
-    decltype(&::ippGetString) getString = nullptr;
-    decltype(&::ippDelete) deleteIpp = nullptr;
-    decltype(&::cupsStartDocument) startDocument = nullptr;
-    decltype(&::cupsWriteRequestData) writeRequestData = nullptr;
-    decltype(&::cupsFinishDocument) finishDocument = nullptr;
-    decltype(&::cupsCancelJob2) cancelJob = nullptr;
+// The functions of the CUPS client library the program calls. The library
+// and the twenty libraries it pulls in (TLS, Kerberos, ...) cost start-up
+// time and memory, and only printing needs them, so it is opened at the
+// first print instead of being linked (the package depends on libcups2).
+#define LUMENTA_CUPS_FUNCTIONS(F)                                                                                      \
+    F(cupsServer) F(ippPort) F(cupsEncryption) F(cupsSetServer) F(ippSetPort) F(cupsUser) F(cupsSetUser)               \
+    F(cupsSetPasswordCB2) F(httpConnect2) F(httpSetTimeout) F(httpGetFd) F(httpGetStatus) F(httpClose) F(cupsLastError) F(cupsLastErrorString)       \
+    F(ippNewRequest) F(ippAddString) F(ippAddStrings) F(ippAddInteger) F(ippFindAttribute) F(ippGetInteger) F(ippGetBoolean)            \
+    F(ippDelete) F(cupsDoRequest) F(cupsGetNamedDest) F(cupsGetDests2) F(cupsFreeDests) F(cupsGetOption)               \
+    F(cupsStartDocument) F(cupsWriteRequestData) F(cupsGetResponse) F(ippGetStatusCode) F(cupsCancelJob2) F(cupsGetJobs2)               \
+    F(cupsFreeJobs)
 
-    bool loaded = false;
+struct CupsClient {
+#define LUMENTA_CUPS_MEMBER(name) decltype(&::name) name = nullptr;
+    LUMENTA_CUPS_FUNCTIONS(LUMENTA_CUPS_MEMBER)
+#undef LUMENTA_CUPS_MEMBER
+    bool loaded = false;  // false when the library is not installed
 };
 
-// The library's functions; loaded is false when it is not installed.
 const CupsClient& cups();
 
 } // namespace lumenta::report
-#endif

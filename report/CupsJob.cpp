@@ -2,8 +2,9 @@
 
 #include "CupsClient.h"
 
-#include <QDir>
-#include <QFile>
+#include <QDateTime>
+
+#include <sys/socket.h>
 
 #include <algorithm>
 #include <iterator>
@@ -11,83 +12,127 @@
 
 namespace lumenta::report {
 
-#ifdef LUMENTA_HAVE_CUPS
-
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
 
-constexpr std::chrono::milliseconds kCancelWithin{4000};
 constexpr int kConnectWithinMs = 3000;
-// How often a silent service is checked on: the longest a cancel waits.
+constexpr auto kAnswerWithin = 8000ms;
+// Removing a job the user cancelled, or one a cut left behind.
+constexpr auto kCleanUpWithin = 4000ms;
+// The same while the program ends.
+constexpr auto kCleanUpWhileQuitting = 400ms;
+// How long the user may take to sign in.
+constexpr auto kSignInWithin = 120s;
+// How often a silent service or an unanswered sign-in is looked at: the longest a cancel waits.
 constexpr double kPollSeconds = 0.1;
+constexpr auto kPoll = 100ms;
 constexpr qsizetype kChunk = 16 * 1024;
+// A job that lost the answer to its opening is looked for among the jobs
+// opened this long before it at most (the service's clock may differ a little).
+constexpr qint64 kLostJobSeconds = 60;
 
-int onSilence(http_t*, void* job) { return static_cast<CupsJob*>(job)->keepWaiting() ? 1 : 0; }
-
-// The connection is closed, and an answer of the service deleted, on every way out.
 struct CloseConnection {
-    void operator()(http_t* http) const { cups().close(http); }
+    void operator()(http_t* http) const { cups().httpClose(http); }
 };
 struct DeleteAnswer {
-    void operator()(ipp_t* answer) const { cups().deleteIpp(answer); }
+    void operator()(ipp_t* answer) const { cups().ippDelete(answer); }
+};
+struct FreeDestination {
+    void operator()(cups_dest_t* dest) const { cups().cupsFreeDests(1, dest); }
 };
 using Connection = std::unique_ptr<http_t, CloseConnection>;
-using Response = std::unique_ptr<ipp_t, DeleteAnswer>;
+using Answer = std::unique_ptr<ipp_t, DeleteAnswer>;
+
+int onSilence(http_t*, void* job) { return static_cast<CupsJob*>(job)->keepWaiting() ? 1 : 0; }
+const char* onPasswordWanted(const char*, http_t* http, const char*, const char*, void* job)
+{
+    return static_cast<CupsJob*>(job)->password(http);
+}
 
 bool failed(ipp_status_t status) { return status > IPP_STATUS_OK_EVENTS_COMPLETE; }
 
+// The client library keeps its password question and its user for each
+// thread: the job sets them on its thread, and puts them back on every way out.
+class OnThisThread {
+public:
+    explicit OnThisThread(CupsJob* job) { cups().cupsSetPasswordCB2(&onPasswordWanted, job); }
+    ~OnThisThread()
+    {
+        cups().cupsSetPasswordCB2(nullptr, nullptr);
+        cups().cupsSetUser(nullptr);
+    }
+    OnThisThread(const OnThisThread&) = delete;
+    OnThisThread& operator=(const OnThisThread&) = delete;
+};
+
 QByteArray printerUri(const QByteArray& queue) { return "ipp://localhost/printers/" + queue.toPercentEncoding(); }
-
-// A request about one printer (none: the default printer), from this user.
-ipp_t* newRequest(ipp_op_t operation, const QByteArray& queue)
-{
-    const CupsClient& c = cups();
-    ipp_t* request = c.newRequest(operation);
-    if (!queue.isEmpty())
-        c.addString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(queue).constData());
-    c.addString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, c.user());
-    return request;
-}
-
-// The default printer the user chose for all programs that print through
-// the service, where there is one: LPDEST, PRINTER or the user's lpoptions.
-QByteArray usersDefault()
-{
-    for (const char* variable : {"LPDEST", "PRINTER"})
-        if (const QByteArray name = qgetenv(variable); !name.isEmpty())
-            return name;
-    QFile options(QDir::home().filePath(QStringLiteral(".cups/lpoptions")));
-    if (!options.open(QIODevice::ReadOnly))
-        return {};
-    for (const QByteArray& line : options.readAll().split('\n'))
-        if (line.startsWith("Default "))
-            return line.mid(8).trimmed().split(' ').constFirst();
-    return {};
-}
 
 } // namespace
 
-struct CupsJob::Printer {
-    QByteArray queue;
-    QString name;
-    bool stopped = false;
-    bool accepting = true;
+CupsJob::Service CupsJob::callingThreadsService()
+{
+    if (!cups().loaded)
+        return {};
+    return {cups().cupsServer(), cups().ippPort(), int(cups().cupsEncryption())};
+}
+
+CupsJob::CupsJob(Order order) : order_(std::move(order)) {}
+
+// The job's connection, published while it is open, so that a cancel from
+// another thread can end a wait the client library does not let its
+// callback end (the second it waits for "100 Continue").
+class CupsJob::Live {
+public:
+    Live(CupsJob& job, http_t* http) : job_(job)
+    {
+        const std::lock_guard lock(job_.liveMutex_);
+        job_.live_ = http;
+    }
+    ~Live()
+    {
+        const std::lock_guard lock(job_.liveMutex_);
+        job_.live_ = nullptr;
+    }
+    Live(const Live&) = delete;
+    Live& operator=(const Live&) = delete;
+
+private:
+    CupsJob& job_;
 };
 
-CupsJob::CupsJob(Request request) : request_(std::move(request))
+void CupsJob::interrupt()
 {
-    if (cups().loaded) {
-        server_ = cups().server();
-        port_ = cups().port();
-    }
+    const std::lock_guard lock(liveMutex_);
+    if (live_)
+        ::shutdown(cups().httpGetFd(live_), SHUT_RDWR);
+}
+
+void CupsJob::cancel()
+{
+    cancelled_ = true;
+    std::atomic_ref<int>(cancelConnect_).store(1);
+    interrupt();
+}
+
+void CupsJob::quit()
+{
+    quitting_ = true;
+    deadline_ = std::min(deadline_.load(), (Clock::now() + kCleanUpWhileQuitting).time_since_epoch().count());
+    if (!sheetHandedOver_)
+        cancel();
+    std::atomic_ref<int>(cancelConnect_).store(1);
+    interrupt();
 }
 
 bool CupsJob::keepWaiting()
 {
-    if (cancelled_ && !cancelling_)
+    if (cancelled_ && !cleaningUp_)
         return false;
-    if (Clock::now() < deadline_)
+    if (quitting_ && sheetHandedOver_)
+        return false;
+    if (Clock::now().time_since_epoch().count() < deadline_)
         return true;
     timedOut_ = true;
     return false;
@@ -96,164 +141,325 @@ bool CupsJob::keepWaiting()
 void CupsJob::expectAnswerWithin(std::chrono::milliseconds limit)
 {
     timedOut_ = false;
-    deadline_ = Clock::now() + limit;
+    if (quitting_)
+        limit = std::min<std::chrono::milliseconds>(limit, kCleanUpWhileQuitting);
+    deadline_ = (Clock::now() + limit).time_since_epoch().count();
 }
 
-void* CupsJob::connect()
+void CupsJob::reach(Phase phase)
 {
-    http_t* http = cups().connect(server_.constData(), port_, nullptr, AF_UNSPEC, HTTP_ENCRYPTION_IF_REQUESTED, 1,
-                                  kConnectWithinMs, nullptr);
+    if (reached)
+        reached(phase);
+}
+
+http_t* CupsJob::connect()
+{
+    const CupsClient& c = cups();
+    http_t* http =
+        c.httpConnect2(order_.service.host.constData(), order_.service.port, nullptr, AF_UNSPEC,
+                       http_encryption_t(order_.service.encryption), 1,
+                       quitting_ ? int(kCleanUpWhileQuitting.count()) : kConnectWithinMs, &cancelConnect_);
     if (http)
-        cups().setTimeout(http, kPollSeconds, &onSilence, this);
+        c.httpSetTimeout(http, kPollSeconds, &onSilence, this);
     return http;
 }
 
-JobResult CupsJob::failure(const QString& printer) const
+// The password the service asks for. Once given, it is offered again on a
+// new connection (the one that removes a job); asked again on the same
+// connection, it was refused, and the user is asked again.
+const char* CupsJob::password(http_t* http)
 {
-    if (cancelled_)
-        return {JobEnd::Cancelled, printer, {}};
-    if (timedOut_)
-        return {JobEnd::NotAnswering, printer, {}};
-    const QString words = QString::fromUtf8(cups().lastErrorString());
-    switch (cups().lastError()) {
-    case IPP_STATUS_ERROR_NOT_FOUND:
-        return {JobEnd::UnknownPrinter, printer, {}};
-    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
-        return {JobEnd::Rejecting, printer, {}};
-    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
-    case IPP_STATUS_ERROR_INTERNAL:
-        return {JobEnd::ConnectionLost, printer, {}};
-    default:
-        return {JobEnd::Refused, printer, words};
+    if (signIn_ && http != signedInOn_) {
+        signedInOn_ = http;
+        return password_.constData();
     }
+    if (!askSignIn || cancelled_ || quitting_)
+        return nullptr;
+    const QString user = signIn_ ? signIn_->user : QString::fromUtf8(cups().cupsUser());
+    std::future<std::optional<SignIn>> answer = askSignIn(user, signIn_.has_value());
+    const auto tooLate = Clock::now() + kSignInWithin;
+    while (answer.wait_for(kPoll) != std::future_status::ready) {
+        if (cancelled_ || quitting_ || Clock::now() > tooLate) {
+            signInTooLate_ = !cancelled_ && !quitting_;
+            if (withdrawSignIn)
+                withdrawSignIn();
+            cancel();
+            return nullptr;
+        }
+    }
+    try {
+        signIn_ = answer.get();
+    } catch (const std::future_error&) {
+        signIn_.reset();  // the question went without an answer
+    }
+    expectAnswerWithin(kAnswerWithin);
+    if (!signIn_) {
+        cancel();
+        return nullptr;
+    }
+    signedInOn_ = http;
+    password_ = signIn_->password.toUtf8();
+    cups().cupsSetUser(signIn_->user.toUtf8().constData());
+    return password_.constData();
+}
+
+// Why the service's last answer did not come or said no; transport when
+// the connection broke.
+JobEnd CupsJob::serviceEnd(JobEnd transport) const
+{
+    if (timedOut_)
+        return JobEnd::NotAnswering;
+    struct Meaning {
+        ipp_status_t status;
+        JobEnd end;
+    };
+    static const Meaning kMeanings[] = {
+        {IPP_STATUS_ERROR_NOT_FOUND, JobEnd::UnknownPrinter},
+        {IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS, JobEnd::Rejecting},
+        {IPP_STATUS_ERROR_FORBIDDEN, JobEnd::NotAllowed},
+        {IPP_STATUS_ERROR_NOT_AUTHORIZED, JobEnd::NotAllowed},
+        {IPP_STATUS_ERROR_NOT_AUTHENTICATED, JobEnd::SignInRefused},
+        {IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED, JobEnd::SignInRefused},
+    };
+    // What the library reports for a connection that broke or never answered.
+    const ipp_status_t status = cups().cupsLastError();
+    if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || status == IPP_STATUS_ERROR_INTERNAL)
+        return transport;
+    for (const Meaning& meaning : kMeanings)
+        if (meaning.status == status)
+            return meaning.end;
+    return JobEnd::Refused;
+}
+
+JobResult CupsJob::failure(JobEnd transport, const QString& printer) const
+{
+    JobResult result(JobEnd::Cancelled, printer, QString::fromUtf8(cups().cupsUser()));
+    if (cancelled_)
+        result.end = signInTooLate_ ? JobEnd::SignInTooLate : JobEnd::Cancelled;
+    else
+        result.end = serviceEnd(transport);
+    if (result.end == JobEnd::Refused)
+        result.detail = QString::fromUtf8(cups().cupsLastErrorString());
+    return result;
+}
+
+JobResult CupsJob::broken(int status, JobEnd transport, const QString& printer) const
+{
+    if (status != HTTP_STATUS_ERROR || cancelled_)
+        return failure(transport, printer);
+    return {timedOut_ ? JobEnd::NotAnswering : transport, printer, QString::fromUtf8(cups().cupsUser())};
 }
 
 JobResult CupsJob::run()
 {
     if (!cups().loaded)
-        return {JobEnd::NoClient, request_.printer, {}};
-    const Connection http(static_cast<http_t*>(connect()));
-    if (!http.get())
-        return {JobEnd::NotRunning, request_.printer, {}};
-    Printer printer;
-    if (const auto why = findPrinter(http.get(), printer))
+        return {JobEnd::NoClient, order_.printer};
+    const OnThisThread settings(this);
+    reach(kConnecting);
+    const Connection http(connect());
+    if (!http)
+        return {cancelled_ ? JobEnd::Cancelled : JobEnd::NotRunning, order_.printer};
+    const Live live(*this, http.get());
+    if (cancelled_)
+        return {JobEnd::Cancelled, order_.printer};
+    if (order_.listOnly)
+        return listPrinters(http.get());
+    Target target;
+    if (const auto why = findPrinter(http.get(), target))
         return *why;
-    if (!printer.accepting)
-        return {JobEnd::Rejecting, printer.name, {}};
-    return hand(http.get(), printer);
+    if (!target.accepting)
+        return {JobEnd::Rejecting, target.name};
+    reach(kLayingOut);
+    const QByteArray sheet = pdfDocument(order_.page, order_.info);
+    if (sheet.isEmpty())
+        return {JobEnd::NoDocument, target.name};
+    if (cancelled_)
+        return failure(JobEnd::Cancelled, target.name);
+    reach(kSending);
+    return send(http.get(), target, sheet);
 }
 
-// Only the one printer is asked for, never the whole list.
-std::optional<JobResult> CupsJob::findPrinter(void* connection, Printer& printer)
+// The printers as the user's other programs list them, the default marked.
+JobResult CupsJob::listPrinters(http_t* http)
 {
     const CupsClient& c = cups();
-    const QByteArray asked = request_.printer.isEmpty() ? usersDefault() : request_.printer.toLocal8Bit();
-    // A printer name may carry an instance after a slash; the queue is the part before it.
-    const QByteArray queue = asked.split('/').constFirst();
-    ipp_t* request = newRequest(queue.isEmpty() ? IPP_OP_CUPS_GET_DEFAULT : IPP_OP_GET_PRINTER_ATTRIBUTES, queue);
-    static const char* const kAttributes[] = {"printer-name", "printer-state", "printer-is-accepting-jobs"};
-    c.addStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(kAttributes)),
-                 nullptr, kAttributes);
+    cups_dest_t* dests = nullptr;
     expectAnswerWithin(kAnswerWithin);
-    const Response response(c.doRequest(static_cast<http_t*>(connection), request, "/"));
-    printer.name = QString::fromLocal8Bit(asked);
-    if (!response.get() || failed(c.lastError())) {
-        const JobResult why = failure(printer.name);
-        if (asked.isEmpty() && why.end == JobEnd::UnknownPrinter)
-            return JobResult{JobEnd::NoPrinter, {}, {}};
-        return why;
+    const int count = c.cupsGetDests2(http, &dests);
+    JobResult result(JobEnd::Listed);
+    for (int i = 0; i < count; ++i) {
+        QString name = QString::fromUtf8(dests[i].name);
+        if (dests[i].instance)
+            name += u'/' + QString::fromUtf8(dests[i].instance);
+        const char* state = c.cupsGetOption("printer-state", dests[i].num_options, dests[i].options);
+        result.printers.push_back({name, state && atoi(state) == IPP_PSTATE_STOPPED, dests[i].is_default != 0});
     }
-    printer.queue = queue;
-    if (queue.isEmpty()) {
-        ipp_attribute_t* name = c.findAttribute(response.get(), "printer-name", IPP_TAG_NAME);
-        printer.queue = name ? QByteArray(c.getString(name, 0, nullptr)) : QByteArray();
-        printer.name = QString::fromLocal8Bit(printer.queue);
-        if (printer.queue.isEmpty())
-            return JobResult{JobEnd::NoPrinter, {}, {}};
+    c.cupsFreeDests(count, dests);
+    if (count > 0)
+        return result;
+    if (cancelled_ || timedOut_ || failed(c.cupsLastError()))
+        return failure(JobEnd::ConnectionLost, {});
+    return JobResult(JobEnd::NoPrinter);
+}
+
+// The default printer is the one lp would print on (LPDEST, PRINTER, the
+// user's and the system's lpoptions, then the service's default); a named
+// one is asked for alone, never the whole list.
+std::optional<JobResult> CupsJob::findPrinter(http_t* http, Target& target)
+{
+    const CupsClient& c = cups();
+    expectAnswerWithin(kAnswerWithin);
+    if (order_.printer.isEmpty()) {
+        const std::unique_ptr<cups_dest_t, FreeDestination> dest(c.cupsGetNamedDest(http, nullptr, nullptr));
+        if (!dest) {
+            // The library reports a refusal of the service as "no default printer".
+            if (c.httpGetStatus(http) == HTTP_STATUS_FORBIDDEN && !cancelled_)
+                return JobResult(JobEnd::NotAllowed, {}, QString::fromUtf8(c.cupsUser()));
+            const JobResult why = failure(JobEnd::ConnectionLost, {});
+            if (why.end == JobEnd::UnknownPrinter || !failed(c.cupsLastError()))
+                return JobResult(JobEnd::NoPrinter);
+            return why;
+        }
+        target.queue = dest->name;
+        target.name = QString::fromUtf8(dest->name);
+        const char* state = c.cupsGetOption("printer-state", dest->num_options, dest->options);
+        const char* accepting = c.cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+        target.stopped = state && atoi(state) == IPP_PSTATE_STOPPED;
+        target.accepting = !accepting || qstrcmp(accepting, "false") != 0;
+        return std::nullopt;
     }
-    ipp_attribute_t* state = c.findAttribute(response.get(), "printer-state", IPP_TAG_ENUM);
-    printer.stopped = state && c.getInteger(state, 0) == IPP_PSTATE_STOPPED;
-    ipp_attribute_t* accepting = c.findAttribute(response.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
-    printer.accepting = !accepting || c.getBoolean(accepting, 0);
+    // A printer name may carry an instance after a slash; the queue is the part before it.
+    target.name = order_.printer;
+    target.queue = order_.printer.section(u'/', 0, 0).toUtf8();
+    ipp_t* request = c.ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    c.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(target.queue).constData());
+    static const char* const kAttributes[] = {"printer-state", "printer-is-accepting-jobs"};
+    c.ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(kAttributes)),
+                    nullptr, kAttributes);
+    const Answer answer(c.cupsDoRequest(http, request, "/"));
+    if (!answer || failed(c.cupsLastError()))
+        return failure(JobEnd::ConnectionLost, target.name);
+    ipp_attribute_t* state = c.ippFindAttribute(answer.get(), "printer-state", IPP_TAG_ENUM);
+    target.stopped = order_.stopped || (state && c.ippGetInteger(state, 0) == IPP_PSTATE_STOPPED);
+    ipp_attribute_t* accepting = c.ippFindAttribute(answer.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    target.accepting = !accepting || c.ippGetBoolean(accepting, 0);
     return std::nullopt;
 }
 
-// One A4 page, one-sided; 0 when the service refused.
-int CupsJob::createJob(void* connection, const Printer& printer)
+// One A4 page, one-sided, in the copies asked for; 0 when no job was opened.
+int CupsJob::createJob(http_t* http, const Target& target)
 {
     const CupsClient& c = cups();
-    ipp_t* request = newRequest(IPP_OP_CREATE_JOB, printer.queue);
-    c.addString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, request_.title.toUtf8().constData());
-    c.addString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "media", nullptr, "iso_a4_210x297mm");
-    c.addString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "sides", nullptr, "one-sided");
+    ipp_t* request = c.ippNewRequest(IPP_OP_CREATE_JOB);
+    c.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(target.queue).constData());
+    c.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, c.cupsUser());
+    c.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, order_.info.title.toUtf8().constData());
+    c.ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "media", nullptr, "iso_a4_210x297mm");
+    c.ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "sides", nullptr, "one-sided");
+    c.ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_INTEGER, "copies", order_.copies);
     expectAnswerWithin(kAnswerWithin);
-    const Response response(
-        c.doRequest(static_cast<http_t*>(connection), request, ("/printers/" + printer.queue).constData()));
-    if (!response.get() || failed(c.lastError()))
+    const Answer answer(c.cupsDoRequest(http, request, ("/printers/" + target.queue).constData()));
+    if (!answer || failed(c.cupsLastError()))
         return 0;
-    ipp_attribute_t* id = c.findAttribute(response.get(), "job-id", IPP_TAG_INTEGER);
-    return id ? c.getInteger(id, 0) : 0;
+    ipp_attribute_t* id = c.ippFindAttribute(answer.get(), "job-id", IPP_TAG_INTEGER);
+    return id ? c.ippGetInteger(id, 0) : 0;
 }
 
-JobResult CupsJob::hand(void* connection, const Printer& printer)
+JobResult CupsJob::send(http_t* http, const Target& target, const QByteArray& sheet)
 {
     const CupsClient& c = cups();
-    auto* http = static_cast<http_t*>(connection);
-    if (reached)
-        reached(kPrinterFound);
-    if (cancelled_)
-        return {JobEnd::Cancelled, printer.name, {}};
-    const QByteArray document = request_.layOut();
-    if (reached)
-        reached(kPageLaidOut);
-    if (cancelled_)
-        return {JobEnd::Cancelled, printer.name, {}};
-
-    // From here on the job exists on the service: a cancel has to remove it.
-    const int id = createJob(http, printer);
-    if (id == 0)
-        return failure(printer.name);
-    const QByteArray title = request_.title.toUtf8();
-    expectAnswerWithin(kAnswerWithin);
-    if (c.startDocument(http, printer.queue.constData(), id, title.constData(), CUPS_FORMAT_PDF, 1) !=
-        HTTP_STATUS_CONTINUE)
-        return cancelled_ ? stop(id, printer, false) : failure(printer.name);
-    for (qsizetype at = 0; at < document.size(); at += kChunk) {
-        expectAnswerWithin(kAnswerWithin);
-        const size_t length = size_t(std::min(kChunk, document.size() - at));
-        if (cancelled_ || c.writeRequestData(http, document.constData() + at, length) != HTTP_STATUS_CONTINUE)
-            return cancelled_ ? stop(id, printer, false) : failure(printer.name);
+    openedAt_ = QDateTime::currentSecsSinceEpoch();
+    const int id = createJob(http, target);
+    if (id == 0) {
+        const JobResult why = failure(JobEnd::CutBeforeSheet, target.name);
+        // Without an answer the service may still have opened the job: it
+        // is looked for and removed.
+        const bool unanswered = cancelled_ || timedOut_ || why.end == JobEnd::CutBeforeSheet;
+        return unanswered ? removed(-1, target, why) : why;
     }
+    // A broken connection leaves the last error as it was: the status of
+    // each step is looked at, not cupsLastError() alone.
+    const QByteArray title = order_.info.title.toUtf8();
     expectAnswerWithin(kAnswerWithin);
-    if (failed(c.finishDocument(http, printer.queue.constData())))
-        return cancelled_ ? stop(id, printer, true) : failure(printer.name);
-    if (reached)
-        reached(kHandedOver);
-    return {printer.stopped ? JobEnd::Queued : JobEnd::Printed, printer.name, {}};
+    const http_status_t started =
+        c.cupsStartDocument(http, target.queue.constData(), id, title.constData(), CUPS_FORMAT_PDF, 1);
+    if (started != HTTP_STATUS_CONTINUE)
+        return removed(id, target, broken(started, JobEnd::CutBeforeSheet, target.name));
+    for (qsizetype at = 0; at < sheet.size(); at += kChunk) {
+        expectAnswerWithin(kAnswerWithin);
+        const size_t length = size_t(std::min(kChunk, sheet.size() - at));
+        const http_status_t written =
+            cancelled_ ? HTTP_STATUS_ERROR : c.cupsWriteRequestData(http, sheet.constData() + at, length);
+        if (written != HTTP_STATUS_CONTINUE)
+            return removed(id, target, broken(written, JobEnd::CutWhileSending, target.name));
+    }
+    sheetHandedOver_ = true;
+    reach(kWaiting);
+    expectAnswerWithin(kAnswerWithin);
+    const Answer answer(c.cupsGetResponse(http, ("/printers/" + target.queue).constData()));
+    const bool taken = answer && !failed(c.ippGetStatusCode(answer.get()));
+    if (quitting_ && !cancelled_)
+        return {JobEnd::Printed, target.name};  // the service has the whole sheet: it is left there
+    if (!taken || cancelled_)
+        return removed(id, target, answer ? failure(JobEnd::CutAfterSending, target.name)
+                                          : broken(HTTP_STATUS_ERROR, JobEnd::CutAfterSending, target.name));
+    jobId_ = id;
+    target_ = target;
+    return {target.stopped ? JobEnd::Queued : JobEnd::Printed, target.name};
 }
 
-// The job was cancelled after it was created: it is removed from the queue
-// on a connection of its own. A job whose document never arrived whole
-// cannot print, whatever the service answers.
-JobResult CupsJob::stop(int jobId, const Printer& printer, bool documentSent)
+JobResult CupsJob::withdraw()
 {
-    cancelling_ = true;
-    expectAnswerWithin(kCancelWithin);
-    const Connection http(static_cast<http_t*>(connect()));
-    const bool removed = http.get() && !failed(cups().cancelJob(http.get(), printer.queue.constData(), jobId, 0));
-    if (removed || !documentSent)
-        return {JobEnd::Cancelled, printer.name, {}};
-    return {JobEnd::NotCancelled, printer.name, {}};
+    const OnThisThread settings(this);
+    cups().cupsSetUser(signIn_ ? signIn_->user.toUtf8().constData() : nullptr);
+    return removed(jobId_, target_, {JobEnd::Cancelled, target_.name});
 }
 
-#else
+// Removes the job from the service on a connection of its own, and returns
+// why it ended; where it cannot be removed, says so and why. An id of -1
+// looks up a job whose number never came.
+JobResult CupsJob::removed(int id, const Target& target, JobResult why)
+{
+    const CupsClient& c = cups();
+    cleaningUp_ = true;
+    std::atomic_ref<int>(cancelConnect_).store(0);
+    expectAnswerWithin(kCleanUpWithin);
+    const Connection http(connect());
+    if (http && id < 0)
+        id = lostJob(http.get(), target);
+    if (id == 0)
+        return why;  // the service never opened it
+    if (http && !failed(c.cupsCancelJob2(http.get(), target.queue.constData(), id, 0)))
+        return why;
+    // A job that never got its whole sheet cannot print.
+    if (!sheetHandedOver_)
+        return why;
+    // The service is printing it, or has printed it.
+    const bool printing = http && c.cupsLastError() == IPP_STATUS_ERROR_NOT_POSSIBLE;
+    if (printing && why.end != JobEnd::Cancelled)
+        return {target.stopped ? JobEnd::Queued : JobEnd::Printed, target.name};
+    JobResult kept(JobEnd::NotCancelled, target.name, why.user);
+    kept.cause = printing ? JobEnd::Printed : http ? serviceEnd(JobEnd::ConnectionLost) : JobEnd::NotRunning;
+    if (kept.cause == JobEnd::Refused)
+        kept.detail = QString::fromUtf8(c.cupsLastErrorString());
+    return kept;
+}
 
-struct CupsJob::Printer {};
-
-CupsJob::CupsJob(Request request) : request_(std::move(request)) {}
-bool CupsJob::keepWaiting() { return !cancelled_; }
-JobResult CupsJob::run() { return {JobEnd::NoClient, request_.printer, {}}; }
-
-#endif
+// The newest job of this user on the queue with this title and no document
+// yet, opened since this job was asked to be: the job whose opening's
+// answer never came. 0 when there is none.
+int CupsJob::lostJob(http_t* http, const Target& target) const
+{
+    const CupsClient& c = cups();
+    cups_job_t* jobs = nullptr;
+    const int count = c.cupsGetJobs2(http, &jobs, target.queue.constData(), 1, CUPS_WHICHJOBS_ACTIVE);
+    int newest = 0;
+    for (int i = 0; i < count; ++i)
+        if (jobs[i].size == 0 && jobs[i].creation_time >= openedAt_ - kLostJobSeconds &&
+            QString::fromUtf8(jobs[i].title) == order_.info.title)
+            newest = std::max(newest, jobs[i].id);
+    c.cupsFreeJobs(count, jobs);
+    return newest;
+}
 
 } // namespace lumenta::report

@@ -32,27 +32,34 @@ QByteArray pdfDate(const QDateTime& time)
            QByteArray::number(qAbs(offset) % 60).rightJustified(2, '0') + "')";
 }
 
-// The first number after a keyword in the file's last trailer.
-QByteArray trailerEntry(const QByteArray& trailer, const char* pattern)
+// The first number after a keyword.
+QByteArray entry(const QByteArray& text, const char* pattern)
 {
-    const QRegularExpressionMatch m = QRegularExpression(QString::fromLatin1(pattern)).match(QString::fromLatin1(trailer));
+    const QRegularExpressionMatch m = QRegularExpression(QString::fromLatin1(pattern)).match(QString::fromLatin1(text));
     return m.hasMatch() ? m.captured(1).toLatin1() : QByteArray();
 }
 
 } // namespace
 
+// The update's trailer repeats every entry of the last one (the document
+// catalogue, the file's identifier ...) but the three it sets anew.
 QByteArray withInfo(QByteArray pdf, const PdfInfo& info)
 {
     const qsizetype startxref = pdf.lastIndexOf("startxref");
     const qsizetype trailerAt = pdf.lastIndexOf("trailer", startxref);
-    if (startxref < 0 || trailerAt < 0)
+    const qsizetype open = pdf.indexOf("<<", trailerAt);
+    const qsizetype close = pdf.lastIndexOf(">>", startxref);
+    if (startxref < 0 || trailerAt < 0 || open < 0 || close < open)
         return pdf;
-    const QByteArray trailer = pdf.mid(trailerAt, startxref - trailerAt);
-    const QByteArray previous = trailerEntry(pdf.mid(startxref), R"(startxref\s+(\d+))");
-    const QByteArray size = trailerEntry(trailer, R"(/Size\s+(\d+))");
-    const QByteArray root = trailerEntry(trailer, R"(/Root\s+(\d+\s+\d+\s+R))");
-    if (previous.isEmpty() || size.isEmpty() || root.isEmpty())
+    QByteArray entries = pdf.mid(open + 2, close - open - 2);
+    const QByteArray previous = entry(pdf.mid(startxref), R"(startxref\s+(\d+))");
+    const QByteArray size = entry(entries, R"(/Size\s+(\d+))");
+    if (previous.isEmpty() || size.isEmpty() || !entries.contains("/Root"))
         return pdf;
+    entries = QString::fromLatin1(entries)
+                  .remove(QRegularExpression(QStringLiteral(R"(/(Size|Prev|Info)\s+\d+(\s+\d+\s+R)?)")))
+                  .trimmed()
+                  .toLatin1();
 
     if (!pdf.endsWith('\n'))
         pdf.append('\n');
@@ -64,8 +71,8 @@ QByteArray withInfo(QByteArray pdf, const PdfInfo& info)
            pdfDate(QDateTime::currentDateTime()) + "\n>>\nendobj\n";
     const qsizetype xrefAt = pdf.size();
     pdf += "xref\n" + object + " 1\n" + QByteArray::number(objectAt).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<<\n/Size " + QByteArray::number(size.toLongLong() + 1) + "\n/Root " + root + "\n/Info " +
-           object + " 0 R\n/Prev " + previous + "\n>>\nstartxref\n" + QByteArray::number(xrefAt) + "\n%%EOF\n";
+    pdf += "trailer\n<<\n" + entries + "\n/Size " + QByteArray::number(size.toLongLong() + 1) + "\n/Info " + object +
+           " 0 R\n/Prev " + previous + "\n>>\nstartxref\n" + QByteArray::number(xrefAt) + "\n%%EOF\n";
     return pdf;
 }
 

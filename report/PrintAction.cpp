@@ -1,37 +1,50 @@
 #include "PrintAction.h"
 
-#include "PrintDialogs.h"
+#include "PdfFile.h"
 #include "PrintProgress.h"
 #include "PrintPrompter.h"
 #include "PrinterCatalog.h"
-#include "WholeFile.h"
 
 #include <QDir>
-#include <QEventLoop>
-#include <QPrinter>
+#include <QFutureWatcher>
+#include <QPointer>
+#include <QPromise>
 #include <QStandardPaths>
-#include <QThread>
+#include <QThreadPool>
+#include <QWidget>
+#include <QtConcurrent>
 
-#include <memory>
+#include <mutex>
 
 namespace lumenta::report {
 
 namespace {
+
+// While the program ends, the longest it waits for its jobs.
+constexpr int kQuitWithinMs = 600;
 
 const QString kNoPrinter = QStringLiteral("プリンタが見つかりません。");
 const QString kSaveQuestion = QStringLiteral("見積書をPDFファイルとして保存しますか？");
 
 struct Cause {
     JobEnd end;
-    const char* text;  // %1: the printer
+    const char* text;  // %1: the printer, %2: the user
 };
 const Cause kCauses[] = {
     {JobEnd::NotRunning, "印刷サービスが動いていません。"},
     {JobEnd::NotAnswering, "印刷サービスが応答しません。"},
     {JobEnd::ConnectionLost, "印刷サービスとの接続が切れました。"},
+    {JobEnd::CutBeforeSheet, "見積書を送る前に印刷サービスとの接続が切れました。見積書は印刷されません。"},
+    {JobEnd::CutWhileSending, "見積書を送っている途中で印刷サービスとの接続が切れました。見積書は印刷されません。"},
+    {JobEnd::CutAfterSending, "見積書を送り終えたところで印刷サービスとの接続が切れました。見積書は印刷されません。"},
     {JobEnd::UnknownPrinter, "プリンタ「%1」が見つかりません。"},
     {JobEnd::Rejecting, "プリンタ「%1」が印刷を受け付けていません。"},
     {JobEnd::Refused, "プリンタ「%1」が印刷を受け付けませんでした。"},
+    {JobEnd::SignInRefused, "印刷サービスにサインインできませんでした。ユーザー名またはパスワードが違います。"},
+    {JobEnd::SignInTooLate, "印刷サービスへのサインインがないまま時間が過ぎたため、印刷をやめました。"},
+    {JobEnd::NotAllowed, "この印刷サービスは、ユーザー「%2」の印刷を許可していません。"},
+    {JobEnd::NoClient, "印刷サービスのクライアントライブラリ（libcups2）が見つかりません。"},
+    {JobEnd::NoDocument, "見積書のPDFを作れませんでした。"},
 };
 
 // Why a job failed, in Japanese: the service's own words only follow as a detail.
@@ -43,6 +56,8 @@ QString causeOf(const JobResult& result)
             text = QString::fromUtf8(cause.text);
     if (text.contains(QStringLiteral("%1")))
         text = text.arg(result.printer);
+    else if (text.contains(QStringLiteral("%2")))
+        text = text.arg(result.user);
     else if (!result.printer.isEmpty())
         text += QStringLiteral("（プリンタ「%1」）").arg(result.printer);
     if (!result.detail.isEmpty())
@@ -52,111 +67,275 @@ QString causeOf(const JobResult& result)
 
 } // namespace
 
-PrintAction::PrintAction(const PrinterCatalog* printers, PrintPrompter& prompter, PrintProgress& progress, PdfInfo info)
-    : printers_(printers), prompter_(prompter), progress_(progress), info_(std::move(info))
-{
-}
-
-PrintOutcome PrintAction::print(const ReportPage& page, QWidget* parent)
-{
-    QString printer;  // empty: the service's default printer
-    if (printers_) {
-        printer = printers_->defaultPrinter();
-        if (printer.isEmpty())
-            return offerPdf(kNoPrinter, page, parent);
+// One use of the print button's ways, from the press until the user has
+// been told how it went. It holds its own copy of the page.
+struct PrintAction::Request : QObject {
+    Request(PrintAction* action, const ReportPage& page, PdfInfo info, QWidget* parent)
+        : QObject(action), page(page), info(std::move(info)), parent(parent)
+    {
     }
-    return report(runJob(printer, page, parent), page, parent);
+    ReportPage page;
+    PdfInfo info;
+    QPointer<QWidget> parent;
+    QPromise<PrintOutcome> promise;
+    std::shared_ptr<CupsJob> job;
+    QPointer<QWidget> signIn;
+};
+
+// How a job's thread reaches the window's: posts to a request, as long as
+// the action is there.
+struct PrintAction::Mailbox {
+    std::mutex mutex;
+    bool open = true;
+    void post(Request* request, std::function<void()> work)
+    {
+        const std::lock_guard lock(mutex);
+        if (open)
+            QMetaObject::invokeMethod(request, std::move(work), Qt::QueuedConnection);
+    }
+};
+
+PrintAction::PrintAction(QObject* parent)
+    : QObject(parent), pool_(new QThreadPool), mailbox_(std::make_shared<Mailbox>())
+{
 }
 
-// The job runs on a thread of its own while the window's event loop goes
-// on; the progress window hears of each phase before the job goes on.
-JobResult PrintAction::runJob(const QString& printer, const ReportPage& page, QWidget* parent)
+PrintAction::~PrintAction()
 {
-    const PdfInfo info = info_;
-    CupsJob job({printer, info.title, [&page, info] { return pdfDocument(page, info); }});
-    QEventLoop loop;
-    job.reached = [this, &loop](int phase) {
-        QMetaObject::invokeMethod(&loop, [this, phase] { progress_.reach(phase); }, Qt::BlockingQueuedConnection);
+    {
+        const std::lock_guard lock(mailbox_->mutex);
+        mailbox_->open = false;
+    }
+    for (QObject* child : children())
+        if (auto* request = dynamic_cast<Request*>(child); request && request->job)
+            request->job->quit();
+    // A job still in a call the client library cannot interrupt (a name
+    // lookup) is left to end with the program, rather than hold it up.
+    if (pool_->waitForDone(kQuitWithinMs))
+        delete pool_;
+}
+
+void PrintAction::setServices(const PrinterCatalog* printers, PrintPrompter* prompter, PrintProgress* progress)
+{
+    printers_ = printers;
+    prompter_ = prompter;
+    progress_ = progress;
+}
+
+QFuture<PrintOutcome> PrintAction::send(PrintWay way, const ReportPage& page, const PdfInfo& info, QWidget* parent)
+{
+    auto* request = new Request(this, page, info, parent);
+    ++underWay_;
+    QFuture<PrintOutcome> future = request->promise.future();
+    request->promise.start();
+    switch (way) {
+    case PrintWay::Pdf:
+        savePdf(request);
+        break;
+    case PrintWay::Preview:
+        showPreview(request);
+        break;
+    case PrintWay::ChoosePrinter:
+        choosePrinter(request);
+        break;
+    case PrintWay::DefaultPrinter:
+        printOnDefault(request);
+        break;
+    }
+    return future;
+}
+
+CupsJob::Order PrintAction::orderFor(const Request& request) const
+{
+    return {CupsJob::callingThreadsService(), {}, false, 1, false, request.page, request.info};
+}
+
+void PrintAction::printOnDefault(Request* request)
+{
+    CupsJob::Order order = orderFor(*request);
+    if (printers_) {
+        order.printer = printers_->defaultPrinter();
+        if (order.printer.isEmpty())
+            return offerPdf(request, kNoPrinter);
+    }
+    startJob(request, std::move(order));
+}
+
+// The job runs on a thread of the action's own; the progress window hears
+// of each phase, and the sign-in is asked on this thread, without waiting.
+void PrintAction::startJob(Request* request, CupsJob::Order order)
+{
+    auto job = std::make_shared<CupsJob>(std::move(order));
+    request->job = job;
+    const std::shared_ptr<Mailbox> mailbox = mailbox_;
+    job->reached = [this, mailbox, request](int phase) {
+        mailbox->post(request, [this, request, phase] {
+            if (front_ == request)
+                progress_->reach(phase);
+        });
     };
-    JobResult result;
-    const std::unique_ptr<QThread> thread(QThread::create([&job, &result] { result = job.run(); }));
-    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    progress_.start(parent, CupsJob::kPhases, [&job] { job.cancel(); });
-    thread->start();
-    loop.exec();
-    thread->wait();
-    progress_.finish();
-    return result;
+    job->askSignIn = [this, mailbox, request](const QString& user, bool refused) {
+        auto answer = std::make_shared<std::promise<std::optional<SignIn>>>();
+        auto once = std::make_shared<std::once_flag>();
+        mailbox->post(request, [this, request, user, refused, answer, once] {
+            request->signIn = prompter_->askSignIn(request->parent, user, refused, [answer, once](auto given) {
+                std::call_once(*once, [&] { answer->set_value(std::move(given)); });
+            });
+        });
+        return answer->get_future();
+    };
+    job->withdrawSignIn = [mailbox, request] {
+        mailbox->post(request, [request] {
+            if (request->signIn)
+                request->signIn->close();
+        });
+    };
+    front_ = request;
+    progress_->start(request->parent, CupsJob::kPhases, [job] { job->cancel(); });
+    watch(request, [job] { return job->run(); });
 }
 
-PrintOutcome PrintAction::report(const JobResult& result, const ReportPage& page, QWidget* parent)
+// Runs a step of the job on the action's thread; its end is told here.
+void PrintAction::watch(Request* request, std::function<JobResult()> step)
 {
-    const bool defaultPrinter = result.printer.isEmpty();
+    auto* watcher = new QFutureWatcher<JobResult>(request);
+    connect(watcher, &QFutureWatcherBase::finished, request, [this, request, watcher] {
+        if (front_ == request) {
+            front_ = nullptr;
+            progress_->finish();
+        }
+        jobEnded(request, watcher->result());
+    });
+    watcher->setFuture(QtConcurrent::run(pool_, std::move(step)));
+}
+
+void PrintAction::jobEnded(Request* request, const JobResult& result)
+{
+    if (request->signIn)
+        request->signIn->close();
+    if (result.end == JobEnd::Listed)
+        return printOnChosen(request, result.printers);
+    // The cancel came as the job ended with the sheet on the service.
+    const std::shared_ptr<CupsJob> job = request->job;
+    if (job->cancelled() && (result.end == JobEnd::Printed || result.end == JobEnd::Queued))
+        return watch(request, [job] { return job->withdraw(); });
+    // After a cancel nothing opens, but the news that it came too late.
+    const bool told = result.end == JobEnd::NotCancelled || result.end == JobEnd::SignInTooLate;
+    if (request->job->cancelled() && !told)
+        return finish(request, PrintOutcome::Cancelled);
+    // Without a printer, or a service to ask for the default one, the sheet can still be saved.
+    const bool noService = result.end == JobEnd::NotRunning || result.end == JobEnd::NotAnswering;
+    if (result.end == JobEnd::NoPrinter || (noService && result.printer.isEmpty()))
+        return offerPdf(request, kNoPrinter + (noService ? causeOf(result) + u'\n' : QString()));
+    finish(request, this->told(request, result));
+}
+
+// The service's printers are asked for first, off this thread.
+void PrintAction::choosePrinter(Request* request)
+{
+    if (printers_)
+        return printOnChosen(request, {{printers_->defaultPrinter(), false, true}});
+    CupsJob::Order order = orderFor(*request);
+    order.listOnly = true;
+    startJob(request, std::move(order));
+}
+
+void PrintAction::printOnChosen(Request* request, const std::vector<PrinterEntry>& printers)
+{
+    if (printers.empty() || printers.front().name.isEmpty())
+        return offerPdf(request, kNoPrinter);
+    const std::optional<PrinterChoice> choice = prompter_->choosePrinter(request->parent, printers);
+    if (!choice)
+        return finish(request, PrintOutcome::Cancelled);
+    CupsJob::Order order = orderFor(*request);
+    order.printer = choice->printer.name;
+    order.stopped = choice->printer.stopped;
+    order.copies = choice->copies;
+    startJob(request, std::move(order));
+}
+
+// The preview prints, when asked to, the way the printer choice does.
+void PrintAction::showPreview(Request* request)
+{
+    if (!prompter_->preview(request->parent, request->page))
+        return finish(request, PrintOutcome::Cancelled);
+    choosePrinter(request);
+}
+
+PrintOutcome PrintAction::told(Request* request, const JobResult& result)
+{
     switch (result.end) {
     case JobEnd::Printed:
         return PrintOutcome::Printed;
     case JobEnd::Cancelled:
         return PrintOutcome::Cancelled;
     case JobEnd::Queued:
-        prompter_.tell(parent, QStringLiteral("見積書を印刷待ちにしました。\n"
-                                              "プリンタ「%1」が停止しているため、再開されるまで印刷されません。")
-                                   .arg(result.printer));
+        prompter_->tell(request->parent,
+                        QStringLiteral("見積書を印刷待ちにしました。\n"
+                                       "プリンタ「%1」が停止しているため、再開されるまで印刷されません。")
+                            .arg(result.printer));
         return PrintOutcome::Queued;
-    case JobEnd::NotCancelled:
-        prompter_.tell(parent, QStringLiteral("印刷を取り消せませんでした。\n"
-                                              "見積書はすでにプリンタ「%1」に渡っていて、印刷されることがあります。")
-                                   .arg(result.printer));
+    case JobEnd::NotCancelled: {
+        JobResult cause(result.cause, {}, result.user);
+        cause.detail = result.detail;
+        const QString why =
+            result.cause == JobEnd::Printed
+                ? QStringLiteral("見積書はすでにプリンタ「%1」で印刷されています。").arg(result.printer)
+                : QStringLiteral("見積書はプリンタ「%1」に渡っていて、印刷されることがあります。\n").arg(result.printer) +
+                      causeOf(cause);
+        prompter_->tell(request->parent, QStringLiteral("印刷を取り消せませんでした。\n") + why);
         return PrintOutcome::NotCancelled;
-    case JobEnd::NoPrinter:
-        return offerPdf(kNoPrinter, page, parent);
-    case JobEnd::NoClient:
-        return printWithoutService(page, parent);
-    case JobEnd::NotRunning:
-    case JobEnd::NotAnswering:
-        if (defaultPrinter)
-            return offerPdf(kNoPrinter + causeOf(result) + u'\n', page, parent);
-        break;
+    }
     default:
         break;
     }
-    prompter_.tell(parent, QStringLiteral("印刷できませんでした。\n") + causeOf(result));
+    prompter_->tell(request->parent, QStringLiteral("印刷できませんでした。\n") + causeOf(result));
     return PrintOutcome::PrinterFailed;
 }
 
-PrintOutcome PrintAction::offerPdf(const QString& why, const ReportPage& page, QWidget* parent)
+void PrintAction::offerPdf(Request* request, const QString& why)
 {
-    if (!prompter_.ask(parent, why + kSaveQuestion))
-        return PrintOutcome::NotSaved;
-    return savePdf(page, parent);
+    if (!prompter_->ask(request->parent, why + kSaveQuestion))
+        return finish(request, PrintOutcome::NotSaved);
+    savePdf(request);
 }
 
-PrintOutcome PrintAction::savePdf(const ReportPage& page, QWidget* parent)
+// The document is made and written on the action's thread, as a job is.
+void PrintAction::savePdf(Request* request)
 {
-    const QString path = prompter_.chooseSaveFile(parent, suggestedPdfPath(QDate::currentDate()));
+    const QString path = prompter_->chooseSaveFile(request->parent, suggestedPdfPath(QDate::currentDate()));
     if (path.isEmpty())
-        return PrintOutcome::NotSaved;
-    const QByteArray pdf = pdfDocument(page, info_);
-    const QString why = pdf.isEmpty() ? QStringLiteral("PDFファイルを作れませんでした。") : writeWholeFile(path, pdf);
+        return finish(request, PrintOutcome::NotSaved);
+    auto* watcher = new QFutureWatcher<QString>(request);
+    connect(watcher, &QFutureWatcherBase::finished, request, [this, request, watcher, path] {
+        finish(request, saved(request, path, watcher->result()));
+    });
+    watcher->setFuture(QtConcurrent::run(pool_, [page = request->page, info = request->info, path] {
+        const QByteArray pdf = pdfDocument(page, info);
+        return pdf.isEmpty() ? QStringLiteral("PDFファイルを作れませんでした。") : savePdfFile(path, pdf);
+    }));
+}
+
+PrintOutcome PrintAction::saved(Request* request, const QString& path, const QString& why)
+{
+    QWidget* parent = request->parent;
     const QString shown = QDir::toNativeSeparators(path);
     if (!why.isEmpty()) {
-        prompter_.tell(parent, QStringLiteral("PDFファイルを保存できませんでした。\n%1\n%2").arg(shown, why));
+        prompter_->tell(parent, QStringLiteral("PDFファイルを保存できませんでした。\n%1\n%2").arg(shown, why));
         return PrintOutcome::SaveFailed;
     }
-    if (prompter_.ask(parent, QStringLiteral("見積書をPDFファイルとして保存しました。\n%1\n\nこのファイルを開きますか？").arg(shown)) &&
-        !prompter_.openFile(path))
-        prompter_.tell(parent, QStringLiteral("PDFファイルを開くプログラムが見つかりませんでした。\n%1").arg(shown));
+    if (prompter_->ask(parent, QStringLiteral("見積書をPDFファイルとして保存しました。\n%1\n\nこのファイルを開きますか？").arg(shown)) &&
+        !prompter_->openFile(path))
+        prompter_->tell(parent, QStringLiteral("PDFファイルを開くプログラムが見つかりませんでした。\n%1").arg(shown));
     return PrintOutcome::SavedAsPdf;
 }
 
-// Without the print service's client library the toolkit's own print
-// engine prints, on this thread.
-PrintOutcome PrintAction::printWithoutService(const ReportPage& page, QWidget* parent)
+void PrintAction::finish(Request* request, PrintOutcome outcome)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (printer.printerName().isEmpty())
-        return offerPdf(kNoPrinter, page, parent);
-    prepare(printer, page, info_.title);
-    return printOrTell(printer, page, parent, prompter_);
+    request->promise.addResult(outcome);
+    request->promise.finish();
+    request->deleteLater();
+    --underWay_;
 }
 
 QString PrintAction::suggestedPdfPath(const QDate& day)

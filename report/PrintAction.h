@@ -2,11 +2,16 @@
 
 #include "CupsJob.h"
 #include "PdfDocument.h"
+#include "PrintWay.h"
 #include "ReportPage.h"
 
 #include <QDate>
+#include <QFuture>
+#include <QObject>
 #include <QString>
+#include <memory>
 
+class QThreadPool;
 class QWidget;
 
 namespace lumenta::report {
@@ -19,7 +24,7 @@ class PrintProgress;
 enum class PrintOutcome {
     Printed,        // handed to the printer as one job of one page
     Queued,         // handed over, but the printer is stopped: the job waits; the user was told
-    Cancelled,      // cancelled in the progress window; nothing prints
+    Cancelled,      // cancelled by the user (or a dialog closed); nothing prints
     NotCancelled,   // cancelled too late: the service kept the job; the user was told
     PrinterFailed,  // the printer or the print service failed the job; the user was told why
     SavedAsPdf,     // saved as a PDF file at the user's wish
@@ -27,33 +32,56 @@ enum class PrintOutcome {
     SaveFailed,     // the chosen file could not be written; the user was told why
 };
 
-// Sends a report page to the default printer: one page, one copy, no
-// printer dialog and no preview, with a progress window that can cancel.
-// The print service is only ever waited on off the window's thread, and
-// never for long. Where there is no printer it offers to save the page as
-// a PDF file instead of printing nothing without a word.
-class PrintAction {
+// Sends a report page the ways the print button offers. The three ways of
+// printing ("印 刷", the printer choice, and printing from the preview)
+// go one way: a job on a thread of its own asks the print service, within
+// seconds, for the printers and prints; the window's thread never waits on
+// the service, and the user can cancel at once. The preview and the PDF
+// file need no print service at all.
+class PrintAction : public QObject {
+    Q_OBJECT
 public:
-    // printers: a fixed printer list (tests); null asks the print service.
-    PrintAction(const PrinterCatalog* printers, PrintPrompter& prompter, PrintProgress& progress, PdfInfo info);
+    explicit PrintAction(QObject* parent = nullptr);
+    // Jobs under way are cancelled (or left to the service if it has the
+    // whole sheet); the program waits for them a fraction of a second at most.
+    ~PrintAction() override;
 
-    PrintOutcome print(const ReportPage& page, QWidget* parent);
-    // Saves the page as a PDF file where the user chooses.
-    PrintOutcome savePdf(const ReportPage& page, QWidget* parent);
+    // printers: a fixed printer list (tests); null asks the print service.
+    void setServices(const PrinterCatalog* printers, PrintPrompter* prompter, PrintProgress* progress);
+
+    // Starts sending a copy of the page; the future ends with how it went,
+    // once the user has been told.
+    QFuture<PrintOutcome> send(PrintWay way, const ReportPage& page, const PdfInfo& info, QWidget* parent);
+    // Whether a send has not ended yet.
+    bool sending() const { return underWay_ > 0; }
 
     // The file first offered: 見積書_YYYYMMDD.pdf in the user's documents folder.
     static QString suggestedPdfPath(const QDate& day);
 
 private:
-    JobResult runJob(const QString& printer, const ReportPage& page, QWidget* parent);
-    PrintOutcome report(const JobResult& result, const ReportPage& page, QWidget* parent);
-    PrintOutcome offerPdf(const QString& why, const ReportPage& page, QWidget* parent);
-    PrintOutcome printWithoutService(const ReportPage& page, QWidget* parent);
+    struct Request;
+    struct Mailbox;
+    void printOnDefault(Request* request);
+    void startJob(Request* request, CupsJob::Order order);
+    void watch(Request* request, std::function<JobResult()> step);
+    void jobEnded(Request* request, const JobResult& result);
+    void choosePrinter(Request* request);
+    void printOnChosen(Request* request, const std::vector<PrinterEntry>& printers);
+    void showPreview(Request* request);
+    PrintOutcome told(Request* request, const JobResult& result);
+    void offerPdf(Request* request, const QString& why);
+    void savePdf(Request* request);
+    PrintOutcome saved(Request* request, const QString& path, const QString& why);
+    void finish(Request* request, PrintOutcome outcome);
+    CupsJob::Order orderFor(const Request& request) const;
 
-    const PrinterCatalog* printers_;
-    PrintPrompter& prompter_;
-    PrintProgress& progress_;
-    PdfInfo info_;
+    const PrinterCatalog* printers_ = nullptr;
+    PrintPrompter* prompter_ = nullptr;
+    PrintProgress* progress_ = nullptr;
+    QThreadPool* pool_;
+    std::shared_ptr<Mailbox> mailbox_;
+    Request* front_ = nullptr;  // the request the progress window shows
+    int underWay_ = 0;
 };
 
 } // namespace lumenta::report

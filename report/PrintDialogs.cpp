@@ -1,64 +1,172 @@
-#include "PrintDialogs.h"
+// The windows of printing beside the message boxes and the save dialog.
+// None of them asks the print service anything: what they show comes from
+// the job, which asked off the window's thread.
 
-#include "PrintAction.h"
 #include "PrintPrompter.h"
+
+#include "CupsClient.h"
 #include "ReportRenderer.h"
 
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 namespace lumenta::report {
 
-void prepare(QPrinter& printer, const ReportPage& page, const QString& title)
+namespace {
+
+constexpr int kMostCopies = 99;
+
+// Buttons with the program's own Japanese captions.
+QDialogButtonBox* buttons(QDialog* dialog, const QString& ok)
 {
-    printer.setDocName(title);
-    printer.setFullPage(true);
-    printer.setFromTo(1, 1);
-    ReportRenderer::preparePage(page, printer);
+    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    box->button(QDialogButtonBox::Ok)->setText(ok);
+    box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return box;
 }
 
-bool printOn(QPrinter& printer, const ReportPage& page)
+// Qt's printer, even one set to write PDF, asks the print service for the
+// default printer and the printer list as it is made, on this thread and
+// with no time limit. While the preview's printer is made, the client
+// library on this thread is pointed at a service that is not there, so it
+// finds no printer at once; then it is pointed back.
+class NoPrintServiceHere {
+public:
+    NoPrintServiceHere()
+    {
+        if (!cups().loaded)
+            return;
+        server_ = cups().cupsServer();
+        port_ = cups().ippPort();
+        cups().cupsSetServer("/nonexistent/lumenta-preview.sock");
+    }
+    ~NoPrintServiceHere()
+    {
+        if (!cups().loaded)
+            return;
+        cups().cupsSetServer(server_.constData());
+        cups().ippSetPort(port_);
+    }
+    NoPrintServiceHere(const NoPrintServiceHere&) = delete;
+    NoPrintServiceHere& operator=(const NoPrintServiceHere&) = delete;
+
+private:
+    QByteArray server_;
+    int port_ = 0;
+};
+
+std::unique_ptr<QPrinter> pdfPrinter(const ReportPage& page)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    ReportRenderer::paint(page, painter);
-    return painter.end() && printer.printerState() != QPrinter::Error;
+    const NoPrintServiceHere noService;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    // Laid out as the PDF document is, so that the preview shows its page.
+    printer->setResolution(ReportRenderer::kPdfResolution);
+    printer->setFullPage(true);
+    ReportRenderer::preparePage(page, *printer);
+    return printer;
 }
 
-void showPreview(const ReportPage& page, const QString& title, QWidget* parent)
+} // namespace
+
+// The service's printers, the default one chosen, and the number of copies.
+std::optional<PrinterChoice> DialogPrintPrompter::choosePrinter(QWidget* parent,
+                                                                const std::vector<PrinterEntry>& printers)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    prepare(printer, page, title);
-    QPrintPreviewDialog dialog(&printer, parent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&page](QPrinter* target) { printOn(*target, page); });
-    dialog.exec();
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("PrinterChoice"));
+    dialog.setWindowTitle(QStringLiteral("プリンタを選んで印刷"));
+    auto* form = new QFormLayout(&dialog);
+    form->setSizeConstraint(QLayout::SetFixedSize);
+    auto* list = new QComboBox(&dialog);
+    for (const PrinterEntry& printer : printers) {
+        list->addItem(printer.stopped ? QStringLiteral("%1（停止中）").arg(printer.name) : printer.name);
+        if (printer.isDefault)
+            list->setCurrentIndex(list->count() - 1);
+    }
+    auto* copies = new QSpinBox(&dialog);
+    copies->setRange(1, kMostCopies);
+    form->addRow(QStringLiteral("プリンタ(&P):"), list);
+    form->addRow(QStringLiteral("部数(&C):"), copies);
+    form->addRow(buttons(&dialog, QStringLiteral("印刷")));
+    if (dialog.exec() != QDialog::Accepted || list->currentIndex() < 0)
+        return std::nullopt;
+    return PrinterChoice{printers[std::size_t(list->currentIndex())], copies->value()};
 }
 
-PrintOutcome printWithDialog(const ReportPage& page, const QString& title, QWidget* parent, PrintPrompter& prompter)
+// Qt's preview of the page, drawn by the PDF document's renderer at its size.
+bool DialogPrintPrompter::preview(QWidget* parent, const ReportPage& page)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    prepare(printer, page, title);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setMinMax(1, 1);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted)
-        return PrintOutcome::Cancelled;
-    return printOrTell(printer, page, parent, prompter);
+    const std::unique_ptr<QPrinter> printer = pdfPrinter(page);
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("PrintPreview"));
+    dialog.setWindowTitle(QStringLiteral("印刷プレビュー"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* tools = new QToolBar(&dialog);
+    auto* view = new QPrintPreviewWidget(printer.get(), &dialog);
+    QObject::connect(view, &QPrintPreviewWidget::paintRequested, view, [&page](QPrinter* target) {
+        QPainter painter(target);
+        ReportRenderer::paint(page, painter);
+    });
+    const std::pair<const char*, std::function<void()>> actions[] = {
+        {"ページ全体", [view] { view->fitInView(); }}, {"幅に合わせる", [view] { view->fitToWidth(); }},
+        {"拡大", [view] { view->zoomIn(); }},         {"縮小", [view] { view->zoomOut(); }},
+        {"印刷…", [&dialog] { dialog.accept(); }},    {"閉じる", [&dialog] { dialog.reject(); }},
+    };
+    for (const auto& [text, act] : actions)
+        QObject::connect(tools->addAction(QString::fromUtf8(text)), &QAction::triggered, &dialog, act);
+    layout->addWidget(tools);
+    layout->addWidget(view);
+    // A page's proportions, within the screen.
+    const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const int height = std::min(900, screen.height() * 9 / 10);
+    dialog.resize(std::min(height * 4 / 5, screen.width()), height);
+    return dialog.exec() == QDialog::Accepted;
 }
 
-PrintOutcome printOrTell(QPrinter& printer, const ReportPage& page, QWidget* parent, PrintPrompter& prompter)
+QWidget* DialogPrintPrompter::askSignIn(QWidget* parent, const QString& user, bool refused,
+                                        std::function<void(std::optional<SignIn>)> answer)
 {
-    if (printOn(printer, page))
-        return PrintOutcome::Printed;
-    prompter.tell(parent, QStringLiteral("印刷できませんでした。\nプリンタ「%1」が印刷を開始できませんでした。")
-                              .arg(printer.printerName()));
-    return PrintOutcome::PrinterFailed;
+    auto* dialog = new QDialog(parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName(QStringLiteral("PrintSignIn"));
+    dialog->setWindowTitle(QStringLiteral("印刷サービスへのサインイン"));
+    dialog->setWindowModality(Qt::WindowModal);
+    auto* form = new QFormLayout(dialog);
+    form->setSizeConstraint(QLayout::SetFixedSize);
+    form->addRow(new QLabel(refused ? QStringLiteral("ユーザー名またはパスワードが違います。もう一度入力してください。")
+                                    : QStringLiteral("印刷するには、印刷サービスにサインインしてください。"),
+                            dialog));
+    auto* name = new QLineEdit(user, dialog);
+    auto* password = new QLineEdit(dialog);
+    password->setEchoMode(QLineEdit::Password);
+    form->addRow(QStringLiteral("ユーザー名(&U):"), name);
+    form->addRow(QStringLiteral("パスワード(&P):"), password);
+    form->addRow(buttons(dialog, QStringLiteral("サインイン")));
+    QObject::connect(dialog, &QDialog::finished, dialog, [name, password, answer = std::move(answer)](int result) {
+        if (result == QDialog::Accepted)
+            answer(SignIn{name->text(), password->text()});
+        else
+            answer(std::nullopt);
+    });
+    (user.isEmpty() ? name : password)->setFocus();
+    dialog->open();
+    return dialog;
 }
 
 } // namespace lumenta::report

@@ -1,15 +1,23 @@
 #include "ProgressWindow.h"
 
+#include "CupsJob.h"
+
 #include <QProgressBar>
-#include <QProgressDialog>
-#include <QTimer>
 
 namespace lumenta::report {
 
 namespace {
-constexpr const char* kEnded = "jobEnded";
-constexpr const char* kCancelled = "jobCancelled";
-}
+
+// What the job is doing in each phase.
+const char* const kPhaseTexts[] = {
+    "印刷サービスに接続しています…",
+    "見積書のページを作っています…",
+    "見積書をプリンタに送っています…",
+    "印刷サービスが受け取るのを待っています…",
+};
+static_assert(std::size(kPhaseTexts) == CupsJob::kPhases);
+
+} // namespace
 
 ProgressWindow::~ProgressWindow() { finish(); }
 
@@ -20,46 +28,41 @@ void ProgressWindow::start(QWidget* parent, int phases, std::function<void()> ca
     dialog_ = dialog;
     dialog->setObjectName(QStringLiteral("PrintProgress"));
     dialog->setWindowTitle(QStringLiteral("印刷中"));
-    dialog->setLabelText(QStringLiteral("見積書を印刷しています…"));
+    dialog->setAccessibleName(QStringLiteral("印刷中"));
     dialog->setCancelButtonText(QStringLiteral("キャンセル"));
     dialog->setWindowModality(Qt::WindowModal);
-    // The dialog neither closes itself nor waits to show; its bar is set
-    // directly, since its own setValue() would run the event loop.
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);
-    dialog->setMinimumDuration(0);
+    // The bar is moved directly: the dialog's own setValue() would run the event loop.
     bar_ = new QProgressBar(dialog);
     bar_->setRange(0, phases);
-    bar_->setValue(0);
+    bar_->setTextVisible(false);
     dialog->setBar(bar_);
-    // "キャンセル" and the close box emit canceled, Escape rejects: either
-    // cancels the job once, and the dialog comes back until the job has ended.
-    const auto cancelOnce = [dialog, cancel = std::move(cancel)] {
-        if (!dialog->property(kCancelled).toBool()) {
-            dialog->setProperty(kCancelled, true);
-            cancel();
-            dialog->setLabelText(QStringLiteral("印刷を取り消しています…"));
-        }
-        QTimer::singleShot(0, dialog, [dialog] {
-            if (!dialog->property(kEnded).toBool())
-                dialog->show();
-        });
+    // The button and the close box emit canceled; Escape rejects.
+    const auto cancelled = [dialog, cancel = std::move(cancel)] {
+        if (!dialog->wasCanceled())
+            dialog->cancel();
+        cancel();
     };
-    QObject::connect(dialog, &QProgressDialog::canceled, dialog, cancelOnce);
-    QObject::connect(dialog, &QDialog::rejected, dialog, cancelOnce);
+    QObject::connect(dialog, &QProgressDialog::canceled, dialog, cancelled);
+    QObject::connect(dialog, &QDialog::rejected, dialog, cancelled);
+    reach(CupsJob::kConnecting);
     dialog->show();
 }
 
 void ProgressWindow::reach(int phase)
 {
-    if (bar_ && dialog_)
-        bar_->setValue(phase);
+    if (!dialog_ || phase < 1 || phase > int(std::size(kPhaseTexts)))
+        return;
+    const QString text = QString::fromUtf8(kPhaseTexts[phase - 1]);
+    dialog_->setLabelText(QStringLiteral("見積書を印刷しています。\n") + text);
+    dialog_->setAccessibleDescription(text);
+    bar_->setValue(phase);
 }
 
 void ProgressWindow::finish()
 {
     if (dialog_) {
-        dialog_->setProperty(kEnded, true);
         dialog_->hide();
         dialog_->deleteLater();
     }

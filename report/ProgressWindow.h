@@ -9,11 +9,9 @@ class QProgressBar;
 
 namespace lumenta::report {
 
-// The progress dialog titled "印刷中" with its bar and "キャンセル" button,
-// made for each job over the window that prints. The window's own event
-// loop keeps it answering while the job runs on its thread; "キャンセル",
-// Escape and closing it all cancel, and it stays up, saying that the job is
-// being cancelled, until the job has ended.
+// The progress dialog titled "印刷中" over the window that prints: it says
+// what the job is doing, its bar moves with each phase, and "キャンセル",
+// Escape and its close box cancel the job and close it at once.
 class ProgressWindow : public PrintProgress {
 public:
     ProgressWindow() = default;

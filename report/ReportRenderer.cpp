@@ -2,7 +2,7 @@
 
 #include "JapaneseFonts.h"
 #include "PdfDocument.h"
-#include "WholeFile.h"
+#include "PdfFile.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -180,7 +180,7 @@ void ReportRenderer::paint(const ReportPage& page, QPainter& painter)
 bool ReportRenderer::writePdf(const ReportPage& page, const QString& path)
 {
     const QByteArray pdf = pdfDocument(page, {{}, {}, {}, QStringLiteral("Lumenta")});
-    return !pdf.isEmpty() && writeWholeFile(path, pdf).isEmpty();
+    return !pdf.isEmpty() && savePdfFile(path, pdf).isEmpty();
 }
 
 } // namespace lumenta::report

@@ -3,7 +3,6 @@
 #include "EstimateSheet.h"
 #include "EstimateState.h"
 #include "JapaneseDate.h"
-#include "PrintDialogs.h"
 #include "SheetText.h"
 
 namespace sheet = lumenta::report::estimate_sheet;
@@ -26,36 +25,25 @@ QString programName()
 
 } // namespace
 
-TFormPrint::TFormPrint(QWidget* parent)
-    : QWidget(parent), QuickRep1(sheet::build()), prompter_(&dialogs_), progress_(&progressWindow_)
+TFormPrint::TFormPrint(QWidget* parent) : QWidget(parent), QuickRep1(sheet::build())
 {
     setObjectName(QStringLiteral("FormPrint"));
     setAttribute(Qt::WA_DontShowOnScreen);
     hide();
+    setPrintServices(nullptr, nullptr, nullptr);
 }
 
 TFormPrint::~TFormPrint() = default;
 
-PrintOutcome TFormPrint::printEstimate(const lumenta::SheetText& sheet, QWidget* parent)
+QFuture<PrintOutcome> TFormPrint::printEstimate(const lumenta::SheetText& sheet, QWidget* parent)
 {
     return sendEstimate(PrintWay::DefaultPrinter, sheet, parent);
 }
 
-PrintOutcome TFormPrint::sendEstimate(PrintWay way, const lumenta::SheetText& text, QWidget* parent)
+QFuture<PrintOutcome> TFormPrint::sendEstimate(PrintWay way, const lumenta::SheetText& text, QWidget* parent)
 {
     fill(text, QString::fromStdString(lumenta::japaneseToday()));
-    switch (way) {
-    case PrintWay::Pdf:
-        return action().savePdf(QuickRep1, parent);
-    case PrintWay::Preview:
-        lumenta::report::showPreview(QuickRep1, kDocumentName, parent);
-        return PrintOutcome::Cancelled;
-    case PrintWay::ChoosePrinter:
-        return lumenta::report::printWithDialog(QuickRep1, kDocumentName, parent, *prompter_);
-    case PrintWay::DefaultPrinter:
-        break;
-    }
-    return print(parent);
+    return action_.send(way, QuickRep1, pdfInfo(), parent);
 }
 
 void TFormPrint::fill(const lumenta::SheetText& text, const QString& date)
@@ -78,17 +66,8 @@ lumenta::report::PdfInfo TFormPrint::pdfInfo() const
             programName()};
 }
 
-lumenta::report::PrintAction TFormPrint::action()
-{
-    return lumenta::report::PrintAction(printers_, *prompter_, *progress_, pdfInfo());
-}
-
-PrintOutcome TFormPrint::print(QWidget* parent) { return action().print(QuickRep1, parent); }
-
 void TFormPrint::setPrintServices(const lumenta::report::PrinterCatalog* printers,
                                   lumenta::report::PrintPrompter* prompter, lumenta::report::PrintProgress* progress)
 {
-    printers_ = printers;
-    prompter_ = prompter ? prompter : &dialogs_;
-    progress_ = progress ? progress : &progressWindow_;
+    action_.setServices(printers, prompter ? prompter : &dialogs_, progress ? progress : &progressWindow_);
 }

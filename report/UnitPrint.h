@@ -6,6 +6,7 @@
 #include "ProgressWindow.h"
 #include "ReportPage.h"
 
+#include <QFuture>
 #include <QWidget>
 
 namespace lumenta {
@@ -18,7 +19,8 @@ class PrinterCatalog;
 
 // The report form: holds the printed estimate sheet and prints it. It is
 // created at start-up and never shown; the sheet goes to the printer, to a
-// PDF file or into Qt's print preview.
+// PDF file or into Qt's print preview. Printing goes on while the window
+// answers: each call returns at once, and its future ends with how it went.
 //
 // The main window's print button calculates first and, when the
 // calculation completes, calls
@@ -31,16 +33,17 @@ public:
 
     // Fills the sheet with the estimate and today's date and prints it on
     // the default printer (or, without a printer, offers a PDF file).
-    lumenta::report::PrintOutcome printEstimate(const lumenta::SheetText& sheet, QWidget* parent);
+    QFuture<lumenta::report::PrintOutcome> printEstimate(const lumenta::SheetText& sheet, QWidget* parent);
     // The same, the sheet going the given way; the dialogs are parented to parent.
-    lumenta::report::PrintOutcome sendEstimate(lumenta::report::PrintWay way, const lumenta::SheetText& sheet,
-                                               QWidget* parent);
+    QFuture<lumenta::report::PrintOutcome> sendEstimate(lumenta::report::PrintWay way, const lumenta::SheetText& sheet,
+                                                        QWidget* parent);
+
+    // Whether the sheet is still on its way (a job, a dialog, a file being written).
+    bool sending() const { return action_.sending(); }
 
     // Writes all 165 texts of the sheet anew: the 160 line fields, the three
     // totals, the version line and the date.
     void fill(const lumenta::SheetText& sheet, const QString& date);
-    // Prints the sheet as it stands.
-    lumenta::report::PrintOutcome print(QWidget* parent);
 
     const lumenta::report::ReportPage& sheet() const { return QuickRep1; }
     // What a PDF file of the sheet as it stands says about itself.
@@ -52,12 +55,9 @@ public:
                           lumenta::report::PrintProgress* progress);
 
 private:
-    lumenta::report::PrintAction action();
-
     lumenta::report::ReportPage QuickRep1;
     lumenta::report::DialogPrintPrompter dialogs_;
     lumenta::report::ProgressWindow progressWindow_;
-    const lumenta::report::PrinterCatalog* printers_ = nullptr;
-    lumenta::report::PrintPrompter* prompter_;
-    lumenta::report::PrintProgress* progress_;
+    // Last, so that its jobs end before the dialogs and the progress window go.
+    lumenta::report::PrintAction action_;
 };

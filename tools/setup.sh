@@ -9,7 +9,7 @@ packages=(
   libicu-dev libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-vlgothic
   xvfb xauth imagemagick poppler-utils
-  cups cups-bsd printer-driver-cups-pdf libcups2-dev
+  cups-daemon cups-client libcups2-dev
   appstream desktop-file-utils
 )
 

@@ -28,5 +28,13 @@ QList<MessageBoxAnswerer::Box> WindowSession::pressCalculate()
 
 QList<MessageBoxAnswerer::Box> WindowSession::pressPrint()
 {
-    return boxes.during([this] { user.click(QStringLiteral("plBtnPrint")); });
+    return boxes.during([this] {
+        user.click(QStringLiteral("plBtnPrint"));
+        waitWhileSending();
+    });
+}
+
+void WindowSession::waitWhileSending()
+{
+    QVERIFY(QTest::qWaitFor([this] { return !formPrint().sending(); }, 60000));
 }

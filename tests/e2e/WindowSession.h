@@ -31,8 +31,10 @@ public:
     // Goes to step 5 when it is not shown and presses "計算"; the message
     // boxes the press opened, answered with OK.
     QList<MessageBoxAnswerer::Box> pressCalculate();
-    // Presses "印 刷" in the header.
+    // Presses "印 刷" in the header, and waits until the sheet has gone.
     QList<MessageBoxAnswerer::Box> pressPrint();
+    // Waits until the sheet has gone the way last asked for.
+    void waitWhileSending();
 
     fakes::Printers printers;
     fakes::Prompter prompter;

@@ -11,7 +11,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -309,6 +311,50 @@ private slots:
         QAccessibleInterface* step = QAccessible::queryAccessibleInterface(widget("plBtnKoku"));
         step->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(stepShown(3));
+    }
+
+    // The print button takes no focus: its menu opens with Shift+F10 or the
+    // menu key wherever the focus is, and each way has a key of its own,
+    // once printing can be used.
+    void printMenuAndWaysByKeys()
+    {
+        using lumenta::report::PrintWay;
+        const auto menuOpensWith = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QStringList entries;
+            const QObject scope;  // no menu: the look ends with this call
+            QTimer::singleShot(0, &scope, [&entries] {
+                if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                    for (QAction* action : menu->actions())
+                        entries << action->text();
+                    menu->close();
+                }
+            });
+            keydriver::press(form.get(), key, modifiers);
+            // The closed menu gives the window back its activation.
+            form->activateWindow();
+            [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(form.get());
+            return entries;
+        };
+        keydriver::press(form.get(), Qt::Key_Return);
+        QVERIFY(menuOpensWith(Qt::Key_F10, Qt::ShiftModifier).isEmpty());
+        QCOMPARE(keydriver::completeEstimate(form.get()), QString());
+        QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("ChkDiscount")));
+        const QStringList entries{"PDFとして保存…", "印刷プレビュー…", "プリンタを選んで印刷…"};
+        QCOMPARE(menuOpensWith(Qt::Key_Menu, Qt::NoModifier), entries);
+        QCOMPARE(menuOpensWith(Qt::Key_F10, Qt::ShiftModifier), entries);
+        QVERIFY(widget("ChkDiscount")->hasFocus());
+
+        QSignalSpy sent(form.get(), &TFormMain::sheetRequested);
+        const std::tuple<Qt::Key, Qt::KeyboardModifiers, PrintWay> keys[] = {
+            {Qt::Key_S, Qt::ControlModifier, PrintWay::Pdf},
+            {Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier, PrintWay::Preview},
+            {Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier, PrintWay::ChoosePrinter},
+        };
+        for (const auto& [key, modifiers, way] : keys) {
+            keydriver::press(form.get(), key, modifiers);
+            QCOMPARE(sent.size(), 1);
+            QCOMPARE(sent.takeFirst().first().value<PrintWay>(), way);
+        }
     }
 };
 

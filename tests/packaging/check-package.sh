@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds the Debian package into a scratch folder and checks that it holds the
-# copyright file, the changelog, both manual pages and a stripped program.
+# copyright file, the changelog, both manual pages and a stripped program,
+# and that it depends on the CUPS client library the program opens itself.
 # Usage: check-package.sh CPACK CPackConfig.cmake SCRATCH_DIR
 set -eu
 cpack=$1 config=$2 scratch=$3
@@ -25,6 +26,11 @@ dpkg-deb --extract "$deb" "$scratch/root"
 sections=$(readelf --section-headers --wide "$scratch/root/usr/bin/lumenta")
 if printf '%s\n' "$sections" | grep -E '\.symtab|\.debug_|\.comment'; then
   echo "FAIL: usr/bin/lumenta in the package is not stripped (sections above)"
+  status=1
+fi
+
+if ! dpkg-deb --field "$deb" Depends | grep -qw libcups2; then
+  echo "FAIL: the package does not depend on libcups2"
   status=1
 fi
 

@@ -1,28 +1,31 @@
 #pragma once
 
-#include <QSet>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
-// What the CUPS PDF printer has made: its output files and its jobs. A job
-// is in the service's list as soon as the print action returns (the action
-// hands it over before it returns), so "no job" needs no waiting.
+// The tests' print service (tests/support/print-service.sh) and what its
+// queues have received. A job is in the service's list as soon as the print
+// action has handed it over, so "no job" needs no waiting.
 namespace cups_output {
 
-// The submitting user's ~/PDF, and the spool folders for anonymous and named users.
-QStringList outputFolders();
-QSet<QString> printedFiles();
-// Id of the printer's newest job in any state, 0 when it has had none.
-int newestJob(const QString& printer);
-// Ids of the printer's jobs, in any state, that came after that one.
-QList<int> jobsAfter(const QString& printer, int job);
+// The default queue: it completes every job at once.
+inline const QString kPrinter = QStringLiteral("LumentaPDF");
+// A queue that holds every job until it is released.
+inline const QString kHeldQueue = QStringLiteral("LumentaFaults");
+
+// Why the print service can't be used (it did not start, or poppler-utils
+// is missing); empty when it can.
+QString unavailable();
+// Id of the queue's newest job in any state, 0 when it has had none.
+int newestJob(const QString& queue);
+// Ids of the queue's jobs, in any state, that came after that one.
+QList<int> jobsAfter(const QString& queue, int job);
+// Ids of the queue's jobs that are not completed, cancelled or aborted.
+QList<int> jobsWaiting(const QString& queue);
 // Waits until the job has completed; false when it has not within the time.
-bool waitUntilCompleted(const QString& printer, int job, int timeoutMs);
-// The job's document as the service keeps it (PreserveJobFiles): what the
-// program handed over, before any filter. Empty when it is not kept or
-// cannot be read.
+bool waitUntilCompleted(const QString& queue, int job, int timeoutMs);
+// The job's document as the service keeps it: exactly what the program
+// handed over. Empty when there is none.
 QString keptDocument(int job);
-// The default printer when it writes PDF files, else a null string with the reason.
-QString pdfDefaultPrinter(QString* whyNot);
 
 } // namespace cups_output

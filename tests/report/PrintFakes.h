@@ -1,11 +1,16 @@
 #pragma once
 
+#include "PrintAction.h"
 #include "PrintProgress.h"
 #include "PrintPrompter.h"
 #include "PrinterCatalog.h"
 
+#include <QFuture>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+
+#include <algorithm>
 
 // Stand-ins for the printer list, the dialogs and the progress window.
 namespace fakes {
@@ -23,10 +28,21 @@ class Prompter : public lumenta::report::PrintPrompter {
 public:
     bool answer = false;
     QString fileToChoose;
+    // The printer choice: the default printer in this many copies; none cancels.
+    std::optional<int> copies = 1;
+    // The preview: whether the user prints from it.
+    bool printFromPreview = false;
+    // The sign-ins given, in turn; once they run out the question stays open.
+    QList<std::optional<lumenta::report::SignIn>> signIns;
 
     QStringList questions;
     QStringList messages;
     QStringList suggestions;
+    QStringList opened;
+    QList<std::vector<lumenta::report::PrinterEntry>> printerLists;
+    int previews = 0;
+    QList<bool> signInsAsked;  // each: asked again after a refusal
+    std::function<void(std::optional<lumenta::report::SignIn>)> unanswered;
 
     bool ask(QWidget*, const QString& question) override
     {
@@ -39,11 +55,34 @@ public:
         suggestions << suggestedPath;
         return fileToChoose;
     }
-    QStringList opened;
     bool openFile(const QString& path) override
     {
         opened << path;
         return true;
+    }
+    std::optional<lumenta::report::PrinterChoice>
+    choosePrinter(QWidget*, const std::vector<lumenta::report::PrinterEntry>& printers) override
+    {
+        printerLists << printers;
+        const auto chosen = std::find_if(printers.begin(), printers.end(), [](auto& p) { return p.isDefault; });
+        if (!copies || chosen == printers.end())
+            return std::nullopt;
+        return lumenta::report::PrinterChoice{*chosen, *copies};
+    }
+    bool preview(QWidget*, const lumenta::report::ReportPage&) override
+    {
+        ++previews;
+        return printFromPreview;
+    }
+    QWidget* askSignIn(QWidget*, const QString&, bool refused,
+                       std::function<void(std::optional<lumenta::report::SignIn>)> answer) override
+    {
+        signInsAsked << refused;
+        if (!signIns.isEmpty())
+            answer(signIns.takeFirst());
+        else
+            unanswered = std::move(answer);
+        return nullptr;
     }
     bool silent() const { return questions.isEmpty() && messages.isEmpty() && suggestions.isEmpty(); }
 };
@@ -84,5 +123,12 @@ private:
     int cancelAt_;
     std::function<void()> cancel_;
 };
+
+// How a print went, once it has: the window's event loop runs meanwhile.
+inline lumenta::report::PrintOutcome outcome(QFuture<lumenta::report::PrintOutcome> print, int withinMs = 60000)
+{
+    const bool ended = QTest::qWaitFor([&] { return print.isFinished(); }, withinMs);
+    return ended && print.resultCount() > 0 ? print.result() : lumenta::report::PrintOutcome(-1);
+}
 
 } // namespace fakes

@@ -1,7 +1,6 @@
-// End to end on the platform's default printer. Runs only where that
-// printer writes PDF files (tools/cups-pdf-printer.sh sets one up), so that
-// no test ever prints on paper. The print action hands its job over before
-// it returns: a job that is not in the service's list then never comes.
+// End to end on the default printer of the tests' own print service, which
+// keeps every document it is given. The print action hands its job over
+// before it ends: a job that is not in the service's list then never comes.
 
 #include "CupsOutput.h"
 #include "PdfReader.h"
@@ -18,6 +17,7 @@
 #include <QTimer>
 
 using lumenta::report::PrintOutcome;
+using lumenta::report::PrintWay;
 
 using namespace cups_output;
 
@@ -30,35 +30,52 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QString whyNot;
-        printer_ = pdfDefaultPrinter(&whyNot);
-        if (printer_.isEmpty())
-            QSKIP(qPrintable(whyNot));
+        if (const QString why = unavailable(); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        printer_ = kPrinter;
         japanese_fonts::registerSubstitutes();
     }
 
-    // One press: one job of one A4 page, without a question.
+    void init() { pdf::run(QStringLiteral("cancel"), {QStringLiteral("-a"), kHeldQueue}); }
+
+    // Each way of printing: one job of one A4 page on the default printer,
+    // without a question; the printer choice lists the service's printers.
+    void printsOneA4Page_data()
+    {
+        QTest::addColumn<PrintWay>("way");
+        QTest::newRow("印 刷") << PrintWay::DefaultPrinter;
+        QTest::newRow("プリンタを選んで印刷") << PrintWay::ChoosePrinter;
+        QTest::newRow("印刷プレビュー") << PrintWay::Preview;
+    }
+
     void printsOneA4Page()
     {
+        QFETCH(PrintWay, way);
         TFormPrint form;
         fakes::Prompter prompter;
+        prompter.printFromPreview = true;
         form.setPrintServices(nullptr, &prompter, nullptr);
-        const QSet<QString> before = printedFiles();
         const int newest = newestJob(printer_);
 
-        QCOMPARE(form.printEstimate(samples::discountedEstimate(), nullptr), PrintOutcome::Printed);
+        QCOMPARE(fakes::outcome(form.sendEstimate(way, samples::discountedEstimate(), nullptr)), PrintOutcome::Printed);
         QVERIFY(prompter.silent());
+        QCOMPARE(prompter.previews, way == PrintWay::Preview ? 1 : 0);
+        if (way != PrintWay::DefaultPrinter) {
+            QCOMPARE(prompter.printerLists.size(), 1);
+            QStringList names;
+            for (const auto& printer : prompter.printerLists.first())
+                names << printer.name + (printer.isDefault ? QStringLiteral(" (default)") : QString());
+            QCOMPARE(names, (QStringList{kHeldQueue, printer_ + QStringLiteral(" (default)")}));
+        }
 
         const QList<int> made = jobsAfter(printer_, newest);
         QCOMPARE(made.size(), 1);
         QVERIFY(waitUntilCompleted(printer_, made.first(), 60000));
-        const QStringList fresh = (printedFiles() - before).values();
-        QCOMPARE(fresh.size(), 1);
-        QCOMPARE(pdf::pages(fresh.first()), 1);
-        const QSizeF size = pdf::pageSizeMm(fresh.first());
+        const QString printed = keptDocument(made.first());
+        QCOMPARE(pdf::pages(printed), 1);
+        const QSizeF size = pdf::pageSizeMm(printed);
         QVERIFY2(std::abs(size.width() - 210) < 1 && std::abs(size.height() - 297) < 1,
                  qPrintable(QStringLiteral("%1 x %2 mm").arg(size.width()).arg(size.height())));
-        QFile::remove(fresh.first());
     }
 
     // With the printer list empty the user is asked about a PDF file, and
@@ -70,33 +87,35 @@ private Q_SLOTS:
         fakes::Prompter prompter;
         form.setPrintServices(&none, &prompter, nullptr);
         const int newest = newestJob(printer_);
-        QCOMPARE(form.printEstimate(samples::plainEstimate(), nullptr), PrintOutcome::NotSaved);
+        QCOMPARE(fakes::outcome(form.printEstimate(samples::plainEstimate(), nullptr)), PrintOutcome::NotSaved);
         QCOMPARE(prompter.questions.size(), 1);
         QCOMPARE(jobsAfter(printer_, newest), QList<int>());
     }
 
-    // Cancelling in the progress window, at either phase before the job is
-    // opened, leaves no job behind.
+    // Cancelling in the progress window at any phase leaves no job on the
+    // service, and nothing is said.
     void cancelLeavesNoJob_data()
     {
         QTest::addColumn<int>("phase");
-        QTest::newRow("printer ready") << 1;
-        QTest::newRow("page laid out") << 2;
+        QTest::newRow("connecting") << 1;
+        QTest::newRow("laying out") << 2;
+        QTest::newRow("sending") << 3;
+        QTest::newRow("sheet sent") << 4;
     }
 
     void cancelLeavesNoJob()
     {
         QFETCH(int, phase);
         TFormPrint form;
+        fakes::Printers held(kHeldQueue);
         fakes::Prompter prompter;
         fakes::Progress progress(phase);
-        form.setPrintServices(nullptr, &prompter, &progress);
-        const int newest = newestJob(printer_);
+        form.setPrintServices(&held, &prompter, &progress);
 
-        QCOMPARE(form.printEstimate(samples::plainEstimate(), nullptr), PrintOutcome::Cancelled);
+        QCOMPARE(fakes::outcome(form.printEstimate(samples::plainEstimate(), nullptr)), PrintOutcome::Cancelled);
         QCOMPARE(progress.finished, 1);
         QVERIFY(prompter.silent());
-        QCOMPARE(jobsAfter(printer_, newest), QList<int>());
+        QCOMPARE(jobsWaiting(kHeldQueue), QList<int>());
     }
 
     // The real window's button, pressed as soon as it shows.
@@ -104,17 +123,18 @@ private Q_SLOTS:
     {
         TFormPrint form;
         QWidget owner;
+        fakes::Printers held(kHeldQueue);
         fakes::Prompter prompter;
-        form.setPrintServices(nullptr, &prompter, nullptr);
-        const int newest = newestJob(printer_);
+        form.setPrintServices(&held, &prompter, nullptr);
         QTimer::singleShot(0, &owner, [&owner] {
             auto* window = owner.findChild<QDialog*>(QStringLiteral("PrintProgress"));
             QVERIFY(window && window->isVisible());
             QCOMPARE(window->windowTitle(), QStringLiteral("印刷中"));
             window->findChild<QPushButton*>()->click();
         });
-        QCOMPARE(form.printEstimate(samples::plainEstimate(), &owner), PrintOutcome::Cancelled);
-        QCOMPARE(jobsAfter(printer_, newest), QList<int>());
+        QCOMPARE(fakes::outcome(form.printEstimate(samples::plainEstimate(), &owner)), PrintOutcome::Cancelled);
+        QVERIFY(prompter.silent());
+        QCOMPARE(jobsWaiting(kHeldQueue), QList<int>());
     }
 };
 

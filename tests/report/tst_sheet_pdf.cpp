@@ -3,6 +3,7 @@
 
 #include "EstimateSheet.h"
 #include "JapaneseDate.h"
+#include "PdfDocument.h"
 #include "PdfReader.h"
 #include "ReportRenderer.h"
 #include "SheetSamples.h"
@@ -238,6 +239,21 @@ private Q_SLOTS:
         QVERIFY2(fonts.size() == 2 && fonts.contains(QStringLiteral("IPAPGothic")) &&
                      fonts.contains(QStringLiteral("IPAPMincho")),
                  qPrintable(fonts.join(u',')));
+    }
+
+    // The document information added to a finished file repeats every
+    // entry of the file's last trailer but those it sets anew, its
+    // identifier included, as an update of a PDF file must.
+    void addedInformationKeepsTheTrailer()
+    {
+        const QByteArray file = "%PDF-1.4\n1 0 obj\n<< /Type /Catalog >>\nendobj\nxref\n0 2\n"
+                                "0000000000 65535 f \n0000000009 00000 n \ntrailer\n"
+                                "<< /Size 2 /Root 1 0 R /ID [<0A1B><0A1B>] >>\nstartxref\n48\n%%EOF\n";
+        const QByteArray updated = lumenta::report::withInfo(file, {QStringLiteral("見積書"), {}, {}, {}});
+        const QByteArray last = updated.mid(updated.lastIndexOf("trailer"));
+        for (const char* entry : {"/Root 1 0 R", "/ID [<0A1B><0A1B>]", "/Size 3", "/Info 2 0 R", "/Prev 48"})
+            QVERIFY2(last.contains(entry), last.constData());
+        QCOMPARE(last.count("/Size"), 1);
     }
 
     // Without the application's substitutions the sheet still uses the

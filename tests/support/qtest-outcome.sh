@@ -3,8 +3,8 @@
 # exits non-zero fails, whatever it skipped; one that passes but skipped a
 # case ("SKIP   :" in its output) exits 77, which ctest reports as skipped.
 # A program whose own exit code is 77 (77 failed cases) still fails.
-# Under CI=true a skipped case fails the test: CI's machine has the print
-# queue, CUPS, poppler and Qt's Japanese catalogue, so everything runs there.
+# Under CI=true a skipped case fails the test: CI's machine has the CUPS
+# scheduler, poppler and Qt's Japanese catalogue, so everything runs there.
 log=$(mktemp) || exit 1
 code=$(mktemp) || exit 1
 trap 'rm -f "$log" "$code"' EXIT
