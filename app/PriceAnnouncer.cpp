@@ -42,18 +42,14 @@ PriceAnnouncer::PriceAnnouncer(QWidget* window)
     connect(&delay_, &QTimer::timeout, this, &PriceAnnouncer::speak);
 }
 
-void PriceAnnouncer::watch(const std::vector<TSsEdit*>& fields)
+void PriceAnnouncer::watch(QWidget* root)
 {
-    for (TSsEdit* field : fields)
+    for (TSsEdit* field : root->findChildren<TSsEdit*>())
         connect(field, &QLineEdit::textChanged, this, [this, field](const QString& text) {
             if (!text.isEmpty())
                 queue(field);
         });
-}
-
-void PriceAnnouncer::watch(const std::vector<QComboBox*>& lists)
-{
-    for (QComboBox* list : lists)
+    for (QComboBox* list : root->findChildren<QComboBox*>())
         connect(list, &QComboBox::currentIndexChanged, this, [this, list] {
             if (list->hasFocus())
                 queue(list);

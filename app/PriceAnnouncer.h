@@ -7,7 +7,6 @@
 #include <QWidget>
 #include <vector>
 
-class QComboBox;
 class TSsEdit;
 
 // Lets a screen reader speak what a choice has changed, although the money
@@ -22,12 +21,10 @@ public:
     explicit PriceAnnouncer(QWidget* window);
     ~PriceAnnouncer() override;
 
-    // From now on a new amount in one of these fields is announced; a field
-    // that is emptied is not.
-    void watch(const std::vector<TSsEdit*>& fields);
-    // From now on a new entry of one of these lists is announced while the
-    // list has the focus.
-    void watch(const std::vector<QComboBox*>& lists);
+    // From now on a new amount in a money field under root is announced (a
+    // field that is emptied is not), and a new entry of a list under root
+    // while the list has the focus.
+    void watch(QWidget* root);
     // Announces a field's amount after the current action even when it has
     // not changed (the same total calculated twice).
     void announce(TSsEdit* field);

@@ -9,7 +9,6 @@
 #include "PriceAnnouncer.h"
 #include "PrintMenu.h"
 #include "ProgramAccessibility.h"
-#include "SsEdit.h"
 #include "TabOrder.h"
 #include "UiFont.h"
 #include "WebPages.h"
@@ -17,7 +16,6 @@
 #include "plButton.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
@@ -116,10 +114,7 @@ void TFormMain::buildSteps()
     connectSteps();
     setReadingTabOrder(screens_);
     nameControls(this);
-    const QList<TSsEdit*> fields = findChildren<TSsEdit*>();
-    prices_->watch(std::vector<TSsEdit*>(fields.begin(), fields.end()));
-    const QList<QComboBox*> lists = findChildren<QComboBox*>();
-    prices_->watch(std::vector<QComboBox*>(lists.begin(), lists.end()));
+    prices_->watch(area_->content());
     area_->takeControls(area_->content());
     area_->keepTogether(screens_.summary);
     buildingSteps_ = false;
