@@ -65,6 +65,18 @@ QString causeOf(const JobResult& result)
     return text;
 }
 
+// Runs work on the pool and then, on the window's thread, done with its
+// result, unless the request it belongs to has gone.
+template <typename Work, typename Done>
+void runThen(QThreadPool* pool, QObject* request, Work work, Done done)
+{
+    using Result = std::invoke_result_t<Work>;
+    auto* watcher = new QFutureWatcher<Result>(request);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, request,
+                     [watcher, done = std::move(done)] { done(watcher->result()); });
+    watcher->setFuture(QtConcurrent::run(pool, std::move(work)));
+}
+
 } // namespace
 
 // One use of the print button's ways, from the press until the user has
@@ -198,15 +210,13 @@ void PrintAction::startJob(Request* request, CupsJob::Order order)
 // Runs a step of the job on the action's thread; its end is told here.
 void PrintAction::watch(Request* request, std::function<JobResult()> step)
 {
-    auto* watcher = new QFutureWatcher<JobResult>(request);
-    connect(watcher, &QFutureWatcherBase::finished, request, [this, request, watcher] {
+    runThen(pool_, request, std::move(step), [this, request](const JobResult& result) {
         if (front_ == request) {
             front_ = nullptr;
             progress_->finish();
         }
-        jobEnded(request, watcher->result());
+        jobEnded(request, result);
     });
-    watcher->setFuture(QtConcurrent::run(pool_, std::move(step)));
 }
 
 void PrintAction::jobEnded(Request* request, const JobResult& result)
@@ -220,14 +230,14 @@ void PrintAction::jobEnded(Request* request, const JobResult& result)
     if (job->cancelled() && (result.end == JobEnd::Printed || result.end == JobEnd::Queued))
         return watch(request, [job] { return job->withdraw(); });
     // After a cancel nothing opens, but the news that it came too late.
-    const bool told = result.end == JobEnd::NotCancelled || result.end == JobEnd::SignInTooLate;
-    if (request->job->cancelled() && !told)
+    const bool tellAnyway = result.end == JobEnd::NotCancelled || result.end == JobEnd::SignInTooLate;
+    if (job->cancelled() && !tellAnyway)
         return finish(request, PrintOutcome::Cancelled);
     // Without a printer, or a service to ask for the default one, the sheet can still be saved.
     const bool noService = result.end == JobEnd::NotRunning || result.end == JobEnd::NotAnswering;
     if (result.end == JobEnd::NoPrinter || (noService && result.printer.isEmpty()))
         return offerPdf(request, kNoPrinter + (noService ? causeOf(result) + u'\n' : QString()));
-    finish(request, this->told(request, result));
+    finish(request, told(request, result));
 }
 
 // The service's printers are asked for first, off this thread.
@@ -306,14 +316,13 @@ void PrintAction::savePdf(Request* request)
     const QString path = prompter_->chooseSaveFile(request->parent, suggestedPdfPath(QDate::currentDate()));
     if (path.isEmpty())
         return finish(request, PrintOutcome::NotSaved);
-    auto* watcher = new QFutureWatcher<QString>(request);
-    connect(watcher, &QFutureWatcherBase::finished, request, [this, request, watcher, path] {
-        finish(request, saved(request, path, watcher->result()));
-    });
-    watcher->setFuture(QtConcurrent::run(pool_, [page = request->page, info = request->info, path] {
-        const QByteArray pdf = pdfDocument(page, info);
-        return pdf.isEmpty() ? QStringLiteral("PDFファイルを作れませんでした。") : savePdfFile(path, pdf);
-    }));
+    runThen(
+        pool_, request,
+        [page = request->page, info = request->info, path] {
+            const QByteArray pdf = pdfDocument(page, info);
+            return pdf.isEmpty() ? QStringLiteral("PDFファイルを作れませんでした。") : savePdfFile(path, pdf);
+        },
+        [this, request, path](const QString& why) { finish(request, saved(request, path, why)); });
 }
 
 PrintOutcome PrintAction::saved(Request* request, const QString& path, const QString& why)
