@@ -70,12 +70,17 @@ void paintHeader(Painter& p)
     p.text(cellRect(5, 5, 0, h), s("合計"), Qt::AlignCenter);
 }
 
+// A religion takes one row per grade of posthumous name, or one plain row
+// without them.
+int rowHeightOf(const Religion& r) { return r.grades.empty() ? kPlainHeight : kGradeHeight; }
+int rowCountOf(const Religion& r) { return r.grades.empty() ? 1 : int(r.grades.size()); }
+
 // One religion: its name and offering span its grade rows.
 int paintReligion(Painter& p, const Religion& r, int top)
 {
     const int gradeCount = int(r.grades.size());
-    const int rows = gradeCount ? gradeCount : 1;
-    const int rowHeight = gradeCount ? kGradeHeight : kPlainHeight;
+    const int rows = rowCountOf(r);
+    const int rowHeight = rowHeightOf(r);
     const int height = rows * rowHeight;
     p.fill(cellRect(0, 0, top, height), kNameColour);
     const QString name = *r.note ? s(r.name) + '\n' + s(r.note) : s(r.name);
@@ -112,16 +117,9 @@ const std::vector<ReadRow>& readRows()
     static const std::vector<ReadRow> rows = [] {
         std::vector<ReadRow> all;
         int y = kHeaderHeight;
-        for (const Religion& r : kReligions) {
-            if (r.grades.empty()) {
-                all.push_back({&r, nullptr, y, kPlainHeight});
-                y += kPlainHeight;
-            }
-            for (const NameGrade& g : r.grades) {
-                all.push_back({&r, &g, y, kGradeHeight});
-                y += kGradeHeight;
-            }
-        }
+        for (const Religion& r : kReligions)
+            for (int g = 0; g < rowCountOf(r); ++g, y += rowHeightOf(r))
+                all.push_back({&r, r.grades.empty() ? nullptr : &r.grades[std::size_t(g)], y, rowHeightOf(r)});
         return all;
     }();
     return rows;
