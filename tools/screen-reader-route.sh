@@ -6,16 +6,17 @@
 #
 # The route: the start button, F9 too early (the refusal), every choice of
 # steps 1 to 5 with Tab, the arrow keys and Space, F9, a look at the total
-# and the summary with Orca's flat review (keypad 8 and 7), then the sheet.
-# By default the sheet is saved with Ctrl+S as a PDF file in the output
-# folder, so that no job goes to the machine's print queue; with
-# LUMENTA_ROUTE_PRINT=1 it is printed with Ctrl+P on the default printer.
+# and the summary with Orca's flat review (keypad 8 and 7), then Ctrl+P.
+# The sheet is printed on a print service of the route's own (the tests'
+# tests/support/print-service.sh, in the temporary home), whose default
+# printer keeps the document: the machine's printers are not used.
 #
 # The output folder (default /tmp/lumenta-screen-reader) gets speech.txt
 # (every utterance, in order, each under the key that caused it), orca.log
 # (Orca's whole debug log), keys.txt, lumenta-stderr.txt (the program's
 # messages, timed), tree.txt (the accessibility tree after F9, from
-# tools/atspi-tree.py), route.png (the screen after F9) and route.pdf.
+# tools/atspi-tree.py), route.png (the screen after F9) and route.pdf (the
+# printed sheet, as the print service received it).
 # Orca speaks Japanese. Needs, besides the build: xvfb, orca, at-spi2-core,
 # speech-dispatcher, espeak-ng, dbus-x11, python3-pyatspi, xdotool and a
 # window manager (openbox); none of them is needed by the program or its
@@ -38,6 +39,9 @@ if [ -z "${LUMENTA_ROUTE_INSIDE:-}" ]; then
     xvfb=$!
     trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
     sleep 1
+    bash "$root/tests/support/print-service.sh" start "$home/print-service" >/dev/null
+    trap 'kill $xvfb 2>/dev/null; bash "$root/tests/support/print-service.sh" stop "$home/print-service"; rm -rf "$home"' EXIT
+    CUPS_SERVER=$home/print-service/cups.sock CUPS_SERVERROOT=$home/print-service \
     HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home/run \
         DISPLAY=$display LUMENTA_ROUTE_INSIDE=1 \
         dbus-run-session -- bash "$0" "$build" "$out" "$display"
@@ -105,19 +109,14 @@ key KP_Up KP_Home KP_Home KP_Home              # flat review: the total's line, 
 sleep 1
 /usr/bin/python3 "$(dirname "$0")/atspi-tree.py" --showing >"$out/tree.txt" 2>&1 || true
 import -window root "$out/route.png" 2>/dev/null || true
-if [ "${LUMENTA_ROUTE_PRINT:-0}" = 1 ]; then
-    key ctrl+p
-    sleep 8
-else
-    rm -f "$out/route.pdf"
-    key ctrl+s
-    sleep 2
-    key ctrl+a
-    xdotool type --delay 50 "$out/route.pdf"
-    key Return
-    sleep 3
-    key Return                                 # the box that says the file was saved
-fi
+rm -f "$out/route.pdf"
+key ctrl+p                                     # 印 刷
+for _ in $(seq 30); do
+    job=$(lpstat -W completed -o LumentaPDF 2>/dev/null | awk 'NR == 1 { sub(/.*-/, "", $1); print $1 }')
+    [ -n "$job" ] && break
+    sleep 0.5
+done
+[ -n "${job:-}" ] && cp "$(dirname "$CUPS_SERVER")/spool/d$(printf %05d "$job")-001" "$out/route.pdf"
 
 # Orca writes its log when it ends.
 kill -TERM "$orca" 2>/dev/null || true
