@@ -31,12 +31,19 @@ void Estimate::chooseHall(int hall)
     const std::string fee = formatYen(prices::kHallFee);
     writeLine(Line::hall, std::string(kSpace) + std::string(name), "1", fee, fee);
 
-    // A hearse chosen at the previous hall must be chosen again.
+    // A hearse chosen at the previous hall must be chosen again: nothing of
+    // it stays on the screens, and the map says so.
+    if (state_[Flag::hearseChosen]) {
+        view_.setText(Control::LblMapNote, prices::kHearseAgainNote);
+        view_.setVisible(Control::LblMapNote, true);
+    }
     for (Control button : prices::kHearseButtons)
         view_.setChecked(button, false);
     setSlot(Slot::hearseFee, Currency());
     state_[Flag::hearseChosen] = false;
     view_.setText(Control::SsEditReikyu, "");
+    view_.copyPicture(Control::ImgReikyu, prices::kNoPicture);
+    writeLine(Line::hearse, "", "", "", "");
     emptyTotal();
 }
 
