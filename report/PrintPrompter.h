@@ -17,6 +17,10 @@ struct PrinterChoice {
     int copies = 1;
 };
 
+// The printer the printer choice starts from: the default one, else the
+// only one; -1 when the user has to choose among several.
+int preselectedPrinter(const std::vector<PrinterEntry>& printers);
+
 // The questions and messages the print action may put to the user, always
 // over the window that prints.
 class PrintPrompter {

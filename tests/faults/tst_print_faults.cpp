@@ -54,7 +54,7 @@ constexpr qint64 kQuitWithinMs = 1000;
 constexpr const char* kNoService = "/nonexistent/lumenta-faults/cups.sock";
 
 // The operations of the print service's protocol that the stand-in tells apart.
-enum Operation { kEvery = 0, kCreateJob = 0x0005, kSendDocument = 0x0006 };
+enum Operation { kEvery = 0, kCreateJob = 0x0005, kSendDocument = 0x0006, kGetDefault = 0x4001 };
 
 bool run(const QString& program, const QStringList& arguments) { return !pdf::run(program, arguments).isNull(); }
 int jobsWaiting(const QString& queue = kQueue) { return int(cups_output::jobsWaiting(queue).size()); }
@@ -79,11 +79,12 @@ ipp_jstate_t stateOf(const QString& queue, int job)
 // request on and its answer back, except the requests of one operation
 // (kEvery: all of them): those it keeps silent about, or it hangs up on
 // them after so many bytes of the request's content (-1: once the whole
-// request is passed on). It may ask for a password first, or say that the
-// user may not print.
+// request is passed on), or answer them itself that what they ask for is
+// not there (a service without a default printer). It may ask for a
+// password first, or say that the user may not print.
 class StandInService {
 public:
-    enum class Act { Pass, Silent, HangUp };
+    enum class Act { Pass, Silent, HangUp, NotFound };
     struct Rule {
         int operation = kEvery;
         Act act = Act::Pass;
@@ -121,6 +122,7 @@ private:
         void forward(const QByteArray& bytes);
         void payload(const QByteArray& bytes);
         void hangUp();
+        void answerNotFound();
 
         StandInService* service;
         QTcpSocket* client;
@@ -132,6 +134,8 @@ private:
         qsizetype left = 0;  // of the content, or of the chunk
         qsizetype content = 0;
         QByteArray operation;
+        QByteArray opening;  // the version, the operation and the request's number
+        bool answered = false;  // by the stand-in: the rest of the request goes nowhere
         bool silent = false;
         bool hangUpAtEnd = false;
         bool closed = false;
@@ -175,10 +179,35 @@ void StandInService::Link::forward(const QByteArray& bytes)
     upstream->write(bytes);
 }
 
+// "Not found", in the protocol's own form, to the request whose opening is known.
+void StandInService::Link::answerNotFound()
+{
+    answered = true;
+    upstream.reset();  // it had the request's head: the next request opens another
+    QByteArray ipp = opening.left(2) + QByteArray("\x04\x06", 2) + opening.mid(4, 4) + '\x01';
+    const auto attribute = [&ipp](char tag, const QByteArray& name, const QByteArray& value) {
+        ipp += tag;
+        for (const QByteArray& part : {name, value})
+            ipp += char(part.size() >> 8) + QByteArray(1, char(part.size() & 0xff)) + part;
+    };
+    attribute('\x47', "attributes-charset", "utf-8");
+    attribute('\x48', "attributes-natural-language", "en");
+    ipp += '\x03';
+    client->write("HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: " +
+                  QByteArray::number(ipp.size()) + "\r\n\r\n" + ipp);
+}
+
 // The request's content so far: its operation, then where the rule cuts it.
 void StandInService::Link::payload(const QByteArray& bytes)
 {
     const Rule& rule = service->rule_;
+    if (answered)
+        return;
+    if (rule.act == Act::NotFound) {
+        opening += bytes.left(8 - opening.size());
+        if (opening.size() == 8 && ((uchar(opening[2]) << 8) | uchar(opening[3])) == rule.operation)
+            return answerNotFound();
+    }
     if (operation.size() < 4) {
         operation += bytes.left(4 - operation.size());
         if (operation.size() == 4 && ((uchar(operation[2]) << 8) | uchar(operation[3])) == rule.operation) {
@@ -229,6 +258,8 @@ bool StandInService::Link::head()
                                                                       : At::Head;
     content = 0;
     operation.clear();
+    opening.clear();
+    answered = false;
     return true;
 }
 
@@ -536,6 +567,39 @@ private Q_SLOTS:
         checkToldOnce(r, prompter, QStringLiteral("印刷できませんでした。\n"));
         QVERIFY2(prompter.messages.first().contains(cause), qPrintable(prompter.messages.first()));
         QVERIFY(prompter.messages.first().contains(kQueue));
+    }
+
+    // A service with printers but no default printer: "印 刷" goes on to the
+    // printer choice, as the menu's printer choice does, with none marked
+    // as the default, instead of saying there is no printer.
+    void noDefaultPrinterLeadsToThePrinterChoice_data()
+    {
+        QTest::addColumn<PrintWay>("way");
+        QTest::newRow("print button") << PrintWay::DefaultPrinter;
+        QTest::newRow("printer choice") << PrintWay::ChoosePrinter;
+    }
+
+    void noDefaultPrinterLeadsToThePrinterChoice()
+    {
+        QFETCH(PrintWay, way);
+        StandInService service({kGetDefault, StandInService::Act::NotFound});
+        QVERIFY(service.listening());
+        pointServiceAt(service.address().constData());
+        fakes::Prompter prompter;  // chooses the default printer: there is none, so it cancels
+        fakes::Progress progress;
+        const Result r = sendOnQueue(&progress, &prompter, nullptr, way);
+        pointServiceAt(nullptr);
+        QCOMPARE(r.outcome, PrintOutcome::Cancelled);
+        QVERIFY2(prompter.silent(), qPrintable(prompter.questions.join(u'|') + prompter.messages.join(u'|')));
+        QCOMPARE(prompter.printerLists.size(), 1);
+        QStringList names;
+        for (const lumenta::report::PrinterEntry& printer : prompter.printerLists.first()) {
+            names << printer.name;
+            QVERIFY(!printer.isDefault);
+        }
+        names.sort();
+        QCOMPARE(names, (QStringList{kQueue, cups_output::kPrinter}));
+        QCOMPARE(jobsWaiting(), 0);
     }
 
     // "キャンセル" while the service keeps the job waiting ends the print at

@@ -10,8 +10,10 @@
 #include "plButton.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -151,6 +153,47 @@ private slots:
         keydriver::press(&form, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(prompter.suggestions.size(), 1);
         QCOMPARE(prompter.questions.size(), 1);
+    }
+
+    // The printer choice starts from the default printer; without one it
+    // says so, and starts from the only printer, or from none among several
+    // (printing waits for a choice then).
+    void printerChoiceStartsFromTheDefault_data()
+    {
+        using lumenta::report::PrinterEntry;
+        QTest::addColumn<std::vector<PrinterEntry>>("printers");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<bool>("saysNoDefault");
+        const PrinterEntry a{QStringLiteral("A"), false, false};
+        const PrinterEntry b{QStringLiteral("B"), false, false};
+        const PrinterEntry bDefault{QStringLiteral("B"), false, true};
+        QTest::newRow("default printer") << std::vector<PrinterEntry>{a, bDefault} << 1 << false;
+        QTest::newRow("no default, two printers") << std::vector<PrinterEntry>{a, b} << -1 << true;
+        QTest::newRow("no default, one printer") << std::vector<PrinterEntry>{b} << 0 << true;
+    }
+
+    void printerChoiceStartsFromTheDefault()
+    {
+        QFETCH(std::vector<lumenta::report::PrinterEntry>, printers);
+        QFETCH(int, chosen);
+        QFETCH(bool, saysNoDefault);
+        int shown = -2;
+        bool said = false;
+        bool printable = false;
+        QTimer::singleShot(200, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            shown = dialog->findChild<QComboBox*>()->currentIndex();
+            said = dialog->findChild<QLabel*>(QStringLiteral("NoDefaultPrinter")) != nullptr;
+            printable = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+            dialog->close();
+        });
+        lumenta::report::DialogPrintPrompter prompter;
+        QVERIFY(!prompter.choosePrinter(nullptr, printers));
+        QCOMPARE(shown, chosen);
+        QCOMPARE(said, saysNoDefault);
+        QCOMPARE(printable, chosen >= 0);
     }
 
     // Qt's own buttons and dialogs speak Japanese too: the PDF question and
