@@ -94,6 +94,10 @@ void TFormMain::FormCreate()
     shortcuts_ = std::make_unique<KeyboardShortcuts>(this);
     shortcuts_->takeButtons(header_, screens_);
     printMenu_ = new PrintMenu(header_.plBtnPrint, this, [this](lumenta::report::PrintWay way) { sendSheet(way); });
+    shortcuts_->onUnusable([this](keys::Button button) {
+        if (button == keys::Button::plBtnPrint)
+            printMenu_->tellNotYet();
+    });
     fitToChildren();
     refit_ = new QTimer(this);
     refit_->setSingleShot(true);

@@ -10,21 +10,22 @@
 #include "plButton.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QToolButton>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -137,9 +138,27 @@ private slots:
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTRY_VERIFY(form.stepsBuilt());
-        // Saving as PDF waits, like printing, for a calculated total.
+        // Saving as PDF waits, like printing, for a calculated total, and
+        // says so in a passing note by the print button, in no box: for the
+        // keys and for a right click on the greyed button.
+        const auto noteShown = [&form] {
+            auto* note = form.findChild<QLabel*>(QStringLiteral("PrintNotYet"));
+            const bool shown = note && note->isVisible() && note->text().contains(QStringLiteral("「計算」"));
+            if (note)
+                note->hide();
+            return shown && !QApplication::activeModalWidget();
+        };
         keydriver::press(&form, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(prompter.suggestions.isEmpty());
+        QVERIFY(noteShown());
+        keydriver::press(&form, Qt::Key_Return); // on to step 1, where Ctrl+P acts
+        keydriver::press(&form, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(noteShown());
+        auto* printButton = form.findChild<TplButton*>(QStringLiteral("plBtnPrint"));
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), printButton->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(printButton, &rightClick);
+        QVERIFY(noteShown());
+        QVERIFY(printButton->toolTip().contains(QStringLiteral("PDFとして保存")));
 
         QCOMPARE(keydriver::completeEstimate(&form), QString());
         QVERIFY(form.findChild<TplButton*>(QStringLiteral("plBtnPrint"))->isEnabled());
