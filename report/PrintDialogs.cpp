@@ -165,12 +165,12 @@ QWidget* DialogPrintPrompter::askSignIn(QWidget* parent, const QString& user, bo
     auto* dialog = new QDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setObjectName(QStringLiteral("PrintSignIn"));
-    dialog->setWindowTitle(QStringLiteral("印刷サービスへのサインイン"));
+    dialog->setWindowTitle(QStringLiteral("印刷機能へのサインイン"));
     dialog->setWindowModality(Qt::WindowModal);
     auto* form = new QFormLayout(dialog);
     form->setSizeConstraint(QLayout::SetFixedSize);
     form->addRow(new QLabel(refused ? QStringLiteral("ユーザー名またはパスワードが違います。もう一度入力してください。")
-                                    : QStringLiteral("印刷するには、印刷サービスにサインインしてください。"),
+                                    : QStringLiteral("印刷するには、パソコンの印刷機能にサインインしてください。"),
                             dialog));
     auto* name = new QLineEdit(user, dialog);
     auto* password = new QLineEdit(dialog);

@@ -32,7 +32,8 @@ public:
     virtual void tell(QWidget* parent, const QString& message) = 0;
     // A file to save to, starting from the suggested path; empty when cancelled.
     virtual QString chooseSaveFile(QWidget* parent, const QString& suggestedPath) = 0;
-    // Opens a saved file in the desktop's viewer; false when none took it.
+    // Opens a saved file in the desktop's viewer, or a folder in its file
+    // manager; false when none took it.
     virtual bool openFile(const QString& path) = 0;
     // The printer and the number of copies, from the service's printers;
     // empty when cancelled.

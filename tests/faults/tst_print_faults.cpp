@@ -510,11 +510,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("hangUp");
         QTest::addColumn<bool>("named");
         QTest::addColumn<QString>("cause");
-        const QString silent = QStringLiteral("印刷サービスが応答しません。");
+        const QString silent = QStringLiteral("パソコンの印刷機能が応答しません。");
         QTest::newRow("silent, default printer") << PrintWay::DefaultPrinter << false << false << silent;
         QTest::newRow("silent, named printer") << PrintWay::DefaultPrinter << false << true << silent;
         QTest::newRow("hangs up, named printer")
-            << PrintWay::DefaultPrinter << true << true << QStringLiteral("印刷サービスとの接続が切れました。");
+            << PrintWay::DefaultPrinter << true << true << QStringLiteral("パソコンの印刷機能との接続が切れました。");
         QTest::newRow("silent, printer choice") << PrintWay::ChoosePrinter << false << false << silent;
         QTest::newRow("silent, preview") << PrintWay::Preview << false << false << QString();
         QTest::newRow("silent, PDF file") << PrintWay::Pdf << false << false << QString();
@@ -647,7 +647,8 @@ private Q_SLOTS:
         QCOMPARE(r.outcome, PrintOutcome::NotSaved);
         QVERIFY(r.elapsedMs < kPatienceMs);
         QCOMPARE(prompter.questions.size(), 1);
-        QVERIFY(prompter.questions.first().startsWith(QStringLiteral("プリンタが見つかりません。印刷サービスが動いていません。")));
+        QVERIFY(prompter.questions.first().startsWith(
+            QStringLiteral("プリンタが見つかりません。パソコンの印刷機能（CUPS）が動いていません。")));
     }
 
     // The connection is cut at each step of handing the job over: each is
@@ -658,13 +659,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("operation");
         QTest::addColumn<qsizetype>("after");
         QTest::addColumn<QStringList>("causes");
-        const QString before = QStringLiteral("見積書を送る前に印刷サービスとの接続が切れました。見積書は印刷されません。");
+        const QString before =
+            QStringLiteral("見積書を送る前にパソコンの印刷機能との接続が切れました。見積書は印刷されません。");
         const QString whileSending =
-            QStringLiteral("見積書を送っている途中で印刷サービスとの接続が切れました。見積書は印刷されません。");
+            QStringLiteral("見積書を送っている途中でパソコンの印刷機能との接続が切れました。見積書は印刷されません。");
         QTest::newRow("opening the job") << int(kCreateJob) << qsizetype(-1) << QStringList{before};
         QTest::newRow("start of the sheet") << int(kSendDocument) << qsizetype(0) << QStringList{before, whileSending};
-        const QString after =
-            QStringLiteral("見積書を送り終えたところで印刷サービスとの接続が切れました。見積書は印刷されません。");
+        const QString after = QStringLiteral(
+            "見積書を送り終えたところでパソコンの印刷機能との接続が切れました。見積書は印刷されません。");
         // The system takes the whole sheet into its buffers at once: where
         // the program sees the cut depends on when the stand-in makes it.
         QTest::newRow("middle of the sheet") << int(kSendDocument) << qsizetype(20000) << QStringList{whileSending, after};
@@ -786,8 +788,10 @@ private Q_SLOTS:
         QCOMPARE(prompter.signInsAsked, askedAgain);
         QCOMPARE(jobsWaiting(), outcome == PrintOutcome::Printed ? 1 : 0);
         if (forbidden)
-            checkToldOnce(r, prompter,
-                          QStringLiteral("印刷できませんでした。\nこの印刷サービスは、ユーザー「lumenta」の印刷を許可していません。"));
+            checkToldOnce(
+                r, prompter,
+                QStringLiteral(
+                    "印刷できませんでした。\nパソコンの印刷機能が、ユーザー「lumenta」の印刷を許可していません。"));
         else
             QVERIFY2(prompter.silent(), qPrintable(prompter.messages.join(u'|')));
     }
