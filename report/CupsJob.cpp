@@ -297,8 +297,10 @@ JobResult CupsJob::listPrinters(http_t* http)
     c.cupsFreeDests(count, dests);
     if (count > 0)
         return result;
+    // A service without printers answers that it found none.
     if (cancelled_ || timedOut_ || failed(c.cupsLastError()))
-        return failure(JobEnd::ConnectionLost, {});
+        if (JobResult why = failure(JobEnd::ConnectionLost, {}); why.end != JobEnd::UnknownPrinter)
+            return why;
     return JobResult(JobEnd::NoPrinter);
 }
 

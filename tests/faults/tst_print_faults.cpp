@@ -205,7 +205,8 @@ void StandInService::Link::payload(const QByteArray& bytes)
         return;
     if (rule.act == Act::NotFound) {
         opening += bytes.left(8 - opening.size());
-        if (opening.size() == 8 && ((uchar(opening[2]) << 8) | uchar(opening[3])) == rule.operation)
+        const int asked = opening.size() == 8 ? (uchar(opening[2]) << 8) | uchar(opening[3]) : -1;
+        if (asked >= 0 && (rule.operation == kEvery || asked == rule.operation))
             return answerNotFound();
     }
     if (operation.size() < 4) {
@@ -232,7 +233,7 @@ bool StandInService::Link::head()
     const QByteArray head = in.left(end + 4);
     in.remove(0, end + 4);
     const Rule& rule = service->rule_;
-    if (rule.operation == kEvery && rule.act != Act::Pass) {
+    if (rule.operation == kEvery && (rule.act == Act::Silent || rule.act == Act::HangUp)) {
         if (rule.act == Act::HangUp)
             hangUp();
         closed = true;
@@ -571,24 +572,36 @@ private Q_SLOTS:
 
     // A service with printers but no default printer: "印 刷" goes on to the
     // printer choice, as the menu's printer choice does, with none marked
-    // as the default, instead of saying there is no printer.
-    void noDefaultPrinterLeadsToThePrinterChoice_data()
+    // as the default, instead of saying there is no printer. A service with
+    // no printer at all (it finds nothing it is asked for) says so.
+    void withoutDefaultPrinter_data()
     {
         QTest::addColumn<PrintWay>("way");
-        QTest::newRow("print button") << PrintWay::DefaultPrinter;
-        QTest::newRow("printer choice") << PrintWay::ChoosePrinter;
+        QTest::addColumn<bool>("printers");
+        QTest::newRow("two printers, print button") << PrintWay::DefaultPrinter << true;
+        QTest::newRow("two printers, printer choice") << PrintWay::ChoosePrinter << true;
+        QTest::newRow("no printer, print button") << PrintWay::DefaultPrinter << false;
+        QTest::newRow("no printer, printer choice") << PrintWay::ChoosePrinter << false;
     }
 
-    void noDefaultPrinterLeadsToThePrinterChoice()
+    void withoutDefaultPrinter()
     {
         QFETCH(PrintWay, way);
-        StandInService service({kGetDefault, StandInService::Act::NotFound});
+        QFETCH(bool, printers);
+        StandInService service({printers ? kGetDefault : kEvery, StandInService::Act::NotFound});
         QVERIFY(service.listening());
         pointServiceAt(service.address().constData());
         fakes::Prompter prompter;  // chooses the default printer: there is none, so it cancels
         fakes::Progress progress;
         const Result r = sendOnQueue(&progress, &prompter, nullptr, way);
         pointServiceAt(nullptr);
+        if (!printers) {
+            QCOMPARE(r.outcome, PrintOutcome::NotSaved);
+            QCOMPARE(prompter.questions,
+                     QStringList{QStringLiteral("プリンタが見つかりません。見積書をPDFファイルとして保存しますか？")});
+            QVERIFY(prompter.printerLists.isEmpty());
+            return;
+        }
         QCOMPARE(r.outcome, PrintOutcome::Cancelled);
         QVERIFY2(prompter.silent(), qPrintable(prompter.questions.join(u'|') + prompter.messages.join(u'|')));
         QCOMPARE(prompter.printerLists.size(), 1);
