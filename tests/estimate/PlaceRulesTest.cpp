@@ -109,6 +109,14 @@ TEST(HallRule, PickingTheSameHallTwiceEqualsPickingItOnce)
     EXPECT_EQ(once.estimate.state().amounts, twice.estimate.state().amounts);
     EXPECT_EQ(once.estimate.state().flags, twice.estimate.state().flags);
     EXPECT_EQ(once.view.text, twice.view.text);
+
+    // Nor does the same hall again undo the hearse chosen for it.
+    twice.estimate.chooseHearse(2, 2);
+    twice.estimate.chooseHall(2);
+    EXPECT_TRUE(twice.estimate.state()[Flag::hearseChosen]);
+    EXPECT_EQ(twice.estimate.state()[Slot::hearseFee], 13'958_yen);
+    EXPECT_EQ(twice.line(7), (std::array<std::string, 4>{"　普通車", "1", "¥13,958", "¥13,958"}));
+    EXPECT_FALSE(twice.view.visible[Control::LblMapNote]);
 }
 
 TEST(DistanceRule, PricesTheNonMonotonicTariff)
