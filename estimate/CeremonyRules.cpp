@@ -96,6 +96,7 @@ void Estimate::chooseHearse(int kind, int hall)
     if (kind < 1 || kind > int(prices::kHearses.size()))
         return;
     state_[Flag::hearseChosen] = true;
+    view_.setVisible(Control::LblMapNote, false);
     const auto& h = prices::kHearses[kind - 1];
     const Currency fee = hall == prices::kRoadCrossingHall ? h.roadCrossingFee : h.fee;
     view_.copyPicture(Control::ImgReikyu, h.picture);

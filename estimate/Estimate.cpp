@@ -19,6 +19,7 @@ void Estimate::reset()
     }
     view_.setText(Control::LblMapInfo1, "");
     view_.setText(Control::LblMapInfo, "");
+    view_.setVisible(Control::LblMapNote, false);
     for (int row = 1; row <= SummaryGrid::kEstimateLines; ++row)
         writeCell(SummaryGrid::Item, Line(row), SummaryGrid::lineLabel(row));
 }

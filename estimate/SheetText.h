@@ -18,6 +18,7 @@ struct SheetText {
     std::string discount;   // QRLblNebiki
     std::string total;      // QRLblGokei
     std::string version;    // QRLblReNew
+    std::string hall;       // the hall's name, which names a saved sheet's file
 };
 
 // Grid rows 1-23 in order, with the nine altar-included lines between them,

@@ -261,6 +261,11 @@ private slots:
         keydriver::press(form.get(), Qt::Key_Down);
         QTRY_COMPARE(said(), QStringLiteral("後飾り ¥0"));
         QVERIFY(!said().contains(QStringLiteral("合計")));
+        // A change of hall that undoes the hearse says so.
+        keydriver::press(form.get(), Qt::Key_1, Qt::AltModifier);
+        QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnMap")));
+        keydriver::press(form.get(), Qt::Key_Down);
+        QTRY_VERIFY2(said().endsWith(QStringLiteral("式場が変わったため、霊柩車を選び直して下さい")), qPrintable(said()));
         QAccessible::setActive(false);
     }
 
