@@ -5,6 +5,7 @@
 #include "PrintPrompter.h"
 #include "PrinterCatalog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFutureWatcher>
 #include <QPointer>
@@ -14,6 +15,7 @@
 #include <QWidget>
 #include <QtConcurrent>
 
+#include <limits>
 #include <mutex>
 
 namespace lumenta::report {
@@ -33,6 +35,7 @@ struct Cause {
 const Cause kCauses[] = {
     {JobEnd::NotRunning, "印刷サービスが動いていません。"},
     {JobEnd::NotAnswering, "印刷サービスが応答しません。"},
+    {JobEnd::NotEncrypted, "印刷サービスと暗号化した接続を結べませんでした。"},
     {JobEnd::ConnectionLost, "印刷サービスとの接続が切れました。"},
     {JobEnd::CutBeforeSheet, "見積書を送る前に印刷サービスとの接続が切れました。見積書は印刷されません。"},
     {JobEnd::CutWhileSending, "見積書を送っている途中で印刷サービスとの接続が切れました。見積書は印刷されません。"},
@@ -107,9 +110,14 @@ struct PrintAction::Mailbox {
     }
 };
 
+// Every job and every file gets a thread that nothing else waits for: a
+// job stuck on a silent service holds up no save and no other job.
 PrintAction::PrintAction(QObject* parent)
     : QObject(parent), pool_(new QThreadPool), mailbox_(std::make_shared<Mailbox>())
 {
+    pool_->setMaxThreadCount(std::numeric_limits<int>::max());
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->installEventFilter(this);
 }
 
 PrintAction::~PrintAction()
@@ -118,13 +126,25 @@ PrintAction::~PrintAction()
         const std::lock_guard lock(mailbox_->mutex);
         mailbox_->open = false;
     }
-    for (QObject* child : children())
-        if (auto* request = dynamic_cast<Request*>(child); request && request->job)
-            request->job->quit();
+    quitJobs();
     // A job still in a call the client library cannot interrupt (a name
     // lookup) is left to end with the program, rather than hold it up.
     if (pool_->waitForDone(kQuitWithinMs))
         delete pool_;
+}
+
+void PrintAction::quitJobs()
+{
+    for (QObject* child : children())
+        if (auto* request = dynamic_cast<Request*>(child); request && request->job)
+            request->job->quit();
+}
+
+bool PrintAction::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance())
+        quitJobs();
+    return QObject::eventFilter(watched, event);
 }
 
 void PrintAction::setServices(const PrinterCatalog* printers, PrintPrompter* prompter, PrintProgress* progress)
