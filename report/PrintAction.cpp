@@ -333,7 +333,15 @@ void PrintAction::offerPdf(Request* request, const QString& why)
 // The document is made and written on the action's thread, as a job is.
 void PrintAction::savePdf(Request* request)
 {
-    const QString path = prompter_->chooseSaveFile(request->parent, suggestedPdfPath(QDate::currentDate()));
+    prompter_->chooseSaveFile(request->parent, suggestedPdfPath(QDate::currentDate()),
+                              [this, request = QPointer<Request>(request)](const QString& path) {
+                                  if (request)
+                                      writePdf(request, path);
+                              });
+}
+
+void PrintAction::writePdf(Request* request, const QString& path)
+{
     if (path.isEmpty())
         return finish(request, PrintOutcome::NotSaved);
     runThen(

@@ -75,6 +75,7 @@ private:
     PrintOutcome told(Request* request, const JobResult& result);
     void offerPdf(Request* request, const QString& why);
     void savePdf(Request* request);
+    void writePdf(Request* request, const QString& path);
     PrintOutcome saved(Request* request, const QString& path, const QString& why);
     void finish(Request* request, PrintOutcome outcome);
     void quitJobs();
