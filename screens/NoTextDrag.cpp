@@ -13,9 +13,10 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+            return false;
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (press && mouse->button() == Qt::LeftButton && !(mouse->modifiers() & Qt::ShiftModifier) &&
+        if (mouse->button() == Qt::LeftButton && !(mouse->modifiers() & Qt::ShiftModifier) &&
             memo_->textCursor().hasSelection()) {
             QTextCursor cursor = memo_->textCursor();
             cursor.clearSelection();
