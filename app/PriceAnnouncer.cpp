@@ -15,6 +15,9 @@ namespace {
 // What a screen reader says of a choice ("選択", a list's entry) takes about
 // this long; the notice, which interrupts it, comes after it.
 constexpr auto kAfterChoice = std::chrono::milliseconds(600);
+// A screen reader reads the notice as it shows; this long after, the notice
+// leaves the window's accessible tree again, saying nothing.
+constexpr auto kHeardWithin = std::chrono::milliseconds(2000);
 
 QString noticeOf(const QWidget* source)
 {
@@ -44,6 +47,14 @@ PriceAnnouncer::PriceAnnouncer(QWidget* window)
     delay_.setSingleShot(true);
     delay_.setInterval(kAfterChoice);
     connect(&delay_, &QTimer::timeout, this, &PriceAnnouncer::speak);
+    heard_.setSingleShot(true);
+    heard_.setInterval(kHeardWithin);
+    connect(&heard_, &QTimer::timeout, this, [this] {
+        if (!notice_)
+            return;
+        notice_->hide();
+        notice_->setAccessibleName({});
+    });
 }
 
 void PriceAnnouncer::watch(QWidget* root)
@@ -103,4 +114,5 @@ void PriceAnnouncer::speak()
     // Shown again, the notice is announced again.
     notice_->hide();
     notice_->show();
+    heard_.start();
 }

@@ -13,7 +13,8 @@ class TSsEdit;
 // fields never take the focus: the new entry of a list, the items' names
 // with their new amounts ("棺の選択 ¥120,750") and the total that "計算"
 // shows. They are spoken as a notice (an unseen notification that the
-// window shows and hides again), a moment after the action, so that what the
+// window shows, and hides again with its text once it has been read), a
+// moment after the action, so that what the
 // screen reader says of the choice itself ("選択") is heard first. Nothing
 // happens while no assistive technology listens.
 class PriceAnnouncer : public QObject, public QAccessible::ActivationObserver {
@@ -43,6 +44,7 @@ private:
     std::vector<QPointer<QWidget>> pending_;
     QWidget* notice_ = nullptr;
     QTimer delay_;
+    QTimer heard_;
     bool listening_;
 };
 

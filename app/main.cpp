@@ -1,4 +1,5 @@
 #include "DisplayGuard.h"
+#include "EndOnSignal.h"
 #include "FontCheck.h"
 #include "Program.h"
 #include "UnitMain.h"
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     noDisplay.reset();
     QApplication::setApplicationName("Lumenta");
+    const EndOnSignal endOnSignal;
     Program program;
     program.formMain().show();
     font_check::warnIfNoJapaneseFace(&program.formMain());

@@ -4,9 +4,12 @@
 
 #include <QDateTime>
 
+#include <fcntl.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <iterator>
 #include <memory>
 
@@ -67,6 +70,17 @@ public:
     OnThisThread& operator=(const OnThisThread&) = delete;
 };
 
+// The printer the user's environment names, as lp reads it (LPDEST, then
+// PRINTER unless it is "lp"): known without asking the service, and so
+// named when the service cannot be asked.
+QString printerNamedBySettings()
+{
+    QString name = qEnvironmentVariable("LPDEST");
+    if (name.isEmpty() && qEnvironmentVariable("PRINTER") != QLatin1String("lp"))
+        name = qEnvironmentVariable("PRINTER");
+    return name;
+}
+
 QByteArray printerUri(const QByteArray& queue) { return "ipp://localhost/printers/" + queue.toPercentEncoding(); }
 
 } // namespace
@@ -80,48 +94,69 @@ CupsJob::Service CupsJob::callingThreadsService()
 
 CupsJob::CupsJob(Order order) : order_(std::move(order)) {}
 
-// The job's connection, published while it is open, so that a cancel from
-// another thread can end a wait the client library does not let its
-// callback end (the second it waits for "100 Continue").
+// The job's connection's socket, published while it is open, so that a
+// cancel from another thread can end a wait the client library does not
+// let its callback end (the second it waits for "100 Continue"). It is
+// published as a descriptor of the job's own, taken anew on the job's
+// thread before each step: the client library may open the connection
+// again, and a number it closed may by then name another file.
 class CupsJob::Live {
 public:
-    Live(CupsJob& job, http_t* http) : job_(job)
-    {
-        const std::lock_guard lock(job_.liveMutex_);
-        job_.live_ = http;
-    }
+    explicit Live(CupsJob& job) : job_(job) { job_.live_ = this; }
     ~Live()
     {
-        const std::lock_guard lock(job_.liveMutex_);
         job_.live_ = nullptr;
+        follow(nullptr);
     }
     Live(const Live&) = delete;
     Live& operator=(const Live&) = delete;
+    // The connection is open (null: closed); its socket is published anew.
+    void follow(http_t* http)
+    {
+        http_ = http;
+        follow();
+    }
+    void follow()
+    {
+        const int socket = http_ ? fcntl(cups().httpGetFd(http_), F_DUPFD_CLOEXEC, 0) : -1;
+        const std::lock_guard lock(job_.liveMutex_);
+        if (job_.liveSocket_ >= 0)
+            ::close(job_.liveSocket_);
+        job_.liveSocket_ = socket;
+    }
 
 private:
     CupsJob& job_;
+    http_t* http_ = nullptr;
 };
 
 void CupsJob::interrupt()
 {
     const std::lock_guard lock(liveMutex_);
-    if (live_)
-        ::shutdown(cups().httpGetFd(live_), SHUT_RDWR);
+    if (liveSocket_ >= 0)
+        ::shutdown(liveSocket_, SHUT_RDWR);
 }
 
 void CupsJob::cancel()
+{
+    if (!quitting_)
+        stop();
+}
+
+void CupsJob::stop()
 {
     cancelled_ = true;
     std::atomic_ref<int>(cancelConnect_).store(1);
     interrupt();
 }
 
+// Every wait ends by then, whatever deadline the job set last.
 void CupsJob::quit()
 {
+    quitBy_ = (Clock::now() + kCleanUpWhileQuitting).time_since_epoch().count();
     quitting_ = true;
-    deadline_ = std::min(deadline_.load(), (Clock::now() + kCleanUpWhileQuitting).time_since_epoch().count());
     if (!sheetHandedOver_)
-        cancel();
+        stop();
     std::atomic_ref<int>(cancelConnect_).store(1);
     interrupt();
 }
@@ -132,7 +167,8 @@ bool CupsJob::keepWaiting()
         return false;
     if (quitting_ && sheetHandedOver_)
         return false;
-    if (Clock::now().time_since_epoch().count() < deadline_)
+    const Clock::rep now = Clock::now().time_since_epoch().count();
+    if (now < deadline_ && now < quitBy_)
         return true;
     timedOut_ = true;
     return false;
@@ -141,9 +177,9 @@ bool CupsJob::keepWaiting()
 void CupsJob::expectAnswerWithin(std::chrono::milliseconds limit)
 {
     timedOut_ = false;
-    if (quitting_)
-        limit = std::min<std::chrono::milliseconds>(limit, kCleanUpWhileQuitting);
     deadline_ = (Clock::now() + limit).time_since_epoch().count();
+    if (live_)
+        live_->follow();
 }
 
 void CupsJob::reach(Phase phase)
@@ -152,16 +188,40 @@ void CupsJob::reach(Phase phase)
         reached(phase);
 }
 
-http_t* CupsJob::connect()
+// Connects in the clear, puts the deadline in place, and only then raises
+// encryption where the settings require it, so that the TLS handshake is
+// waited for as briefly as any answer and a cancel ends it. cancel: set by
+// another thread to give up connecting.
+http_t* CupsJob::connect(int* cancel, Live* live)
 {
     const CupsClient& c = cups();
-    http_t* http =
-        c.httpConnect2(order_.service.host.constData(), order_.service.port, nullptr, AF_UNSPEC,
-                       http_encryption_t(order_.service.encryption), 1,
-                       quitting_ ? int(kCleanUpWhileQuitting.count()) : kConnectWithinMs, &cancelConnect_);
-    if (http)
-        c.httpSetTimeout(http, kPollSeconds, &onSilence, this);
-    return http;
+    const int within = quitting_ ? int(kCleanUpWhileQuitting.count()) : kConnectWithinMs;
+    const auto wanted = http_encryption_t(order_.service.encryption);
+    const bool encrypted = wanted == HTTP_ENCRYPTION_REQUIRED || wanted == HTTP_ENCRYPTION_ALWAYS;
+    http_t* http = c.httpConnect2(order_.service.host.constData(), order_.service.port, nullptr, AF_UNSPEC,
+                                  encrypted ? HTTP_ENCRYPTION_IF_REQUESTED : wanted, 1, within, cancel);
+    if (!http)
+        return nullptr;
+    c.httpSetTimeout(http, kPollSeconds, &onSilence, this);
+    if (live)
+        live->follow(http);
+    if (!encrypted)
+        return http;
+    expectAnswerWithin(std::chrono::milliseconds(within));
+    // "Always" opens the connection anew for its handshake: its socket is
+    // published again once it is there.
+    if (live && wanted == HTTP_ENCRYPTION_ALWAYS)
+        live->follow(nullptr);
+    if ((!cancelled_ || cleaningUp_) && c.httpEncryption(http, wanted) == 0) {
+        if (live)
+            live->follow(http);
+        return http;
+    }
+    notEncrypted_ = !cancelled_;
+    if (live)
+        live->follow(nullptr);
+    c.httpClose(http);
+    return nullptr;
 }
 
 // The password the service asks for. Once given, it is offered again on a
@@ -183,7 +243,7 @@ const char* CupsJob::password(http_t* http)
             signInTooLate_ = !cancelled_ && !quitting_;
             if (withdrawSignIn)
                 withdrawSignIn();
-            cancel();
+            stop();
             return nullptr;
         }
     }
@@ -194,7 +254,7 @@ const char* CupsJob::password(http_t* http)
     }
     expectAnswerWithin(kAnswerWithin);
     if (!signIn_) {
-        cancel();
+        stop();
         return nullptr;
     }
     signedInOn_ = http;
@@ -256,10 +316,15 @@ JobResult CupsJob::run()
         return {JobEnd::NoClient, order_.printer};
     const OnThisThread settings(this);
     reach(kConnecting);
-    const Connection http(connect());
+    Live live(*this);
+    const Connection http(connect(&cancelConnect_, &live));
+    // A handshake that timed out under the deadline is a silent service.
     if (!http)
-        return {cancelled_ ? JobEnd::Cancelled : JobEnd::NotRunning, order_.printer};
-    const Live live(*this, http.get());
+        return {cancelled_      ? JobEnd::Cancelled
+                : timedOut_     ? JobEnd::NotAnswering
+                : notEncrypted_ ? JobEnd::NotEncrypted
+                                : JobEnd::NotRunning,
+                order_.printer};
     if (cancelled_)
         return {JobEnd::Cancelled, order_.printer};
     if (order_.listOnly)
@@ -314,13 +379,21 @@ std::optional<JobResult> CupsJob::findPrinter(http_t* http, Target& target)
     if (order_.printer.isEmpty()) {
         const std::unique_ptr<cups_dest_t, FreeDestination> dest(c.cupsGetNamedDest(http, nullptr, nullptr));
         if (!dest) {
-            // The library reports a refusal of the service as "no default printer".
+            // The library reports a refusal of the service, and a broken
+            // connection, as "no default printer".
             if (c.httpGetStatus(http) == HTTP_STATUS_FORBIDDEN && !cancelled_)
                 return JobResult(JobEnd::NotAllowed, {}, QString::fromUtf8(c.cupsUser()));
-            // No default printer: the service's printers, if it has any, to choose from.
-            const JobResult why = failure(JobEnd::ConnectionLost, {});
-            if (why.end == JobEnd::UnknownPrinter || !failed(c.cupsLastError()))
+            const QString named = printerNamedBySettings();
+            if (!cancelled_ && (timedOut_ || c.httpError(http) != 0))
+                return JobResult(timedOut_ ? JobEnd::NotAnswering : JobEnd::ConnectionLost, named,
+                                 QString::fromUtf8(c.cupsUser()));
+            const JobResult why = failure(JobEnd::ConnectionLost, named);
+            if (why.end == JobEnd::UnknownPrinter || !failed(c.cupsLastError())) {
+                if (!named.isEmpty())
+                    return JobResult(JobEnd::UnknownPrinter, named);
+                // No default printer: the service's printers, if it has any, to choose from.
                 return listPrinters(http);
+            }
             return why;
         }
         target.queue = dest->name;
@@ -403,9 +476,11 @@ JobResult CupsJob::send(http_t* http, const Target& target, const QByteArray& sh
     const bool taken = answer && !failed(c.ippGetStatusCode(answer.get()));
     if (quitting_ && !cancelled_)
         return {JobEnd::Printed, target.name};  // the service has the whole sheet: it is left there
+    // A connection reset, not closed, means the service threw away what it
+    // had not read yet: part of the sheet, which the system had taken in.
+    const JobEnd cut = c.httpError(http) == ECONNRESET ? JobEnd::CutWhileSending : JobEnd::CutAfterSending;
     if (!taken || cancelled_)
-        return removed(id, target, answer ? failure(JobEnd::CutAfterSending, target.name)
-                                          : broken(HTTP_STATUS_ERROR, JobEnd::CutAfterSending, target.name));
+        return removed(id, target, answer ? failure(cut, target.name) : broken(HTTP_STATUS_ERROR, cut, target.name));
     jobId_ = id;
     target_ = target;
     return {target.stopped ? JobEnd::Queued : JobEnd::Printed, target.name};
@@ -425,9 +500,10 @@ JobResult CupsJob::removed(int id, const Target& target, JobResult why)
 {
     const CupsClient& c = cups();
     cleaningUp_ = true;
-    std::atomic_ref<int>(cancelConnect_).store(0);
     expectAnswerWithin(kCleanUpWithin);
-    const Connection http(connect());
+    // A connection of its own, which neither a cancel nor the end of the
+    // program gives up: the end of the program only shortens its waits.
+    const Connection http(connect(nullptr));
     if (http && id < 0)
         id = lostJob(http.get(), target);
     if (id == 0)

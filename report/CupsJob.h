@@ -9,6 +9,7 @@
 #include <chrono>
 #include <functional>
 #include <future>
+#include <limits>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -27,6 +28,7 @@ enum class JobEnd {
     NoPrinter,        // the service knows no printer to print on
     NotRunning,       // no print service to connect to
     NotAnswering,     // the service did not answer in time
+    NotEncrypted,     // no encrypted connection, which the settings require, came about
     ConnectionLost,   // the service hung up while the printer was asked for
     CutBeforeSheet,   // ... after the job was opened, before the sheet went; the job was removed
     CutWhileSending,  // ... while the sheet was being sent; the job was removed
@@ -106,7 +108,8 @@ public:
     std::function<void()> withdrawSignIn;
 
     JobResult run();
-    // Stops the job; it removes what the service has of it and ends.
+    // Stops the job; it removes what the service has of it and ends. Once
+    // the program is ending, quit() alone decides.
     void cancel();
     // The user cancelled once run() had ended with the job on the service:
     // removes it there unless it has printed. Blocks like run().
@@ -138,22 +141,28 @@ private:
     // Why a step ended with this HTTP status: a broken connection when the status says so.
     JobResult broken(int status, JobEnd transport, const QString& printer) const;
     JobResult failure(JobEnd transport, const QString& printer) const;
-    http_t* connect();
+    class Live;
+    http_t* connect(int* cancel, Live* live = nullptr);
     void expectAnswerWithin(std::chrono::milliseconds limit);
     void reach(Phase phase);
     void interrupt();
-    class Live;
+    void stop();
 
     Order order_;
     std::atomic<bool> cancelled_{false};
     std::mutex liveMutex_;
-    http_t* live_ = nullptr;  // the job's connection, while it is open
+    int liveSocket_ = -1;   // the job's connection's socket, as a descriptor of its own, while it is open
+    Live* live_ = nullptr;  // the same, on the job's thread
     std::atomic<bool> quitting_{false};
     std::atomic<bool> sheetHandedOver_{false};
-    std::atomic<std::chrono::steady_clock::rep> deadline_{0};
+    // When the service's next answer is given up (the job's thread only),
+    // and when every wait ends because the program does (any thread).
+    std::chrono::steady_clock::rep deadline_ = 0;
+    std::atomic<std::chrono::steady_clock::rep> quitBy_{std::numeric_limits<std::chrono::steady_clock::rep>::max()};
     alignas(std::atomic_ref<int>::required_alignment) int cancelConnect_ = 0;  // read by the client library while it connects
     bool cleaningUp_ = false;
     bool timedOut_ = false;
+    bool notEncrypted_ = false;
     bool signInTooLate_ = false;
     qint64 openedAt_ = 0;  // when the job was asked to be opened, by the clock
     int jobId_ = 0;        // the job on the service, once it took the whole sheet

@@ -5,6 +5,7 @@
 #include "PrintPrompter.h"
 #include "PrinterCatalog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -15,6 +16,7 @@
 #include <QWidget>
 #include <QtConcurrent>
 
+#include <limits>
 #include <mutex>
 
 namespace lumenta::report {
@@ -34,6 +36,7 @@ struct Cause {
 const Cause kCauses[] = {
     {JobEnd::NotRunning, "パソコンの印刷機能（CUPS）が動いていません。"},
     {JobEnd::NotAnswering, "パソコンの印刷機能が応答しません。"},
+    {JobEnd::NotEncrypted, "パソコンの印刷機能と暗号化した接続を結べませんでした。"},
     {JobEnd::ConnectionLost, "パソコンの印刷機能との接続が切れました。"},
     {JobEnd::CutBeforeSheet, "見積書を送る前にパソコンの印刷機能との接続が切れました。見積書は印刷されません。"},
     {JobEnd::CutWhileSending,
@@ -111,9 +114,14 @@ struct PrintAction::Mailbox {
     }
 };
 
+// Every job and every file gets a thread that nothing else waits for: a
+// job stuck on a silent service holds up no save and no other job.
 PrintAction::PrintAction(QObject* parent)
     : QObject(parent), pool_(new QThreadPool), mailbox_(std::make_shared<Mailbox>())
 {
+    pool_->setMaxThreadCount(std::numeric_limits<int>::max());
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->installEventFilter(this);
 }
 
 PrintAction::~PrintAction()
@@ -122,13 +130,25 @@ PrintAction::~PrintAction()
         const std::lock_guard lock(mailbox_->mutex);
         mailbox_->open = false;
     }
-    for (QObject* child : children())
-        if (auto* request = dynamic_cast<Request*>(child); request && request->job)
-            request->job->quit();
+    quitJobs();
     // A job still in a call the client library cannot interrupt (a name
     // lookup) is left to end with the program, rather than hold it up.
     if (pool_->waitForDone(kQuitWithinMs))
         delete pool_;
+}
+
+void PrintAction::quitJobs()
+{
+    for (QObject* child : children())
+        if (auto* request = dynamic_cast<Request*>(child); request && request->job)
+            request->job->quit();
+}
+
+bool PrintAction::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance())
+        quitJobs();
+    return QObject::eventFilter(watched, event);
 }
 
 void PrintAction::setServices(const PrinterCatalog* printers, PrintPrompter* prompter, PrintProgress* progress)
@@ -318,8 +338,15 @@ void PrintAction::offerPdf(Request* request, const QString& why)
 // The document is made and written on the action's thread, as a job is.
 void PrintAction::savePdf(Request* request)
 {
-    const QString path =
-        prompter_->chooseSaveFile(request->parent, suggestedPdfPath(QDate::currentDate(), request->hall));
+    prompter_->chooseSaveFile(request->parent, suggestedPdfPath(QDate::currentDate(), request->hall),
+                              [this, request = QPointer<Request>(request)](const QString& path) {
+                                  if (request)
+                                      writePdf(request, path);
+                              });
+}
+
+void PrintAction::writePdf(Request* request, const QString& path)
+{
     if (path.isEmpty())
         return finish(request, PrintOutcome::NotSaved);
     runThen(

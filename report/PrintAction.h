@@ -45,6 +45,10 @@ public:
     // Jobs under way are cancelled (or left to the service if it has the
     // whole sheet); the program waits for them a fraction of a second at most.
     ~PrintAction() override;
+    // The program is ending (its window closed, a logout, a signal): the
+    // jobs end with it, before its windows close, so that the closing of
+    // "印刷中" cancels nothing the service has whole.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // printers: a fixed printer list (tests); null asks the print service.
     void setServices(const PrinterCatalog* printers, PrintPrompter* prompter, PrintProgress* progress);
@@ -76,8 +80,10 @@ private:
     PrintOutcome told(Request* request, const JobResult& result);
     void offerPdf(Request* request, const QString& why);
     void savePdf(Request* request);
+    void writePdf(Request* request, const QString& path);
     PrintOutcome saved(Request* request, const QString& path, const QString& why);
     void finish(Request* request, PrintOutcome outcome);
+    void quitJobs();
     CupsJob::Order orderFor(const Request& request) const;
 
     const PrinterCatalog* printers_ = nullptr;

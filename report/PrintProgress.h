@@ -14,7 +14,8 @@ public:
     virtual ~PrintProgress() = default;
     // The job has begun; cancel asks it to stop (it ends soon after).
     virtual void start(QWidget* parent, int phases, std::function<void()> cancel) = 0;
-    // The job has reached this phase (1..phases); it waits until this returns.
+    // The job has reached this phase (1..phases); the job has gone on
+    // meanwhile, and does not wait for this.
     virtual void reach(int phase) = 0;
     virtual void finish() = 0;
 };

@@ -48,21 +48,25 @@ void DialogPrintPrompter::tell(QWidget* parent, const QString& message)
     QMessageBox::warning(parent, kTitle, message);
 }
 
-QString DialogPrintPrompter::chooseSaveFile(QWidget* parent, const QString& suggestedPath)
+// Opened with open(), not exec(): the window's own event loop serves it.
+void DialogPrintPrompter::chooseSaveFile(QWidget* parent, const QString& suggestedPath,
+                                         std::function<void(const QString&)> chosen)
 {
-    const SettingsElsewhere settings;
-    QString chosen;
-    {
-        QFileDialog dialog(parent, QStringLiteral("見積書をPDFファイルとして保存"), suggestedPath,
-                           QStringLiteral("PDFファイル (*.pdf)"));
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("pdf"));
-        dialog.setProxyModel(new LocalFileColumns(&dialog));
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            chosen = dialog.selectedFiles().constFirst();
-    }  // the dialog writes its settings here, as it goes
-    return chosen;
+    auto settings = std::make_shared<SettingsElsewhere>();
+    auto* dialog = new QFileDialog(parent, QStringLiteral("見積書をPDFファイルとして保存"), suggestedPath,
+                                   QStringLiteral("PDFファイル (*.pdf)"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    dialog->setProxyModel(new LocalFileColumns(dialog));
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, chosen = std::move(chosen)](int result) {
+        const QStringList files = dialog->selectedFiles();
+        chosen(result == QDialog::Accepted && !files.isEmpty() ? files.constFirst() : QString());
+    });
+    // The dialog writes its settings as it goes, and then the user's are put back.
+    QObject::connect(dialog, &QObject::destroyed, [settings] {});
+    dialog->open();
 }
 
 bool DialogPrintPrompter::openFile(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }

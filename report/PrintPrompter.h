@@ -30,8 +30,10 @@ public:
     virtual bool ask(QWidget* parent, const QString& question) = 0;
     // A message with one OK button.
     virtual void tell(QWidget* parent, const QString& message) = 0;
-    // A file to save to, starting from the suggested path; empty when cancelled.
-    virtual QString chooseSaveFile(QWidget* parent, const QString& suggestedPath) = 0;
+    // A file to save to, starting from the suggested path, and returns at
+    // once: chosen is called once, with an empty path when cancelled.
+    virtual void chooseSaveFile(QWidget* parent, const QString& suggestedPath,
+                                std::function<void(const QString&)> chosen) = 0;
     // Opens a saved file in the desktop's viewer, or a folder in its file
     // manager; false when none took it.
     virtual bool openFile(const QString& path) = 0;
@@ -48,13 +50,15 @@ public:
                                std::function<void(std::optional<SignIn>)> answer) = 0;
 };
 
-// Modal message boxes, Qt's own save dialog (which stores nothing), the
-// printer choice, the preview and the sign-in.
+// Modal message boxes, Qt's own save dialog (which stores nothing, and
+// runs no event loop of its own), the printer choice, the preview and the
+// sign-in.
 class DialogPrintPrompter : public PrintPrompter {
 public:
     bool ask(QWidget* parent, const QString& question) override;
     void tell(QWidget* parent, const QString& message) override;
-    QString chooseSaveFile(QWidget* parent, const QString& suggestedPath) override;
+    void chooseSaveFile(QWidget* parent, const QString& suggestedPath,
+                        std::function<void(const QString&)> chosen) override;
     bool openFile(const QString& path) override;
     std::optional<PrinterChoice> choosePrinter(QWidget* parent, const std::vector<PrinterEntry>& printers) override;
     bool preview(QWidget* parent, const ReportPage& page) override;

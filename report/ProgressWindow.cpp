@@ -30,7 +30,9 @@ void ProgressWindow::start(QWidget* parent, int phases, std::function<void()> ca
     dialog->setWindowTitle(QStringLiteral("印刷中"));
     dialog->setAccessibleName(QStringLiteral("印刷中"));
     dialog->setCancelButtonText(QStringLiteral("キャンセル"));
-    dialog->setWindowModality(Qt::WindowModal);
+    // Not modal: the main window can still be closed, which ends the
+    // program and the job with it.
+    dialog->setWindowModality(Qt::NonModal);
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);
     // The bar is moved directly: the dialog's own setValue() would run the event loop.

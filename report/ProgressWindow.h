@@ -11,7 +11,8 @@ namespace lumenta::report {
 
 // The progress dialog titled "印刷中" over the window that prints: it says
 // what the job is doing, its bar moves with each phase, and "キャンセル",
-// Escape and its close box cancel the job and close it at once.
+// Escape and its close box cancel the job and close it at once. The window
+// under it stays usable, and closing that window ends the program.
 class ProgressWindow : public PrintProgress {
 public:
     ProgressWindow() = default;

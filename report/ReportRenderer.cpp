@@ -1,8 +1,6 @@
 #include "ReportRenderer.h"
 
 #include "JapaneseFonts.h"
-#include "PdfDocument.h"
-#include "PdfFile.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -175,12 +173,6 @@ void ReportRenderer::draw(const std::vector<DrawStep>& steps, QPainter& painter)
 void ReportRenderer::paint(const ReportPage& page, QPainter& painter)
 {
     draw(layout(page, *painter.device()), painter);
-}
-
-bool ReportRenderer::writePdf(const ReportPage& page, const QString& path)
-{
-    const QByteArray pdf = pdfDocument(page, {{}, {}, {}, QStringLiteral("Lumenta")});
-    return !pdf.isEmpty() && savePdfFile(path, pdf).isEmpty();
 }
 
 } // namespace lumenta::report

@@ -45,8 +45,6 @@ public:
     static void draw(const std::vector<DrawStep>& steps, QPainter& painter);
     // layout() and draw() on an active painter of a prepared device.
     static void paint(const ReportPage& page, QPainter& painter);
-    // Renders the page as a one-page PDF file, as a save does; false when it can't be written.
-    static bool writePdf(const ReportPage& page, const QString& path);
 
     // The font a label asks for, drawn by the installed face that stands in for it.
     static QFont fontFor(const LabelStyle& style);

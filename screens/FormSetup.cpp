@@ -8,6 +8,7 @@
 #include "FormProperties.h"
 #include "ListTyping.h"
 #include "MemoLayout.h"
+#include "NoTextDrag.h"
 #include "TextFitting.h"
 
 #include <QComboBox>
@@ -72,6 +73,8 @@ void setUpForm(QWidget* form)
     for (TRadioGroup* group : form->findChildren<TRadioGroup*>())
         group->setColumns(group->columns());
     layOutMemosWhenSeen(form);
+    for (QTextEdit* memo : form->findChildren<QTextEdit*>())
+        keepTextInPlace(memo);
     for (QComboBox* list : form->findChildren<QComboBox*>()) {
         fitList(list);
         pickByTypedDigits(list);

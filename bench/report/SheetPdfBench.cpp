@@ -4,6 +4,8 @@
 #include "CompleteEstimate.h"
 #include "JapaneseFonts.h"
 
+#include "PdfDocument.h"
+#include "PdfFile.h"
 #include "ReportRenderer.h"
 #include "UnitPrint.h"
 
@@ -78,7 +80,8 @@ void BM_FillAndWriteSheetPdfFile(benchmark::State& state)
     const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
     for (auto _ : state) {
         form.fill(text, kDate);
-        if (!ReportRenderer::writePdf(form.sheet(), path))
+        const QByteArray pdf = lumenta::report::pdfDocument(form.sheet(), {{}, {}, {}, QStringLiteral("Lumenta")});
+        if (pdf.isEmpty() || !lumenta::report::savePdfFile(path, pdf).isEmpty())
             state.SkipWithError("the PDF file could not be written");
     }
 }

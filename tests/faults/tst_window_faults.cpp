@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
+#include <QDrag>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -23,6 +24,7 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -122,6 +124,43 @@ private slots:
         const auto seen = boxes.during([&] { form.plButton1Click(); });
         QCOMPARE(seen.size(), 1);
         QVERIFY(seen.first().text.startsWith(QStringLiteral("ブラウザを開けませんでした。")));
+    }
+
+    // A description box's selected text is not dragged away: a press in the
+    // selection and a move start a new selection, never a drag, whose own
+    // event loop under the save dialog's once ended in a crash in Qt.
+    void descriptionTextStaysInPlace()
+    {
+        TFormMain form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* memo = form.findChild<QTextEdit*>(QStringLiteral("Memo1"));
+        QVERIFY(memo);
+        memo->selectAll();
+        QTextCursor inside(memo->document());
+        inside.setPosition(4);
+        const QPoint from = memo->cursorRect(inside).center();
+        // A drag is an object the box makes for the time it lasts.
+        struct DragWatch : QObject {
+            bool dragged = false;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                if (event->type() == QEvent::ChildAdded)
+                    dragged = dragged || qobject_cast<QDrag*>(static_cast<QChildEvent*>(event)->child());
+                return false;
+            }
+        } watch;
+        QWidget* view = memo->viewport();
+        memo->installEventFilter(&watch);
+        view->installEventFilter(&watch);
+        bool& dragged = watch.dragged;
+        QTest::mousePress(view, Qt::LeftButton, {}, from);
+        for (int step = 1; step <= 4; ++step)
+            QTest::mouseMove(view, from + QPoint(12 * step, 0), 20);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, from + QPoint(48, 0), 20);
+        QVERIFY(!dragged);
+        QVERIFY(memo->textCursor().hasSelection());  // a new selection, from the press on
+        QVERIFY(memo->textCursor().selectedText().size() < memo->toPlainText().size());
     }
 
     // No printer installed: an estimate made at the keyboard and printed
@@ -236,7 +275,12 @@ private slots:
 
         QStringList texts;
         QTimer::singleShot(200, [&texts] { texts = fileDialogTexts(); });
-        QCOMPARE(prompter.chooseSaveFile(nullptr, QDir::temp().filePath(QStringLiteral("見積書.pdf"))), QString());
+        // The dialog runs no event loop of its own: the choice comes later.
+        QString chosen = QStringLiteral("?");
+        const auto choose = [&chosen](const QString& path) { chosen = path; };
+        prompter.chooseSaveFile(nullptr, QDir::temp().filePath(QStringLiteral("見積書.pdf")), choose);
+        QCOMPARE(chosen, QStringLiteral("?"));
+        QTRY_COMPARE(chosen, QString());
         // A name typed without ".pdf" gets it.
         QTemporaryDir folder;
         QTimer::singleShot(200, [] {
@@ -246,8 +290,12 @@ private slots:
             dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("mitsumori"));
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        QCOMPARE(prompter.chooseSaveFile(nullptr, folder.filePath(QStringLiteral("見積書.pdf"))),
-                 folder.filePath(QStringLiteral("mitsumori.pdf")));
+        prompter.chooseSaveFile(nullptr, folder.filePath(QStringLiteral("見積書.pdf")), choose);
+        QTRY_COMPARE(chosen, folder.filePath(QStringLiteral("mitsumori.pdf")));
+        // The dialogs are gone, and have written what they keep.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<QFileDialog*>(window));
         QCOMPARE(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
         QVERIFY2(texts.contains(QStringLiteral("保存(&S)")), qPrintable(texts.join(u'|')));
         for (const QString& text : texts)

@@ -6,7 +6,7 @@
 #include "FontCheck.h"
 #include "PdfReader.h"
 #include "Program.h"
-#include "ReportRenderer.h"
+#include "SheetSamples.h"
 #include "UnitMain.h"
 #include "UnitPrint.h"
 
@@ -70,7 +70,7 @@ private slots:
         Program program;
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("sheet.pdf"));
-        QVERIFY(lumenta::report::ReportRenderer::writePdf(program.formPrint().sheet(), file));
+        QVERIFY(samples::writePdf(program.formPrint().sheet(), file));
         const QStringList fonts = pdf::fonts(file);
         QVERIFY2(!fonts.isEmpty(), "no font embedded");
         for (const QString& name : fonts)

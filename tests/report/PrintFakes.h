@@ -52,10 +52,10 @@ public:
         return answer;
     }
     void tell(QWidget*, const QString& message) override { messages << message; }
-    QString chooseSaveFile(QWidget*, const QString& suggestedPath) override
+    void chooseSaveFile(QWidget*, const QString& suggestedPath, std::function<void(const QString&)> chosen) override
     {
         suggestions << suggestedPath;
-        return fileToChoose;
+        chosen(fileToChoose);
     }
     bool openFile(const QString& path) override
     {

@@ -2,6 +2,8 @@
 
 #include "Estimate.h"
 #include "EstimateView.h"
+#include "PdfDocument.h"
+#include "PdfFile.h"
 
 #include <QFont>
 #include <QTest>
@@ -58,8 +60,9 @@ lumenta::SheetText estimate(const Choices& c)
     // A refused sample fails the running case; the sheet is still made, so
     // the other cases go on.
     if (const auto refusal = e.calculate(c.discount))
-        QTest::qFail(qPrintable(QStringLiteral("sample estimate refused: %1").arg(QString::fromStdString(refusal->message))),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(QStringLiteral("sample estimate refused: %1").arg(QString::fromStdString(refusal->message))),
+            __FILE__, __LINE__);
     return lumenta::buildSheetText(e.grid(), e.state());
 }
 
@@ -76,3 +79,9 @@ lumenta::SheetText discountedEstimate()
 }
 
 } // namespace samples
+
+bool samples::writePdf(const lumenta::report::ReportPage& page, const QString& path)
+{
+    const QByteArray pdf = lumenta::report::pdfDocument(page, {{}, {}, {}, QStringLiteral("Lumenta")});
+    return !pdf.isEmpty() && lumenta::report::savePdfFile(path, pdf).isEmpty();
+}

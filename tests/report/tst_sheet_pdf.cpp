@@ -117,7 +117,7 @@ private:
     {
         form_.fill(text, date);
         const QString file = dir_.filePath(name);
-        if (!lumenta::report::ReportRenderer::writePdf(form_.sheet(), file))
+        if (!samples::writePdf(form_.sheet(), file))
             return {};
         return file;
     }

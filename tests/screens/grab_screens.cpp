@@ -69,13 +69,18 @@ void pick(QComboBox* list, int index)
 // moment later and closes it.
 void grabDialog(const QString& file, const std::function<void()>& open)
 {
-    QTimer::singleShot(300, [file] {
+    bool grabbed = false;
+    QTimer::singleShot(300, [file, &grabbed] {
         if (QWidget* dialog = QApplication::activeModalWidget()) {
             dialog->grab().save(file);
             dialog->close();
         }
+        grabbed = true;
     });
     open();
+    // A dialog opened without a loop of its own is served by this one.
+    while (!grabbed)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void grabDialogs(TFormMain& window, const QDir& folder)
@@ -89,7 +94,7 @@ void grabDialogs(TFormMain& window, const QDir& folder)
     const QString empty = QDir::temp().filePath(QStringLiteral("lumenta-grab-empty"));
     QDir().mkpath(empty);
     grabDialog(folder.filePath(QStringLiteral("dialog-save.png")),
-               [&] { prompter.chooseSaveFile(&window, empty + QStringLiteral("/見積書.pdf")); });
+               [&] { prompter.chooseSaveFile(&window, empty + QStringLiteral("/見積書.pdf"), [](const QString&) {}); });
 }
 
 } // namespace
