@@ -31,7 +31,7 @@ const QString kSaveQuestion = QStringLiteral("見積書をPDFファイルとし�
 
 struct Cause {
     JobEnd end;
-    const char* text;  // %1: the printer, %2: the user
+    const char* text; // %1: the printer, %2: the user
 };
 const Cause kCauses[] = {
     {JobEnd::NotRunning, "パソコンの印刷機能（CUPS）が動いていません。"},
@@ -73,8 +73,7 @@ QString causeOf(const JobResult& result)
 
 // Runs work on the pool and then, on the window's thread, done with its
 // result, unless the request it belongs to has gone.
-template <typename Work, typename Done>
-void runThen(QThreadPool* pool, QObject* request, Work work, Done done)
+template <typename Work, typename Done> void runThen(QThreadPool* pool, QObject* request, Work work, Done done)
 {
     using Result = std::invoke_result_t<Work>;
     auto* watcher = new QFutureWatcher<Result>(request);
@@ -165,6 +164,13 @@ QFuture<PrintOutcome> PrintAction::send(PrintWay way, const ReportPage& page, co
     ++underWay_;
     QFuture<PrintOutcome> future = request->promise.future();
     request->promise.start();
+    // One print at a time: while "印刷中" shows a job the user can still
+    // cancel, a second press of 印 刷 (a double click) prints nothing more.
+    const bool printing = way == PrintWay::DefaultPrinter || way == PrintWay::ChoosePrinter;
+    if (printing && front_ && front_->job && !front_->job->cancelled()) {
+        finish(request, PrintOutcome::Cancelled);
+        return future;
+    }
     switch (way) {
     case PrintWay::Pdf:
         savePdf(request);
@@ -313,11 +319,11 @@ PrintOutcome PrintAction::told(Request* request, const JobResult& result)
     case JobEnd::NotCancelled: {
         JobResult cause(result.cause, {}, result.user);
         cause.detail = result.detail;
-        const QString why =
-            result.cause == JobEnd::Printed
-                ? QStringLiteral("見積書はすでにプリンタ「%1」で印刷されています。").arg(result.printer)
-                : QStringLiteral("見積書はプリンタ「%1」に渡っていて、印刷されることがあります。\n").arg(result.printer) +
-                      causeOf(cause);
+        const QString why = result.cause == JobEnd::Printed
+                                ? QStringLiteral("見積書はすでにプリンタ「%1」で印刷されています。").arg(result.printer)
+                                : QStringLiteral("見積書はプリンタ「%1」に渡っていて、印刷されることがあります。\n")
+                                          .arg(result.printer) +
+                                      causeOf(cause);
         prompter_->tell(request->parent, QStringLiteral("印刷を取り消せませんでした。\n") + why);
         return PrintOutcome::NotCancelled;
     }
