@@ -196,7 +196,7 @@ if [ -n "${PACE:-}" ]; then
     # Each message's fate, under the key that came before it, and how the
     # notices fared.
     /usr/bin/python3 - "$speechd_log/speech-dispatcher.log" "$keys" >"$out/fates.txt" <<'PY'
-import re, sys
+import re, sys, unicodedata
 from datetime import datetime
 # A message is queued, then handed to the voice (its text comes in again,
 # with an end mark), begins to play, and is either played to the end or
@@ -205,8 +205,13 @@ log_path, keys_path = sys.argv[1], sys.argv[2]
 mark = re.compile(r"<mark name=\"[^\"]*\"/>|</?speak>")
 stamp = re.compile(r"^\[\w+ (\w+ +\d+ [\d:]+ \d+) : (\d+)\]")
 
+# speech-dispatcher hands the voice the text in compatibility form (half-width
+# katakana and full-width brackets folded), so texts are compared so folded.
 def clean(text):
     return mark.sub("", text).strip()
+
+def same(a, b):
+    return unicodedata.normalize("NFKC", a) == unicodedata.normalize("NFKC", b)
 
 events, pending, current = [], [], None
 def settle(message, fate):
@@ -224,7 +229,7 @@ for line in open(log_path, encoding="utf-8", errors="replace"):
     elif "Incoming text: |" in line:
         text = clean(line.split("|", 1)[1].rsplit("|", 1)[0])
         for message in pending:
-            if message["text"] == text:
+            if same(message["text"], text):
                 pending.remove(message)
                 current = message
                 break
