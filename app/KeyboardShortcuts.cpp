@@ -2,6 +2,7 @@
 
 #include "HeaderBar.h"
 #include "ScreenFactory.h"
+#include "ScreenReaderKeys.h"
 #include "plButton.h"
 
 #include <QScopedValueRollback>
@@ -15,9 +16,9 @@ namespace {
 constexpr auto Alt = Qt::ALT;
 constexpr auto Ctrl = Qt::CTRL;
 
+// The keypad's Enter is none of them: it is a screen reader's "where am I".
 const Shortcut kTable[] = {
     {QKeySequence(Qt::Key_Return), Button::plBtnStart, When::StartScreen},
-    {QKeySequence(Qt::Key_Enter), Button::plBtnStart, When::StartScreen},
     {QKeySequence(Qt::Key_Space), Button::plBtnStart, When::StartScreen},
     {QKeySequence(Alt | Qt::Key_S), Button::plBtnStart, When::StartScreen},
     {QKeySequence(Alt | Qt::Key_1), Button::plBtnBasho, When::Steps},
@@ -82,6 +83,7 @@ QString keysOf(keys::Button button)
 
 KeyboardShortcuts::KeyboardShortcuts(QWidget* window)
 {
+    new ScreenReaderKeys(window);
     for (const keys::Shortcut& entry : keys::table()) {
         auto* shortcut = new QShortcut(entry.keys, window);
         shortcut->setContext(Qt::WindowShortcut);

@@ -3,6 +3,7 @@
 # listening, on a virtual display, and keeps what Orca spoke:
 #
 #   bash tools/screen-reader-route.sh [build folder] [output folder] [display]
+#   PACE=3 bash tools/screen-reader-route.sh ...   one key every 3 s, heard in real time
 #
 # The route: the start button, F9 too early (the refusal), every choice of
 # steps 1 to 5 with Tab, the arrow keys and Space, F9, a look at the total
@@ -17,11 +18,31 @@
 # messages, timed), tree.txt (the accessibility tree after F9, from
 # tools/atspi-tree.py), route.png (the screen after F9) and route.pdf (the
 # printed sheet, as the print service received it).
-# Orca speaks Japanese. Needs, besides the build: xvfb, orca, at-spi2-core,
-# speech-dispatcher, espeak-ng, dbus-x11, python3-pyatspi, xdotool and a
-# window manager (openbox); none of them is needed by the program or its
-# tests. Orca's settings and speech-dispatcher's files stay in a temporary
-# home that is removed at the end.
+#
+# Without PACE the keys come every 1.5 s (LUMENTA_ROUTE_PAUSE) and the voice
+# plays into ALSA's null device, which swallows audio at once: the log says
+# what Orca asked to be said, not what a listener would hear. With PACE=N
+# a key comes every N seconds and speech-dispatcher plays into a PulseAudio
+# null sink, which takes audio in real time as a sound card does; its log
+# (speechd-log/, always at level 5) then tells each message's fate, and fates.txt
+# lists every message with it: played to the end, stopped while playing, or
+# cancelled before it began, under the key that came before it.
+#
+# Orca runs in a process namespace of its own (unshare): Orca looks for
+# other Orcas of the same user across the whole machine, refuses to start
+# beside one, and with --replace would end it. In its own namespace it sees
+# none, and the user's own screen reader is neither found nor ended. Orca
+# speaks Japanese with espeak-ng, or with SPEECHD_MODULE=open-jtalk
+# SPEECHD_MODULE_CONF=tools/speechd-open-jtalk.conf (its packages installed
+# as the README says) with Open JTalk.
+#
+# Needs, besides the build: xvfb, orca, at-spi2-core, speech-dispatcher,
+# speech-dispatcher-espeak-ng, espeak-ng, dbus-x11, python3-pyatspi,
+# xdotool, util-linux (unshare), cups-client, a window manager (openbox),
+# and for PACE pulseaudio; none of them is needed by the program or its
+# tests. Orca's settings, speech-dispatcher's and PulseAudio's files stay in
+# a temporary home that is removed at the end; nothing of the machine's
+# sound, printing or settings is changed.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,7 +51,9 @@ out=$(mkdir -p "${2:-/tmp/lumenta-screen-reader}" && cd "${2:-/tmp/lumenta-scree
 display=${3:-:250}
 
 if [ -z "${LUMENTA_ROUTE_INSIDE:-}" ]; then
-    for tool in Xvfb orca xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+    tools="Xvfb orca xdotool dbus-run-session unshare lpstat /usr/libexec/at-spi-bus-launcher"
+    [ -n "${PACE:-}" ] && tools="$tools pulseaudio"
+    for tool in $tools; do
         command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 1; }
     done
     home=$(mktemp -d)
@@ -39,7 +62,7 @@ if [ -z "${LUMENTA_ROUTE_INSIDE:-}" ]; then
     xvfb=$!
     trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
     sleep 1
-    bash "$root/tests/support/print-service.sh" start "$home/print-service" >/dev/null
+    LC_ALL=C bash "$root/tests/support/print-service.sh" start "$home/print-service" >/dev/null
     trap 'kill $xvfb 2>/dev/null; bash "$root/tests/support/print-service.sh" stop "$home/print-service"; rm -rf "$home"' EXIT
     CUPS_SERVER=$home/print-service/cups.sock CUPS_SERVERROOT=$home/print-service \
     HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home/run \
@@ -60,18 +83,49 @@ pids+=($!)
 sleep 1
 gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null || true
 
-# speech-dispatcher speaks with espeak-ng into ALSA's null device: a
-# virtual machine has no sound card, and a voice that cannot play stalls the
-# speech queue, and Orca with it.
+# speech-dispatcher speaks with espeak-ng (or SPEECHD_MODULE). Without
+# PACE it plays into ALSA's null device: a virtual machine has no sound
+# card, and a voice that cannot play stalls the speech queue, and Orca with
+# it. With PACE it plays into a PulseAudio null sink of the route's own,
+# whose socket is in the temporary runtime folder.
 mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
-cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
-AudioOutputMethod "alsa"
-DefaultModule espeak-ng
-CONF
+speechd_log=$out/speechd-log
+rm -rf "$speechd_log" && mkdir -p "$speechd_log"
+{
+    if [ -n "${PACE:-}" ]; then echo 'AudioOutputMethod "pulse"'; else echo 'AudioOutputMethod "alsa"'; fi
+    echo "DefaultModule ${SPEECHD_MODULE:-espeak-ng}"
+    echo 'DefaultLanguage "ja"'
+    echo 'LogLevel 5'
+    echo "LogDir \"$speechd_log\""
+    # A module of the generic kind, such as Open JTalk with
+    # tools/speechd-open-jtalk.conf; naming one stops the search for the
+    # others, so espeak-ng is named too.
+    if [ -n "${SPEECHD_MODULE_CONF:-}" ]; then
+        echo "AddModule \"${SPEECHD_MODULE:?}\" \"sd_generic\" \"$SPEECHD_MODULE_CONF\""
+        echo 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"'
+    fi
+} >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$HOME/.asoundrc"
+if [ -n "${PACE:-}" ]; then
+    export PULSE_RUNTIME_PATH=$XDG_RUNTIME_DIR/pulse PULSE_STATE_PATH=$HOME/.pulse-state
+    export PULSE_SERVER=unix:$PULSE_RUNTIME_PATH/native
+    mkdir -p "$XDG_CONFIG_HOME/pulse"
+    echo 'autospawn = no' >"$XDG_CONFIG_HOME/pulse/client.conf"
+    cat >"$HOME/route.pa" <<PA
+load-module module-native-protocol-unix socket=$PULSE_RUNTIME_PATH/native auth-anonymous=1
+load-module module-null-sink sink_name=route rate=48000
+set-default-sink route
+PA
+    pulseaudio -n -F "$HOME/route.pa" --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+        --system=no --disallow-exit >"$out/pulseaudio.txt" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 20); do [ -S "$PULSE_RUNTIME_PATH/native" ] && break; sleep 0.25; done
+fi
 log=$out/orca.log
 rm -f "$log"
-LANGUAGE=ja orca --replace --debug-file="$log" >/dev/null 2>&1 &
+# Its own process namespace: Orca sees no other Orca, and ends none.
+LANGUAGE=ja unshare --map-current-user --pid --fork --mount-proc --kill-child=TERM \
+    orca --debug-file="$log" >"$out/orca-stdout.txt" 2>&1 &
 orca=$!
 pids+=($orca)
 # Orca is ready once it has announced itself.
@@ -92,7 +146,7 @@ key() {
     for k in "$@"; do
         echo "$(date +%H:%M:%S.%6N) - ROUTE KEY: $k" >>"$keys"
         xdotool key --clearmodifiers "$k"
-        sleep "${LUMENTA_ROUTE_PAUSE:-1.5}"
+        sleep "${PACE:-${LUMENTA_ROUTE_PAUSE:-1.5}}"
     done
 }
 
@@ -112,14 +166,16 @@ import -window root "$out/route.png" 2>/dev/null || true
 rm -f "$out/route.pdf"
 key ctrl+p                                     # 印 刷
 for _ in $(seq 30); do
-    job=$(lpstat -W completed -o LumentaPDF 2>/dev/null | awk 'NR == 1 { sub(/.*-/, "", $1); print $1 }')
+    job=$(LC_ALL=C lpstat -W completed -o LumentaPDF 2>/dev/null | awk 'NR == 1 { sub(/.*-/, "", $1); print $1 }')
     [ -n "$job" ] && break
     sleep 0.5
 done
 [ -n "${job:-}" ] && cp "$(dirname "$CUPS_SERVER")/spool/d$(printf %05d "$job")-001" "$out/route.pdf"
 
-# Orca writes its log when it ends.
-kill -TERM "$orca" 2>/dev/null || true
+# Orca writes its log when it ends. It is the only child of the unshare
+# started above, and ending it ends its namespace.
+orca_itself=$(pgrep -P "$orca" || true)
+kill -TERM ${orca_itself:-$orca} 2>/dev/null || true
 for _ in $(seq 20); do kill -0 "$orca" 2>/dev/null || break; sleep 0.5; done
 
 # Every utterance in order (some span several lines), under the key that
@@ -136,5 +192,81 @@ for _, text in sorted(lines, key=lambda l: l[0]):
     print(text)
 PY
 echo "speech: $out/speech.txt ($(grep -c '^  ' "$out/speech.txt") utterances)"
+if [ -n "${PACE:-}" ]; then
+    # Each message's fate, under the key that came before it, and how the
+    # notices fared.
+    /usr/bin/python3 - "$speechd_log/speech-dispatcher.log" "$keys" >"$out/fates.txt" <<'PY'
+import re, sys, unicodedata
+from datetime import datetime
+# A message is queued, then handed to the voice (its text comes in again,
+# with an end mark), begins to play, and is either played to the end or
+# stopped by a cancel; a cancel drops every message not yet begun.
+log_path, keys_path = sys.argv[1], sys.argv[2]
+mark = re.compile(r"<mark name=\"[^\"]*\"/>|</?speak>")
+stamp = re.compile(r"^\[\w+ (\w+ +\d+ [\d:]+ \d+) : (\d+)\]")
+
+# speech-dispatcher hands the voice the text in compatibility form (half-width
+# katakana and full-width brackets folded), so texts are compared so folded.
+def clean(text):
+    return mark.sub("", text).strip()
+
+def same(a, b):
+    return unicodedata.normalize("NFKC", a) == unicodedata.normalize("NFKC", b)
+
+events, pending, current = [], [], None
+def settle(message, fate):
+    message["fate"] = fate
+for line in open(log_path, encoding="utf-8", errors="replace"):
+    m = stamp.match(line)
+    if not m:
+        continue
+    when = datetime.strptime(m.group(1), "%b %d %H:%M:%S %Y").strftime("%H:%M:%S") + ".%06d" % int(m.group(2))
+    if "Queueing message |" in line:
+        text = clean(line.split("|", 1)[1].rsplit("|", 1)[0])
+        message = {"when": when, "text": text, "fate": None}
+        events.append(message)
+        pending.append(message)
+    elif "Incoming text: |" in line:
+        text = clean(line.split("|", 1)[1].rsplit("|", 1)[0])
+        for message in pending:
+            if same(message["text"], text):
+                pending.remove(message)
+                current = message
+                break
+    elif "got begin" in line and current:
+        current["begun"] = True
+    elif "playback thread reporting end" in line and current:
+        settle(current, "played to the end")
+        current = None
+    elif "Cancel received" in line:
+        if current:
+            settle(current, "stopped while playing" if current.get("begun") else "cancelled before it began")
+            current = None
+        for message in pending:
+            settle(message, "cancelled before it began")
+        pending.clear()
+if current:
+    settle(current, "still playing at the end")
+for message in pending:
+    settle(message, "never begun")
+
+rows = [(m["when"], "  %-26s %s" % (m["fate"] or "?", m["text"])) for m in events]
+for line in open(keys_path, encoding="utf-8"):
+    when, _, key = line.rstrip("\n").partition(" - ")
+    rows.append((when, key))
+for _, text in sorted(rows, key=lambda r: r[0]):
+    print(text)
+notices = [m for m in events if m["text"].startswith("通知")]
+print()
+print("notices: %d" % len(notices))
+for fate in ("played to the end", "stopped while playing", "cancelled before it began",
+             "still playing at the end", "never begun"):
+    count = sum(1 for m in notices if m["fate"] == fate)
+    if count:
+        print("  %s: %d" % (fate, count))
+PY
+    echo "fates: $out/fates.txt"
+    sed -n '/^notices:/,$p' "$out/fates.txt"
+fi
 [ -f "$out/route.pdf" ] && echo "sheet: $out/route.pdf"
 exit 0

@@ -250,8 +250,10 @@ void TplButton::leaveEvent(QEvent*)
 
 void TplButton::keyPressEvent(QKeyEvent* e)
 {
-    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    // The main Enter key; the keypad's (Key_Enter) is a screen reader's
+    // "where am I", and presses nothing.
+    const bool enter = e->key() == Qt::Key_Return;
+    const bool plain = e->modifiers() == Qt::NoModifier;
     if (enter && plain && isEnabled())
         click();
     else

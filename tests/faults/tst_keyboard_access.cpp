@@ -80,12 +80,14 @@ private slots:
     void cleanup() { form.reset(); }
 
     // Before the start button is pressed only the start keys work: the step
-    // keys and "計算" do nothing, and Tab does not wander under the start screen.
+    // keys and "計算" do nothing, and Tab does not wander under the start
+    // screen. The keypad's Enter is a screen reader's "where am I", not a start.
     void startScreenKeys()
     {
         keydriver::press(form.get(), Qt::Key_3, Qt::AltModifier);
         keydriver::press(form.get(), Qt::Key_F9);
         keydriver::press(form.get(), Qt::Key_Tab);
+        keydriver::press(form.get(), Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(widget("PnlMainTop")->isVisible());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(!widget("PnlMainBasho")->isAncestorOf(keydriver::focused()));
@@ -167,6 +169,53 @@ private slots:
             QCOMPARE(coffins->itemIndex(), index);
         }
         QVERIFY(!form->findChild<TSsEdit*>(QStringLiteral("SsEditHitugi"))->text().isEmpty());
+    }
+
+    // While a screen reader runs, its review keys on the keypad change no
+    // choice; the same keys off the keypad, or with no reader, still do.
+    void keypadBelongsToTheScreenReader_data()
+    {
+        QTest::addColumn<bool>("reader");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<bool>("changes");
+        const auto list = QStringLiteral("CBoxHanso");
+        const auto halls = QStringLiteral("RBtnMap");
+        QTest::newRow("KP_Down on a list") << true << list << int(Qt::Key_Down) << true << false;
+        QTest::newRow("KP_Page_Down on a list") << true << list << int(Qt::Key_PageDown) << true << false;
+        QTest::newRow("KP_End on a list") << true << list << int(Qt::Key_End) << true << false;
+        QTest::newRow("KP_Down on the halls") << true << halls << int(Qt::Key_Down) << true << false;
+        QTest::newRow("KP_Right on the halls") << true << halls << int(Qt::Key_Right) << true << false;
+        QTest::newRow("Down on a list, reader") << true << list << int(Qt::Key_Down) << false << true;
+        QTest::newRow("Down on the halls, reader") << true << halls << int(Qt::Key_Down) << false << true;
+        QTest::newRow("KP_Down on a list, no reader") << false << list << int(Qt::Key_Down) << true << true;
+        QTest::newRow("KP_Down on the halls, no reader") << false << halls << int(Qt::Key_Down) << true << true;
+    }
+    void keypadBelongsToTheScreenReader()
+    {
+        QFETCH(bool, reader);
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        QFETCH(bool, keypad);
+        QFETCH(bool, changes);
+        const auto choices = [this] {
+            QStringList state;
+            for (const QComboBox* list : form->findChildren<QComboBox*>())
+                state << QString::number(list->currentIndex());
+            for (const QAbstractButton* button : form->findChildren<QAbstractButton*>())
+                state << QString::number(button->isChecked());
+            return state;
+        };
+        keydriver::press(form.get(), Qt::Key_Return);
+        QVERIFY(keydriver::tabToChoice(form.get(), control));
+        if (control == QLatin1String("RBtnMap"))
+            keydriver::press(form.get(), Qt::Key_Space); // the arrows move a choice once there is one
+        const QStringList before = choices();
+        QAccessible::setActive(reader);
+        keydriver::press(form.get(), Qt::Key(key), keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        QAccessible::setActive(false);
+        QCOMPARE(choices() != before, changes);
     }
 
     // Tab visits each screen's choices in reading order: the left column's

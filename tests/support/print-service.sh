@@ -18,6 +18,8 @@
 set -u
 # The administration tools live in sbin, which an ordinary user's PATH may lack.
 PATH=$PATH:/usr/sbin
+# lpstat's answers are read below in English, whatever the user's language.
+export LC_ALL=C
 
 action=${1:?start or stop}
 dir=$(realpath -m "${2:?folder}")
