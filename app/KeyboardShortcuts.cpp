@@ -16,9 +16,9 @@ namespace {
 constexpr auto Alt = Qt::ALT;
 constexpr auto Ctrl = Qt::CTRL;
 
-// The keypad's Enter is none of them: it is a screen reader's "where am I".
 const Shortcut kTable[] = {
     {QKeySequence(Qt::Key_Return), Button::plBtnStart, When::StartScreen},
+    {QKeySequence(Qt::Key_Enter), Button::plBtnStart, When::StartScreen},
     {QKeySequence(Qt::Key_Space), Button::plBtnStart, When::StartScreen},
     {QKeySequence(Alt | Qt::Key_S), Button::plBtnStart, When::StartScreen},
     {QKeySequence(Alt | Qt::Key_1), Button::plBtnBasho, When::Steps},

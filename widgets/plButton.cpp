@@ -250,10 +250,8 @@ void TplButton::leaveEvent(QEvent*)
 
 void TplButton::keyPressEvent(QKeyEvent* e)
 {
-    // The main Enter key; the keypad's (Key_Enter) is a screen reader's
-    // "where am I", and presses nothing.
-    const bool enter = e->key() == Qt::Key_Return;
-    const bool plain = e->modifiers() == Qt::NoModifier;
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (enter && plain && isEnabled())
         click();
     else
