@@ -15,6 +15,8 @@ void Estimate::chooseHall(int hall)
         return;
     state_[Flag::hallChosen] = true;
     chosenHall_ = hall;
+    choices_.hall = hall;
+    choices_.hearse = -1;
     const std::string_view name = prices::kHalls[hall - 1].name;
     view_.setText(Control::LblMapInfo1, "選択の式場は");
     view_.setText(Control::LblMapInfo, name);
@@ -45,6 +47,7 @@ void Estimate::chooseDistance(int index)
     if (index < 0 || index >= int(prices::kDistances.size()))
         return;
     state_[Flag::distanceChosen] = true;
+    choices_.distance = index;
     const auto& d = prices::kDistances[index];
     setSlot(Slot::transportFee, d.fee);
     showAmount(Control::SsEditHanso, d.fee);
@@ -58,6 +61,7 @@ void Estimate::chooseStorage(int index)
     state_[Flag::storageDaysChosen] = true;
     if (index < 0 || index >= prices::kStorageChoices)
         return;
+    choices_.storage = index;
     const int days = index + 2;  // stored one day less than the wait for the wake
     const Currency storage = prices::kStoragePerDay * days;
     setSlot(Slot::storageFee, storage + prices::kDryIce);
@@ -69,6 +73,6 @@ void Estimate::chooseStorage(int index)
     emptyTotal();
 }
 
-void Estimate::chooseProcedures(bool byProxy) { chooseYesNo(prices::kProcedures, byProxy); }
+void Estimate::chooseProcedures(bool byProxy) { chooseYesNo(prices::kProcedures, byProxy, choices_.procedures); }
 
 } // namespace lumenta

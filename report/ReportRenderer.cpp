@@ -179,7 +179,7 @@ void ReportRenderer::paint(const ReportPage& page, QPainter& painter)
 
 bool ReportRenderer::writePdf(const ReportPage& page, const QString& path)
 {
-    const QByteArray pdf = pdfDocument(page, {{}, {}, {}, QStringLiteral("Lumenta")});
+    const QByteArray pdf = pdfDocument(page, {{}, {}, {}, QStringLiteral("Lumenta"), {}});
     return !pdf.isEmpty() && savePdfFile(path, pdf).isEmpty();
 }
 
