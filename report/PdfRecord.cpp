@@ -1,7 +1,5 @@
 #include "PdfRecord.h"
 
-#include "EstimateRecord.h"
-
 // qpdf's smart pointers are the standard ones.
 #define POINTERHOLDER_TRANSITION 4
 
@@ -87,7 +85,7 @@ std::string withProperties(std::string_view bytes, const PdfProperties& p)
     }
 }
 
-PdfReading readPdfRecord(std::string_view bytes)
+PdfReading readPdfRecord(std::string_view bytes, std::size_t recordLimit)
 {
     PdfReading reading;
     if (bytes.substr(0, kHeaderWindow).find(kHeader) == std::string_view::npos) {
@@ -112,8 +110,7 @@ PdfReading readPdfRecord(std::string_view bytes)
             reading.problem = PdfProblem::NoRecord;
             return reading;
         }
-        // One byte over the record's limit is enough to refuse it.
-        Bounded data(kRecordMaxBytes + 1);
+        Bounded data(recordLimit);
         if (!stream.pipeStreamData(&data, nullptr, 0, qpdf_dl_generalized, true)) {
             reading.problem = PdfProblem::Damaged;
             return reading;

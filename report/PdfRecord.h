@@ -47,8 +47,9 @@ struct PdfReading {
     std::string record;  // the attachment's bytes, at most the record's limit
 };
 
-// Finds the record attached to a PDF. Follows nothing in the file (no
-// action, link or outside reference) and repairs nothing.
-PdfReading readPdfRecord(std::string_view bytes);
+// Finds the record attached to a PDF, of recordLimit bytes at most. Follows
+// nothing in the file (no action, link or outside reference) and repairs
+// nothing.
+PdfReading readPdfRecord(std::string_view bytes, std::size_t recordLimit);
 
 } // namespace lumenta::report

@@ -279,7 +279,7 @@ private Q_SLOTS:
         QVERIFY(!pdf::run(QStringLiteral("qpdf"), {QStringLiteral("--check"), file}).isNull());
         QVERIFY(pdf::run(QStringLiteral("pdfdetach"), {QStringLiteral("-list"), file})
                     .contains(QStringLiteral("lumenta-estimate.json")));
-        const auto back = lumenta::report::readPdfRecord(std::string_view(saved.constData(), std::size_t(saved.size())));
+        const auto back = lumenta::report::readPdfRecord(std::string_view(saved.constData(), std::size_t(saved.size())), 1000);
         QCOMPARE(int(back.problem), int(lumenta::report::PdfProblem::None));
         QCOMPARE(QByteArray::fromStdString(back.record), record);
     }
