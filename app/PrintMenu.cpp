@@ -1,9 +1,7 @@
 #include "PrintMenu.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
-#include <QCoreApplication>
-#include <QShortcut>
+#include <QEvent>
 #include <QWidget>
 
 using lumenta::report::PrintWay;
@@ -22,7 +20,6 @@ const Entry kEntries[] = {
     {"印刷プレビュー…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), PrintWay::Preview},
     {"プリンタを選んで印刷…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), PrintWay::ChoosePrinter},
 };
-const QKeySequence kMenuKeys[] = {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)};
 
 } // namespace
 
@@ -37,24 +34,23 @@ PrintMenu::PrintMenu(QWidget* printButton, QWidget* window, Send send) : QObject
             if (button_->isEnabled())
                 send(way);
         });
+        action->setEnabled(button_->isEnabled());
         window->addAction(action);
-        button_->addAction(action);
+        actions_ << action;
         named << QStringLiteral("%1 (%2)").arg(action->text(), entry.keys.toString(QKeySequence::NativeText));
     }
-    button_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (const QKeySequence& keys : kMenuKeys)
-        connect(new QShortcut(keys, window), &QShortcut::activated, this, &PrintMenu::popUp);
+    button_->installEventFilter(this);
     // The button's own keys come first.
     const QString tip = button_->toolTip();
     button_->setToolTip((tip.isEmpty() ? QString() : tip + u'\n') +
                         QStringLiteral("右クリック、メニューキー、Shift+F10: ") + named.join(QStringLiteral("、")));
 }
 
-void PrintMenu::popUp()
+// The entries can be used while the button can.
+bool PrintMenu::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!button_->isEnabled())
-        return;
-    const QPoint centre = button_->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, button_->mapToGlobal(centre));
-    QCoreApplication::sendEvent(button_, &event);
+    if (watched == button_ && event->type() == QEvent::EnabledChange)
+        for (QAction* action : actions_)
+            action->setEnabled(button_->isEnabled());
+    return QObject::eventFilter(watched, event);
 }

@@ -2,25 +2,29 @@
 
 #include "PrintWay.h"
 
+#include <QList>
 #include <QObject>
 #include <functional>
 
+class QAction;
 class QWidget;
 
-// The other ways of sending the sheet, beside "印 刷" itself: the print
-// button's context menu, and window keys for each of them. The button takes
-// no keyboard focus, so Shift+F10 and the menu key open its menu wherever
-// the focus is in the window. They act only while the button can be used,
-// and its tool tip names them.
+// The other ways of sending the sheet, beside "印 刷" itself: entries of the
+// window's menu (WindowMenu), and window keys for each of them. They can be
+// used only while the button can, and its tool tip names them.
 class PrintMenu : public QObject {
     Q_OBJECT
 public:
     using Send = std::function<void(lumenta::report::PrintWay)>;
     PrintMenu(QWidget* printButton, QWidget* window, Send send);
 
-    // Opens the menu over the button, as its context menu, while the button can be used.
-    void popUp();
+    // The entries, in the menu's order.
+    const QList<QAction*>& actions() const { return actions_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* button_;
+    QList<QAction*> actions_;
 };
