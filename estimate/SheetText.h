@@ -18,6 +18,8 @@ struct SheetText {
     std::string discount;   // QRLblNebiki
     std::string total;      // QRLblGokei
     std::string version;    // QRLblReNew
+
+    bool operator==(const SheetText&) const = default;
 };
 
 // Grid rows 1-23 in order, with the nine altar-included lines between them,
