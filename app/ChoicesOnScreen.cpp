@@ -16,11 +16,11 @@ namespace {
 // How a choice reaches its control.
 enum class Way {
     NumberedButtons,  // value 1.. clicks buttons[value - 1]
-    YesNo,        // 1 clicks buttons[0], 0 buttons[1]
-    Group,        // an entry of a radio group, clicked
-    Box,          // a check box clicked until it shows the value
-    PickedList,   // a list whose rule hears the user's pick (activated)
-    ChangedLists, // lists set together, then their shared rule runs once
+    YesNo,            // 1 clicks buttons[0], 0 buttons[1]
+    Group,            // an entry of a radio group, clicked
+    Box,              // a check box clicked until it shows the value
+    PickedList,       // a list whose rule hears the user's pick (activated)
+    ChangedLists,     // lists set together, then their shared rule runs once
 };
 
 struct Setting {

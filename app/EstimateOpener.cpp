@@ -43,7 +43,7 @@ QString qtFileDialog(QWidget* parent, const QString& folder)
         dialog.setProxyModel(new lumenta::report::LocalFileColumns(&dialog));
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
             chosen = dialog.selectedFiles().constFirst();
-    }  // the dialog writes its settings here, as it goes
+    } // the dialog writes its settings here, as it goes
     return chosen;
 }
 
@@ -142,8 +142,9 @@ void EstimateOpener::finish()
 
 void EstimateOpener::refuse(const QString& shown, const QString& why)
 {
-    QMessageBox::warning(window_, kTitle,
-                         QStringLiteral("見積りを開けませんでした。\n%1\n\n%2\n\n画面の見積りはそのままです。").arg(shown, why));
+    QMessageBox::warning(
+        window_, kTitle,
+        QStringLiteral("見積りを開けませんでした。\n%1\n\n%2\n\n画面の見積りはそのままです。").arg(shown, why));
     emit ended();
 }
 

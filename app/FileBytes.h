@@ -11,7 +11,7 @@
 // limit + 1 bytes of it, so that a larger file is seen as too large.
 struct FileBytes {
     std::string bytes;
-    QString problem;  // why it was not read, in Japanese; empty when it was
+    QString problem; // why it was not read, in Japanese; empty when it was
 };
 
 // path: the file's name as the system spells it (bytes, not necessarily UTF-8).

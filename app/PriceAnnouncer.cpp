@@ -88,7 +88,7 @@ void PriceAnnouncer::speak()
     else
         for (const QPointer<QWidget>& source : pending_)
             if (source)
-            if (const QString part = noticeOf(source); !part.isEmpty())
+                if (const QString part = noticeOf(source); !part.isEmpty())
                     parts << part;
     pending_.clear();
     if (parts.isEmpty())

@@ -473,8 +473,9 @@ void TFormMain::openEstimate(const lumenta::EstimateRecord& record, const QStrin
 void TFormMain::tellOpened(const lumenta::EstimateRecord& record, const QString& fileName)
 {
     const QString total = QString::fromStdString(lumenta::formatYen(estimate_->state().grandTotal));
-    prices_->say(record.total ? QStringLiteral("見積り「%1」を開きました。合計（消費税込） %2").arg(fileName, total)
-                              : QStringLiteral("見積り「%1」を開きました。合計はまだ計算されていません。").arg(fileName));
+    prices_->say(record.total
+                     ? QStringLiteral("見積り「%1」を開きました。合計（消費税込） %2").arg(fileName, total)
+                     : QStringLiteral("見積り「%1」を開きました。合計はまだ計算されていません。").arg(fileName));
     if (record.total && *record.total != estimate_->state().grandTotal)
         QMessageBox::information(
             this, QStringLiteral("見積りを開く"),

@@ -18,8 +18,8 @@ class Estimate;
 // the program's own tables when the estimate is made again.
 struct EstimateRecord {
     Choices choices;
-    std::optional<Currency> total;  // the total shown when saved; none before a calculation
-    std::string program;            // the version of the program that saved it
+    std::optional<Currency> total; // the total shown when saved; none before a calculation
+    std::string program; // the version of the program that saved it
 
     bool operator==(const EstimateRecord&) const = default;
 };
@@ -31,21 +31,21 @@ inline constexpr std::size_t kRecordMaxBytes = 16 * 1024;
 
 // Why a record could not be taken.
 enum class RecordProblem {
-    Malformed,     // not a JSON object of the record's plain form
-    NotARecord,    // no format name, or another program's
-    NewerVersion,  // written by a later version of the format
-    Duplicate,     // an entry given twice
-    Unknown,       // an entry the format does not have
-    WrongType,     // an entry of the wrong kind of value
-    OutOfRange,    // a value outside its entry's range
-    Missing,       // an entry left out
-    Impossible,    // choices the window cannot make together
+    Malformed, // not a JSON object of the record's plain form
+    NotARecord, // no format name, or another program's
+    NewerVersion, // written by a later version of the format
+    Duplicate, // an entry given twice
+    Unknown, // an entry the format does not have
+    WrongType, // an entry of the wrong kind of value
+    OutOfRange, // a value outside its entry's range
+    Missing, // an entry left out
+    Impossible, // choices the window cannot make together
 };
 
 struct RecordReading {
     std::optional<EstimateRecord> record;
     RecordProblem problem = RecordProblem::Malformed;
-    std::string entry;  // the entry the problem is about, if any
+    std::string entry; // the entry the problem is about, if any
     std::int64_t version = 0;
 };
 

@@ -15,8 +15,8 @@ namespace {
 QByteArray pdfDate(const QDateTime& time)
 {
     const int offset = time.offsetFromUtc() / 60;
-    return QByteArray("D:") + time.toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() +
-           (offset < 0 ? '-' : '+') + QByteArray::number(qAbs(offset) / 60).rightJustified(2, '0') + '\'' +
+    return QByteArray("D:") + time.toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + (offset < 0 ? '-' : '+') +
+           QByteArray::number(qAbs(offset) / 60).rightJustified(2, '0') + '\'' +
            QByteArray::number(qAbs(offset) % 60).rightJustified(2, '0') + '\'';
 }
 
@@ -24,12 +24,9 @@ QByteArray pdfDate(const QDateTime& time)
 
 QByteArray withInfo(const QByteArray& pdf, const PdfInfo& info)
 {
-    const PdfProperties properties{info.title.toStdString(),
-                                   info.subject.toStdString(),
-                                   info.author.toStdString(),
-                                   info.creator.toStdString(),
-                                   "Qt " QT_VERSION_STR,
-                                   pdfDate(QDateTime::currentDateTime()).toStdString(),
+    const PdfProperties properties{info.title.toStdString(),  info.subject.toStdString(),
+                                   info.author.toStdString(), info.creator.toStdString(),
+                                   "Qt " QT_VERSION_STR,      pdfDate(QDateTime::currentDateTime()).toStdString(),
                                    info.record.toStdString()};
     const std::string out = withProperties(std::string_view(pdf.constData(), std::size_t(pdf.size())), properties);
     return QByteArray(out.data(), qsizetype(out.size()));

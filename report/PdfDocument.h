@@ -13,7 +13,7 @@ struct PdfInfo {
     QString subject;
     QString author;
     QString creator;
-    QByteArray record;  // the estimate's record, attached to the file when not empty
+    QByteArray record; // the estimate's record, attached to the file when not empty
 };
 
 // The page as a one-page PDF document, drawn by the same renderer as the

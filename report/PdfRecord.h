@@ -23,8 +23,8 @@ struct PdfProperties {
     std::string author;
     std::string creator;
     std::string producer;
-    std::string creationDate;  // "D:YYYYMMDDHHmmSS+HH'mm'"
-    std::string record;        // attached when not empty
+    std::string creationDate; // "D:YYYYMMDDHHmmSS+HH'mm'"
+    std::string record; // attached when not empty
 };
 
 // The document with its information set and the record attached, written
@@ -34,17 +34,17 @@ std::string withProperties(std::string_view pdf, const PdfProperties& properties
 
 enum class PdfProblem {
     None,
-    NotPdf,     // no PDF header
-    TooLarge,   // over kPdfMaxBytes
-    Damaged,    // qpdf cannot read it as it stands (also cut short)
-    Encrypted,  // locked with a password or encrypted
-    NoRecord,   // a PDF without the estimate's record
-    RecordTooLarge,  // an attachment of that name far larger than a record
+    NotPdf, // no PDF header
+    TooLarge, // over kPdfMaxBytes
+    Damaged, // qpdf cannot read it as it stands (also cut short)
+    Encrypted, // locked with a password or encrypted
+    NoRecord, // a PDF without the estimate's record
+    RecordTooLarge, // an attachment of that name far larger than a record
 };
 
 struct PdfReading {
     PdfProblem problem = PdfProblem::None;
-    std::string record;  // the attachment's bytes, at most the record's limit
+    std::string record; // the attachment's bytes, at most the record's limit
 };
 
 // Finds the record attached to a PDF, of recordLimit bytes at most. Follows

@@ -22,15 +22,15 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QDate>
 #include <QDir>
 #include <QLabel>
 #include <QMimeData>
-#include <QSignalSpy>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -139,8 +139,8 @@ QString shotsDir() { return qEnvironmentVariable("LUMENTA_SHOTS_DIR"); }
 // Choices marked optional are left alone now and then.
 struct RandomChoice {
     int step;
-    std::vector<const char*> buttons;  // one of them is clicked
-    const char* entries = nullptr;     // or an entry of this list or group
+    std::vector<const char*> buttons; // one of them is clicked
+    const char* entries = nullptr; // or an entry of this list or group
     int count = 0;
     bool optional = false;
 };
@@ -557,11 +557,12 @@ private slots:
                 if (!user().isVisible(kStepPanels[c.step - 1]))
                     user().click(kStepButtons[c.step - 1]);
                 if (c.entries) {
-                    user().choose(c.entries, below(c.count));  // the gift count may be held at 0
+                    user().choose(c.entries, below(c.count)); // the gift count may be held at 0
                     continue;
                 }
                 // The trolley cannot reach the furnace at one hall.
-                const int usable = user().isEnabled(c.buttons.back()) ? int(c.buttons.size()) : int(c.buttons.size()) - 1;
+                const int usable =
+                    user().isEnabled(c.buttons.back()) ? int(c.buttons.size()) : int(c.buttons.size()) - 1;
                 user().click(c.buttons[std::size_t(below(usable))]);
             }
             CHECKED(calculateWithoutWarning());

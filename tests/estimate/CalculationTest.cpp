@@ -153,7 +153,7 @@ TEST(Calculation, GridAgreesWithTheSlotsForRandomEstimates)
     std::mt19937 rng(20070131);
     const auto pick = [&rng](int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(rng)); };
     const auto yes = [&rng]() { return std::bernoulli_distribution(0.5)(rng); };
-    Shown again;  // makes each estimate again from its record, over the one before
+    Shown again; // makes each estimate again from its record, over the one before
     for (int round = 0; round < 500; ++round) {
         Shown s;
         Estimate& e = s.estimate;

@@ -332,7 +332,7 @@ private slots:
                 }
             });
             keydriver::press(form.get(), key, modifiers);
-            QCoreApplication::processEvents();  // the menu pops up without waiting
+            QCoreApplication::processEvents(); // the menu pops up without waiting
             // The closed menu gives the window back its activation.
             form->activateWindow();
             for (int i = 0; i < 200 && QApplication::activeWindow() != form.get(); ++i)

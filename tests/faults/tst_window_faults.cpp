@@ -4,8 +4,8 @@
 #include "ControlStates.h"
 #include "Estimate.h"
 #include "EstimateOpener.h"
-#include "MessageBoxAnswerer.h"
 #include "KeyDriver.h"
+#include "MessageBoxAnswerer.h"
 #include "PdfDocument.h"
 #include "PdfRecord.h"
 #include "PrintFakes.h"
@@ -16,24 +16,24 @@
 #include "plButton.h"
 
 #include <QAbstractButton>
-#include <QBuffer>
 #include <QApplication>
+#include <QBuffer>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QToolButton>
-#include <QScopeGuard>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <fcntl.h>
 #include <linux/capability.h>
@@ -83,7 +83,8 @@ QByteArray pdfWith(const QByteArray& record)
         QPainter painter(&writer);
         painter.drawText(100, 100, QStringLiteral("見積書"));
     }
-    return lumenta::report::withInfo(buffer.data(), {QStringLiteral("見積書"), {}, {}, QStringLiteral("Lumenta"), record});
+    return lumenta::report::withInfo(buffer.data(),
+                                     {QStringLiteral("見積書"), {}, {}, QStringLiteral("Lumenta"), record});
 }
 
 QByteArray written(const QByteArray& path, const QByteArray& bytes)
@@ -127,7 +128,7 @@ private:
 enum class Way { CommandLine, RemovedWhileChosen, Unreadable };
 struct BadFile {
     const char* row;
-    std::function<QByteArray(const QTemporaryDir&)> make;  // the file's name as the system spells it
+    std::function<QByteArray(const QTemporaryDir&)> make; // the file's name as the system spells it
     const char* cause;
     Way way = Way::CommandLine;
 };
@@ -189,8 +190,7 @@ const BadFile kBadFiles[] = {
     {"removed between choosing and reading",
      [](const QTemporaryDir& d) { return written(inDir(d, "gone.pdf"), pdfWith(kRecord)); },
      "ファイルが見つかりません。", Way::RemovedWhileChosen},
-    {"name not UTF-8",
-     [](const QTemporaryDir& d) { return written(inDir(d, "\xFF\xFE.pdf"), pdfWith(kRecord)); },
+    {"name not UTF-8", [](const QTemporaryDir& d) { return written(inDir(d, "\xFF\xFE.pdf"), pdfWith(kRecord)); },
      "UTF-8 ではない名前"},
 };
 

@@ -33,6 +33,11 @@ if ! dpkg-deb --field "$deb" Depends | grep -qw libcups2; then
   echo "FAIL: the package does not depend on libcups2"
   status=1
 fi
+# Saved estimates are written and read through qpdf, which the program links.
+if ! dpkg-deb --field "$deb" Depends | grep -q 'libqpdf'; then
+  echo "FAIL: the package does not depend on qpdf's library"
+  status=1
+fi
 
 [ "$status" -eq 0 ] && echo "the package holds the copyright file, the changelog, both manual pages and a stripped program"
 exit "$status"

@@ -12,9 +12,9 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFont>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QFont>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -266,9 +266,9 @@ private Q_SLOTS:
         QVERIFY(in.open(QIODevice::WriteOnly) && in.write(buffer.data()) == buffer.size());
         in.close();
         const QByteArray record = "{\"format\": \"lumenta-estimate\"}";
-        const QByteArray saved = lumenta::report::withInfo(
-            buffer.data(), {QStringLiteral("見積書"), QStringLiteral("葬儀費用"), QStringLiteral("作成者"),
-                           QStringLiteral("Lumenta"), record});
+        const QByteArray saved =
+            lumenta::report::withInfo(buffer.data(), {QStringLiteral("見積書"), QStringLiteral("葬儀費用"),
+                                                      QStringLiteral("作成者"), QStringLiteral("Lumenta"), record});
         const QString file = dir_.filePath(QStringLiteral("saved.pdf"));
         QFile out(file);
         QVERIFY(out.open(QIODevice::WriteOnly) && out.write(saved) == saved.size());
@@ -279,7 +279,8 @@ private Q_SLOTS:
         QVERIFY(!pdf::run(QStringLiteral("qpdf"), {QStringLiteral("--check"), file}).isNull());
         QVERIFY(pdf::run(QStringLiteral("pdfdetach"), {QStringLiteral("-list"), file})
                     .contains(QStringLiteral("lumenta-estimate.json")));
-        const auto back = lumenta::report::readPdfRecord(std::string_view(saved.constData(), std::size_t(saved.size())), 1000);
+        const auto back =
+            lumenta::report::readPdfRecord(std::string_view(saved.constData(), std::size_t(saved.size())), 1000);
         QCOMPARE(int(back.problem), int(lumenta::report::PdfProblem::None));
         QCOMPARE(QByteArray::fromStdString(back.record), record);
     }
