@@ -1,7 +1,9 @@
 // The window used with the keyboard alone, and seen through a screen reader.
 
 #include "Estimate.h"
+#include "EstimateRecord.h"
 #include "KeyDriver.h"
+#include "MessageBoxAnswerer.h"
 #include "RadioGroup.h"
 #include "SsEdit.h"
 #include "UnitMain.h"
@@ -261,6 +263,13 @@ private slots:
         keydriver::press(form.get(), Qt::Key_Down);
         QTRY_COMPARE(said(), QStringLiteral("後飾り ¥0"));
         QVERIFY(!said().contains(QStringLiteral("合計")));
+        // An estimate opened is named by its file, with its total, and
+        // not by the prices it changed.
+        keydriver::press(form.get(), Qt::Key_F9);
+        const lumenta::EstimateRecord record = lumenta::recordOf(form->estimate());
+        MessageBoxAnswerer boxes;
+        boxes.during([&] { form->openEstimate(record, QStringLiteral("見積書_1.pdf")); });
+        QTRY_COMPARE(said(), QStringLiteral("見積り「見積書_1.pdf」を開きました。合計（消費税込） ") + total());
         QAccessible::setActive(false);
     }
 

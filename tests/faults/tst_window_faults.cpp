@@ -27,6 +27,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
@@ -382,6 +383,48 @@ private slots:
         QVERIFY(form.estimate().choices() == choices);
         QCOMPARE(form.estimate().state().grandTotal, total);
         QVERIFY(form.estimate().totalShown());
+    }
+
+    // Opening over an estimate asks first; its default answer (Enter) keeps
+    // the estimate on screen, the other replaces it.
+    void openingOverAnEstimateAsksFirst()
+    {
+        QTemporaryDir dir;
+        const QByteArray path = written(inDir(dir, "saved.pdf"), pdfWith(kRecord));
+        Program program;
+        TFormMain& form = program.formMain();
+        form.show();
+        QTRY_VERIFY(form.stepsBuilt());
+        QCOMPARE(keydriver::completeEstimate(&form), QString());
+        const lumenta::Choices mine = form.estimate().choices();
+        QSignalSpy ended(form.opener(), &EstimateOpener::ended);
+        for (const bool replace : {false, true}) {
+            QStringList asked;
+            QTimer answer;
+            answer.setInterval(20);
+            QObject::connect(&answer, &QTimer::timeout, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                asked << box->text() << box->defaultButton()->text();
+                if (replace)
+                    box->buttons().constFirst()->click();
+                else
+                    QTest::keyClick(box, Qt::Key_Return);
+            });
+            answer.start();
+            ended.clear();
+            form.opener()->open(path);
+            QVERIFY(QTest::qWaitFor([&ended] { return !ended.isEmpty(); }, 10000));
+            answer.stop();
+            QCOMPARE(asked.size(), 2);
+            QVERIFY2(asked[0].startsWith(QStringLiteral("画面の見積りを、ファイル「saved.pdf」の見積りに置き換えますか？")),
+                     qPrintable(asked[0]));
+            QCOMPARE(asked[1], QStringLiteral("今の見積りを残す"));
+            QCOMPARE(form.estimate().choices() == mine, !replace);
+        }
+        QCOMPARE(form.estimate().choices().hall, 3);
+        QCOMPARE(form.estimate().choices().coffin, 4);
     }
 
     // Qt's own buttons and dialogs speak Japanese too: the PDF question and
