@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -427,8 +428,8 @@ private slots:
         QCOMPARE(form.estimate().choices().coffin, 4);
     }
 
-    // Qt's own buttons and dialogs speak Japanese too: the PDF question and
-    // the save dialog.
+    // Qt's own buttons and dialogs speak Japanese too: the PDF question, the
+    // save dialog and the open dialog, which keep no settings.
     void qtDialogsAreJapanese()
     {
         if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm")))
@@ -460,6 +461,20 @@ private slots:
         });
         QCOMPARE(prompter.chooseSaveFile(nullptr, folder.filePath(QStringLiteral("見積書.pdf"))),
                  folder.filePath(QStringLiteral("mitsumori.pdf")));
+        // The open dialog too, starting in the documents folder (or the home
+        // folder where there is none).
+        QString shownFolder;
+        QStringList openTexts;
+        QTimer::singleShot(200, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+                shownFolder = dialog->directory().path();
+            openTexts = fileDialogTexts();
+        });
+        program.formMain().opener()->chooseFile();
+        const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QCOMPARE(shownFolder, documents.exists() ? documents.path() : QDir::homePath());
+        QVERIFY2(openTexts.contains(QStringLiteral("開く(&O)")), qPrintable(openTexts.join(u'|')));
+        texts << openTexts;
         QCOMPARE(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
         QVERIFY2(texts.contains(QStringLiteral("保存(&S)")), qPrintable(texts.join(u'|')));
         for (const QString& text : texts)
