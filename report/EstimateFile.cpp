@@ -13,7 +13,7 @@ struct Cause {
 const Cause kCauses[] = {
     {PdfProblem::NotPdf, "PDFファイルではありません。"},
     {PdfProblem::TooLarge,
-     "ファイルが大きすぎます（開けるのは 1 MB までのファイルです。見積りのPDFファイルは 100 KB ほどです）。"},
+     "ファイルが大きすぎます（開けるのは 1 MB までのファイルです。見積りのPDFファイルは 60 KB ほどです）。"},
     {PdfProblem::Damaged, "PDFファイルが壊れているか、途中で切れています。"},
     {PdfProblem::Encrypted, "PDFファイルが暗号化されているため、読めません。"},
     {PdfProblem::NoRecord, "このPDFファイルには見積りが入っていません。Lumentaで保存したPDFファイルだけを開けます。"},
