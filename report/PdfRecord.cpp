@@ -4,13 +4,16 @@
 #define POINTERHOLDER_TRANSITION 4
 
 #include <qpdf/Pipeline.hh>
+#include <qpdf/Pl_Discard.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFEFStreamObjectHelper.hh>
 #include <qpdf/QPDFEmbeddedFileDocumentHelper.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFFileSpecObjectHelper.hh>
+#include <qpdf/QPDFLogger.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <mutex>
 #include <stdexcept>
 
 namespace lumenta::report {
@@ -40,8 +43,23 @@ private:
     std::size_t limit_;
 };
 
+std::shared_ptr<QPDFLogger> quiet(std::shared_ptr<QPDFLogger> logger)
+{
+    auto discard = std::make_shared<Pl_Discard>();
+    logger->setInfo(discard);
+    logger->setWarn(discard);
+    logger->setError(discard);
+    return logger;
+}
+
+// Nothing of a file is written to the terminal either: neither through the
+// document's logger nor through the one qpdf uses for objects without a
+// document.
 void openQuietly(QPDF& pdf, std::string_view bytes)
 {
+    static std::once_flag quietDefault;
+    std::call_once(quietDefault, [] { quiet(QPDFLogger::defaultLogger()); });
+    pdf.setLogger(quiet(QPDFLogger::create()));
     pdf.setSuppressWarnings(true);
     pdf.setAttemptRecovery(false);
     pdf.processMemoryFile("estimate", bytes.data(), bytes.size());
