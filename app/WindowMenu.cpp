@@ -14,16 +14,11 @@ const QKeySequence kMenuKeys[] = {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySeq
 } // namespace
 
 WindowMenu::WindowMenu(QWidget* window, const QList<QAction*>& entries)
-    : QObject(window), window_(window), menu_(new QMenu(window))
+    : QObject(window), window_(window), entries_(entries)
 {
-    for (QAction* entry : entries)
-        if (entry)
-            menu_->addAction(entry);
-        else
-            menu_->addSeparator();
     window->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(window, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { menu_->popup(window_->mapToGlobal(at)); });
+            [this](const QPoint& at) { popUpAt(window_->mapToGlobal(at)); });
     for (const QKeySequence& keys : kMenuKeys)
         connect(new QShortcut(keys, window), &QShortcut::activated, this, &WindowMenu::popUp);
     cover(window);
@@ -35,10 +30,25 @@ void WindowMenu::cover(QWidget* root)
         field->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
+QMenu* WindowMenu::menu()
+{
+    if (!menu_) {
+        menu_ = new QMenu(window_);
+        for (QAction* entry : entries_)
+            if (entry)
+                menu_->addAction(entry);
+            else
+                menu_->addSeparator();
+    }
+    return menu_;
+}
+
+void WindowMenu::popUpAt(const QPoint& global) { menu()->popup(global); }
+
 void WindowMenu::popUp()
 {
     QWidget* focus = QApplication::focusWidget();
     const bool inWindow = focus && focus->isVisible() && window_->isAncestorOf(focus);
     QWidget* at = inWindow ? focus : window_;
-    menu_->popup(at->mapToGlobal(at->rect().center()));
+    popUpAt(at->mapToGlobal(at->rect().center()));
 }

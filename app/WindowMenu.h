@@ -21,9 +21,13 @@ public:
     void cover(QWidget* root);
     // Opens the menu at the keyboard focus, or in the window's middle.
     void popUp();
-    QMenu* menu() const { return menu_; }
+    // The menu, made at its first opening (it costs the start nothing).
+    QMenu* menu();
 
 private:
+    void popUpAt(const QPoint& global);
+
     QWidget* window_;
-    QMenu* menu_;
+    QList<QAction*> entries_;
+    QMenu* menu_ = nullptr;
 };

@@ -18,6 +18,7 @@ const Cause kCauses[] = {
     {PdfProblem::Encrypted, "PDFファイルが暗号化されているため、読めません。"},
     {PdfProblem::NoRecord, "このPDFファイルには見積りが入っていません。Lumentaで保存したPDFファイルだけを開けます。"},
     {PdfProblem::RecordTooLarge, "ファイルの中の見積りの記録が大きすぎます。"},
+    {PdfProblem::NoReader, "PDFファイルを読む部品（qpdf）を読み込めませんでした。Lumentaを入れ直してください。"},
 };
 
 } // namespace

@@ -1,146 +1,74 @@
 #include "PdfRecord.h"
 
-// qpdf's smart pointers are the standard ones.
-#define POINTERHOLDER_TRANSITION 4
-
-#include <qpdf/Pipeline.hh>
-#include <qpdf/Pl_Discard.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFEFStreamObjectHelper.hh>
-#include <qpdf/QPDFEmbeddedFileDocumentHelper.hh>
-#include <qpdf/QPDFExc.hh>
-#include <qpdf/QPDFFileSpecObjectHelper.hh>
-#include <qpdf/QPDFLogger.hh>
-#include <qpdf/QPDFWriter.hh>
-
+#include <cstdio>
 #include <mutex>
-#include <stdexcept>
+
+#ifndef LUMENTA_QPDF_LINKED
+#include <dlfcn.h>
+#include <limits.h>
+#include <string>
+#include <unistd.h>
+#endif
+
+extern "C" const lumenta::report::PdfRecordFunctions* lumenta_pdf_record_functions();
 
 namespace lumenta::report {
 
 namespace {
 
-constexpr char kRecordDescription[] = "Lumentaの見積りの記録（選んだ項目と合計）";
-constexpr std::string_view kHeader = "%PDF-";
-// Readers accept the header anywhere in the first kilobyte.
-constexpr std::size_t kHeaderWindow = 1024;
-
-// Collects a stream's decoded bytes, and stops the decoding once there are
-// more than a record can have, however small the stream is in the file.
-class Bounded : public Pipeline {
-public:
-    explicit Bounded(std::size_t limit) : Pipeline("bounded", nullptr), limit_(limit) {}
-    void write(unsigned char const* data, size_t len) override
-    {
-        if (len > limit_ - bytes.size())
-            throw std::length_error("record too long");
-        bytes.append(reinterpret_cast<const char*>(data), len);
-    }
-    void finish() override {}
-    std::string bytes;
-
-private:
-    std::size_t limit_;
-};
-
-std::shared_ptr<QPDFLogger> quiet(std::shared_ptr<QPDFLogger> logger)
+#ifndef LUMENTA_QPDF_LINKED
+// The installed module, found from the program's own folder.
+std::string installedModule()
 {
-    auto discard = std::make_shared<Pl_Discard>();
-    logger->setInfo(discard);
-    logger->setWarn(discard);
-    logger->setError(discard);
-    return logger;
+    char program[PATH_MAX] = {};
+    const ssize_t n = readlink("/proc/self/exe", program, sizeof program - 1);
+    if (n <= 0)
+        return {};
+    std::string folder(program, std::size_t(n));
+    folder.erase(folder.rfind('/') + 1);
+    return folder + LUMENTA_QPDF_MODULE_INSTALLED;
 }
+#endif
 
-// Nothing of a file is written to the terminal either: neither through the
-// document's logger nor through the one qpdf uses for objects without a
-// document.
-void openQuietly(QPDF& pdf, std::string_view bytes)
+// The module as built, then as installed; null when neither loads. (The
+// fuzz target links the module's code instead.)
+const PdfRecordFunctions* module()
 {
-    static std::once_flag quietDefault;
-    std::call_once(quietDefault, [] { quiet(QPDFLogger::defaultLogger()); });
-    pdf.setLogger(quiet(QPDFLogger::create()));
-    pdf.setSuppressWarnings(true);
-    pdf.setAttemptRecovery(false);
-    pdf.processMemoryFile("estimate", bytes.data(), bytes.size());
+#ifdef LUMENTA_QPDF_LINKED
+    return lumenta_pdf_record_functions();
+#else
+    static const PdfRecordFunctions* functions = nullptr;
+    static std::once_flag loaded;
+    std::call_once(loaded, [] {
+        for (const std::string& path : {std::string(LUMENTA_QPDF_MODULE_BUILT), installedModule()}) {
+            if (void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+                using Entry = const PdfRecordFunctions* (*)();
+                if (auto entry = reinterpret_cast<Entry>(dlsym(library, "lumenta_pdf_record_functions"))) {
+                    functions = entry();
+                    return;
+                }
+            }
+        }
+        std::fprintf(stderr, "lumenta: the PDF module could not be loaded: %s\n", dlerror());
+    });
+    return functions;
+#endif
 }
 
 } // namespace
 
-std::string withProperties(std::string_view bytes, const PdfProperties& p)
+std::string withProperties(std::string_view pdf, const PdfProperties& properties)
 {
-    try {
-        QPDF pdf;
-        openQuietly(pdf, bytes);
-        QPDFObjectHandle info = QPDFObjectHandle::newDictionary();
-        const std::pair<const char*, const std::string*> entries[] = {
-            {"/Title", &p.title},     {"/Subject", &p.subject},   {"/Author", &p.author},
-            {"/Creator", &p.creator}, {"/Producer", &p.producer},
-        };
-        for (const auto& [key, value] : entries)
-            info.replaceKey(key, QPDFObjectHandle::newUnicodeString(*value));
-        info.replaceKey("/CreationDate", QPDFObjectHandle::newString(p.creationDate));
-        pdf.getTrailer().replaceKey("/Info", pdf.makeIndirectObject(info));
-
-        if (!p.record.empty()) {
-            auto stream = QPDFEFStreamObjectHelper::createEFStream(pdf, p.record);
-            stream.setSubtype(std::string(kRecordMimeType));
-            auto spec = QPDFFileSpecObjectHelper::createFileSpec(pdf, std::string(kRecordFileName), stream);
-            spec.setDescription(kRecordDescription);
-            QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(std::string(kRecordFileName), spec);
-        }
-
-        QPDFWriter writer(pdf);
-        writer.setOutputMemory();
-        // The page's streams are copied as they are, so it renders as before.
-        writer.setDecodeLevel(qpdf_dl_none);
-        writer.setObjectStreamMode(qpdf_o_preserve);
-        writer.write();
-        const std::shared_ptr<Buffer> out = writer.getBufferSharedPointer();
-        return std::string(reinterpret_cast<const char*>(out->getBuffer()), out->getSize());
-    } catch (const std::exception&) {
-        return {};
-    }
+    const PdfRecordFunctions* f = module();
+    return f ? f->withProperties(pdf, properties) : std::string();
 }
 
 PdfReading readPdfRecord(std::string_view bytes, std::size_t recordLimit)
 {
+    if (const PdfRecordFunctions* f = module())
+        return f->readPdfRecord(bytes, recordLimit);
     PdfReading reading;
-    if (bytes.substr(0, kHeaderWindow).find(kHeader) == std::string_view::npos) {
-        reading.problem = PdfProblem::NotPdf;
-        return reading;
-    }
-    if (bytes.size() > kPdfMaxBytes) {
-        reading.problem = PdfProblem::TooLarge;
-        return reading;
-    }
-    try {
-        QPDF pdf;
-        openQuietly(pdf, bytes);
-        if (pdf.isEncrypted()) {
-            reading.problem = PdfProblem::Encrypted;
-            return reading;
-        }
-        QPDFEmbeddedFileDocumentHelper files(pdf);
-        const auto spec = files.getEmbeddedFile(std::string(kRecordFileName));
-        QPDFObjectHandle stream = spec ? spec->getEmbeddedFileStream() : QPDFObjectHandle();
-        if (!stream.isStream()) {
-            reading.problem = PdfProblem::NoRecord;
-            return reading;
-        }
-        Bounded data(recordLimit);
-        if (!stream.pipeStreamData(&data, nullptr, 0, qpdf_dl_generalized, true)) {
-            reading.problem = PdfProblem::Damaged;
-            return reading;
-        }
-        reading.record = std::move(data.bytes);
-    } catch (const QPDFExc& e) {
-        reading.problem = e.getErrorCode() == qpdf_e_password ? PdfProblem::Encrypted : PdfProblem::Damaged;
-    } catch (const std::length_error&) {
-        reading.problem = PdfProblem::RecordTooLarge;
-    } catch (const std::exception&) {
-        reading.problem = PdfProblem::Damaged;
-    }
+    reading.problem = PdfProblem::NoReader;
     return reading;
 }
 

@@ -34,12 +34,13 @@ std::string withProperties(std::string_view pdf, const PdfProperties& properties
 
 enum class PdfProblem {
     None,
-    NotPdf, // no PDF header
-    TooLarge, // over kPdfMaxBytes
-    Damaged, // qpdf cannot read it as it stands (also cut short)
-    Encrypted, // locked with a password or encrypted
-    NoRecord, // a PDF without the estimate's record
-    RecordTooLarge, // an attachment of that name far larger than a record
+    NotPdf,          // no PDF header
+    TooLarge,        // over kPdfMaxBytes
+    Damaged,         // qpdf cannot read it as it stands (also cut short)
+    Encrypted,       // locked with a password or encrypted
+    NoRecord,        // a PDF without the estimate's record
+    RecordTooLarge,  // an attachment of that name far larger than a record
+    NoReader,        // the program's qpdf module could not be loaded
 };
 
 struct PdfReading {
@@ -51,5 +52,15 @@ struct PdfReading {
 // nothing in the file (no action, link or outside reference) and repairs
 // nothing.
 PdfReading readPdfRecord(std::string_view bytes, std::size_t recordLimit);
+
+} // namespace lumenta::report
+
+namespace lumenta::report {
+
+// The two operations as the qpdf module gives them.
+struct PdfRecordFunctions {
+    std::string (*withProperties)(std::string_view pdf, const PdfProperties& properties);
+    PdfReading (*readPdfRecord)(std::string_view bytes, std::size_t recordLimit);
+};
 
 } // namespace lumenta::report

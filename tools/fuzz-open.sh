@@ -21,12 +21,12 @@ flags=(-g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefine
 # qpdf's headers are C++17 (clang 14 refuses them as C++20).
 # shellcheck disable=SC2046
 clang++-14 -std=c++17 "${flags[@]/fuzzer/fuzzer-no-link}" $(pkg-config --cflags libqpdf) \
-  -c report/PdfRecord.cpp -o "$out/PdfRecord.o"
+  -c report/QpdfModule.cpp -o "$out/QpdfModule.o"
 # shellcheck disable=SC2046
 clang++-14 -std=c++20 "${flags[@]}" \
   -DLUMENTA_VERSION="\"$version\"" -Iestimate -Ireport \
   estimate/{Currency,SummaryGrid,Estimate,PlaceRules,PreparationRules,CeremonyRules,Calculation,EstimateRecord}.cpp \
-  "$out/PdfRecord.o" report/EstimateFile.cpp tests/fuzz/OpenEstimateFuzz.cpp \
+  -DLUMENTA_QPDF_LINKED "$out/QpdfModule.o" report/PdfRecord.cpp report/EstimateFile.cpp tests/fuzz/OpenEstimateFuzz.cpp \
   $(pkg-config --cflags --libs libqpdf) -o "$out/open_estimate_fuzz"
 seeds=$PWD/tests/fuzz/corpus
 cd "$out"

@@ -227,6 +227,20 @@ class WindowFaultsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Starting costs nothing for the PDF files: qpdf, and the libraries it
+    // brings, are loaded at the first save or opening, not with the window.
+    void startingLoadsNoPdfLibrary()
+    {
+        Program program;
+        program.formMain().show();
+        QTRY_VERIFY(program.formMain().stepsBuilt());
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(!mapped.contains("libqpdf"));
+        QVERIFY(!mapped.contains("liblumenta_qpdf"));
+    }
+
     // No browser takes the page: one calm message names the address, and
     // nothing else changes.
     void noBrowserIsReported_data()
