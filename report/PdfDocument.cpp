@@ -29,7 +29,9 @@ QByteArray withInfo(const QByteArray& pdf, const PdfInfo& info)
                                    "Qt " QT_VERSION_STR,      pdfDate(QDateTime::currentDateTime()).toStdString(),
                                    info.record.toStdString()};
     const std::string out = withProperties(std::string_view(pdf.constData(), std::size_t(pdf.size())), properties);
-    return QByteArray(out.data(), qsizetype(out.size()));
+    // Without the PDF module (a damaged installation) the sheet still
+    // prints and saves, as drawn.
+    return out.empty() ? pdf : QByteArray(out.data(), qsizetype(out.size()));
 }
 
 QByteArray pdfDocument(const ReportPage& page, const PdfInfo& info)

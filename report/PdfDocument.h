@@ -22,7 +22,8 @@ struct PdfInfo {
 QByteArray pdfDocument(const ReportPage& page, const PdfInfo& info);
 
 // A finished PDF document with its information set and the record attached
-// (qpdf writes the document anew); empty when it is not a PDF qpdf reads.
+// (qpdf writes the document anew); the document as it was when qpdf cannot
+// read it or the program's PDF module is missing.
 QByteArray withInfo(const QByteArray& pdf, const PdfInfo& info);
 
 } // namespace lumenta::report
