@@ -87,9 +87,9 @@ std::string addProperties(std::string_view bytes, const PdfProperties& p)
         if (!p.record.empty()) {
             auto stream = QPDFEFStreamObjectHelper::createEFStream(pdf, p.record);
             stream.setSubtype(std::string(kRecordMimeType));
-            auto spec = QPDFFileSpecObjectHelper::createFileSpec(pdf, std::string(kRecordFileName), stream);
-            spec.setDescription(kRecordDescription);
-            QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(std::string(kRecordFileName), spec);
+            auto attachment = QPDFFileSpecObjectHelper::createFileSpec(pdf, std::string(kRecordFileName), stream);
+            attachment.setDescription(kRecordDescription);
+            QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(std::string(kRecordFileName), attachment);
         }
 
         QPDFWriter writer(pdf);
@@ -124,8 +124,8 @@ PdfReading findRecord(std::string_view bytes, std::size_t recordLimit)
             return reading;
         }
         QPDFEmbeddedFileDocumentHelper files(pdf);
-        const auto spec = files.getEmbeddedFile(std::string(kRecordFileName));
-        QPDFObjectHandle stream = spec ? spec->getEmbeddedFileStream() : QPDFObjectHandle();
+        const auto attachment = files.getEmbeddedFile(std::string(kRecordFileName));
+        QPDFObjectHandle stream = attachment ? attachment->getEmbeddedFileStream() : QPDFObjectHandle();
         if (!stream.isStream()) {
             reading.problem = PdfProblem::NoRecord;
             return reading;
