@@ -45,6 +45,38 @@ void ClientArea::showBars(bool across, bool down)
 {
     setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    fitPageStep();
+}
+
+void ClientArea::pinToTop(QWidget* pinned)
+{
+    pinned_ = pinned;
+    pinnedTop_ = pinned->y();
+    pinned->raise();
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, pinned,
+            [this](int down) { pinned_->move(pinned_->x(), pinnedTop_ + down); });
+    fitPageStep();
+}
+
+int ClientArea::pinnedHeight() const { return pinned_ ? std::max(0, pinnedTop_ + pinned_->height()) : 0; }
+
+QRect ClientArea::seen() const { return QRect(position(), viewport()->size()).adjusted(0, pinnedHeight(), 0, 0); }
+
+QPoint ClientArea::position() const { return {horizontalScrollBar()->value(), verticalScrollBar()->value()}; }
+
+void ClientArea::setPosition(QPoint position)
+{
+    horizontalScrollBar()->setValue(position.x());
+    verticalScrollBar()->setValue(position.y());
+}
+
+// A page up or down is what is seen below the pinned widget.
+void ClientArea::fitPageStep() { verticalScrollBar()->setPageStep(std::max(1, seen().height())); }
+
+void ClientArea::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    fitPageStep();
 }
 
 int ClientArea::barExtent() const { return verticalScrollBar()->sizeHint().width(); }
@@ -64,7 +96,7 @@ void ClientArea::takeControls(QWidget* root)
 bool ClientArea::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn && byKeyboard(static_cast<QFocusEvent*>(event)->reason()))
-        showFocused(static_cast<QWidget*>(watched));
+        showControl(static_cast<QWidget*>(watched));
     // Ignored and held back, the wheel goes on to the list's parents and so
     // to the page, with the scroll bars' handling of partial steps.
     if (event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(watched) &&
@@ -75,7 +107,9 @@ bool ClientArea::eventFilter(QObject* watched, QEvent* event)
     return QScrollArea::eventFilter(watched, event);
 }
 
-void ClientArea::showFocused(QWidget* control)
+// A control fully seen stays where it is; otherwise it is brought into view
+// with room around it, as Qt's scroll area does, below the pinned widget.
+void ClientArea::showControl(QWidget* control)
 {
     const auto holds = [control](QWidget* panel) { return panel == control || panel->isAncestorOf(control); };
     if (std::any_of(together_.begin(), together_.end(), holds)) {
@@ -84,15 +118,28 @@ void ClientArea::showFocused(QWidget* control)
             all |= QRect(panel->mapTo(widget(), QPoint(0, 0)), panel->size());
         showArea(all);
     }
-    ensureWidgetVisible(control, kMargin, kMargin);
+    const QRect place(control->mapTo(widget(), QPoint(0, 0)), control->size());
+    if (!seen().contains(place))
+        showArea(place);
 }
 
 // The far corner first, then the near one: an area larger than the view
 // shows its top left.
 void ClientArea::showArea(const QRect& area)
 {
-    ensureVisible(area.right(), area.bottom(), kMargin, kMargin);
-    ensureVisible(area.left(), area.top(), kMargin, kMargin);
+    const QRect wanted = area.marginsAdded(QMargins(kMargin, kMargin, kMargin, kMargin));
+    QPoint to = position();
+    const QRect view = seen();
+    if (wanted.right() > view.right())
+        to.rx() += wanted.right() - view.right();
+    if (wanted.bottom() > view.bottom())
+        to.ry() += wanted.bottom() - view.bottom();
+    const QRect moved = view.translated(to - position());
+    if (wanted.left() < moved.left())
+        to.rx() -= moved.left() - wanted.left();
+    if (wanted.top() < moved.top())
+        to.ry() -= moved.top() - wanted.top();
+    setPosition(to);
 }
 
 void ClientArea::keyPressEvent(QKeyEvent* event)
@@ -103,6 +150,8 @@ void ClientArea::keyPressEvent(QKeyEvent* event)
             bar->triggerAction(home ? QAbstractSlider::SliderToMinimum : QAbstractSlider::SliderToMaximum);
         return;
     }
+    // The page step may have been reset by the scroll area to the whole view.
+    fitPageStep();
     QScrollArea::keyPressEvent(event);
 }
 

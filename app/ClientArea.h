@@ -17,7 +17,9 @@
 // - a control that takes the focus from the keyboard (Tab, Shift+Tab, an
 //   arrow key within a set, a shortcut) is scrolled into view with a margin;
 //   a control that is clicked stays where it is, so the click lands on it.
-// While the window shows the whole content there are no scroll bars.
+// While the window shows the whole content there are no scroll bars. A
+// widget pinned to the top (the header bar) stays in view while the rest
+// scrolls under it; it moves across with the content only.
 class ClientArea : public QScrollArea {
 public:
     explicit ClientArea(QWidget* window);
@@ -32,16 +34,29 @@ public:
     // A control in one of these panels, reached by the keyboard, brings all
     // of them into view together, as far as the view holds them.
     void keepTogether(std::vector<QWidget*> panels) { together_ = std::move(panels); }
+    // The widget, at the top of the content, stays at the top of the view.
+    void pinToTop(QWidget* pinned);
+    // Brings a control into view with room around it, unless it is seen whole.
+    void showControl(QWidget* control);
+    // How far the page is scrolled, across and down.
+    QPoint position() const;
+    void setPosition(QPoint position);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showFocused(QWidget* control);
     void showArea(const QRect& area);
+    // The part of the content that is seen: the view, less the pinned widget.
+    QRect seen() const;
+    int pinnedHeight() const;
+    void fitPageStep();
 
     std::vector<QWidget*> together_;
+    QWidget* pinned_ = nullptr;
+    int pinnedTop_ = 0;
 };

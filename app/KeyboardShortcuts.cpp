@@ -87,7 +87,9 @@ KeyboardShortcuts::KeyboardShortcuts(QWidget* window)
         shortcut->setContext(Qt::WindowShortcut);
         shortcut->setEnabled(entry.when != keys::When::Steps);
         TplButton* const& button = buttons_[std::size_t(entry.button)];
-        QObject::connect(shortcut, &QShortcut::activated, window, [this, &button] {
+        QObject::connect(shortcut, &QShortcut::activated, window, [this, &button, which = entry.button] {
+            if (button && !button->isEnabled() && unusable_)
+                unusable_(which);
             if (!button || !button->isEnabled())
                 return;
             const QScopedValueRollback byKey(pressingByKey_, true);

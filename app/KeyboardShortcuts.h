@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -65,6 +66,8 @@ public:
     // True while a key is pressing its button: what the button does then
     // was asked for with the keyboard.
     bool pressingByKey() const { return pressingByKey_; }
+    // Told when a key was pressed while its button could not be used.
+    void onUnusable(std::function<void(keys::Button)> told) { unusable_ = std::move(told); }
 
 private:
     struct Installed {
@@ -74,4 +77,5 @@ private:
     std::array<TplButton*, keys::kButtonCount> buttons_{};
     std::vector<Installed> installed_;
     bool pressingByKey_ = false;
+    std::function<void(keys::Button)> unusable_;
 };

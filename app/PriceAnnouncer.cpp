@@ -5,6 +5,8 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QEvent>
+#include <QLabel>
 #include <QStringList>
 #include <algorithm>
 
@@ -20,6 +22,8 @@ QString noticeOf(const QWidget* source)
         return field->text().isEmpty() ? QString() : field->accessibleName() + u' ' + field->text();
     if (const auto* list = qobject_cast<const QComboBox*>(source))
         return list->hasFocus() ? spokenText(list->currentText()) : QString();
+    if (const auto* note = qobject_cast<const QLabel*>(source))
+        return !note->isHidden() ? note->text().remove(u'\n') : QString();
     return {};
 }
 
@@ -54,6 +58,16 @@ void PriceAnnouncer::watch(QWidget* root)
             if (list->hasFocus())
                 queue(list);
         });
+    for (QLabel* note : root->findChildren<QLabel*>())
+        if (note->property(kSpokenWhenShown).toBool())
+            note->installEventFilter(this);
+}
+
+bool PriceAnnouncer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show)
+        queue(static_cast<QWidget*>(watched));
+    return QObject::eventFilter(watched, event);
 }
 
 PriceAnnouncer::~PriceAnnouncer() { QAccessible::removeActivationObserver(this); }

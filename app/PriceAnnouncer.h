@@ -22,8 +22,8 @@ public:
     ~PriceAnnouncer() override;
 
     // From now on a new amount in a money field under root is announced (a
-    // field that is emptied is not), and a new entry of a list under root
-    // while the list has the focus.
+    // field that is emptied is not), a new entry of a list under root while
+    // the list has the focus, and a note under root as it appears.
     void watch(QWidget* root);
     // Announces a field's amount after the current action even when it has
     // not changed (the same total calculated twice).
@@ -34,6 +34,9 @@ public:
 
     // Assistive technology started or stopped listening.
     void accessibilityActiveChanged(bool active) override { listening_ = active; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void queue(QWidget* source);

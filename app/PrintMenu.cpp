@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QLabel>
 #include <QWidget>
 
 using lumenta::report::PrintWay;
@@ -21,6 +22,23 @@ const Entry kEntries[] = {
     {"プリンタを選んで印刷…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), PrintWay::ChoosePrinter},
 };
 
+// The button's tool tip: what it does with its own keys, what its menu
+// holds and how the menu opens, and when it can be used.
+QString tipText(const QString& ownKeys, const QStringList& entries)
+{
+    QString tip = QStringLiteral("見積書を印刷します");
+    if (!ownKeys.isEmpty())
+        tip += QStringLiteral("（%1）").arg(ownKeys);
+    tip += QStringLiteral("\n右クリックのメニュー（メニューキー、Shift+F10）:");
+    for (const QString& entry : entries)
+        tip += QStringLiteral("\n　") + entry;
+    return tip + QStringLiteral("\n「計算」で合計を出した後に使えます。");
+}
+
+const QString kNotYet = QStringLiteral("「計算」で合計を出した後に、印刷やPDFファイルへの保存ができます。");
+// How long the passing note stays.
+constexpr int kNoteMs = 5000;
+
 } // namespace
 
 PrintMenu::PrintMenu(QWidget* printButton, QWidget* window, Send send) : QObject(window), button_(printButton)
@@ -33,24 +51,46 @@ PrintMenu::PrintMenu(QWidget* printButton, QWidget* window, Send send) : QObject
         connect(action, &QAction::triggered, this, [this, send, way = entry.way] {
             if (button_->isEnabled())
                 send(way);
+            else
+                tellNotYet();
         });
-        action->setEnabled(button_->isEnabled());
         window->addAction(action);
         actions_ << action;
         named << QStringLiteral("%1 (%2)").arg(action->text(), entry.keys.toString(QKeySequence::NativeText));
     }
-    button_->installEventFilter(this);
     // The button's own keys come first.
-    const QString tip = button_->toolTip();
-    button_->setToolTip((tip.isEmpty() ? QString() : tip + u'\n') +
-                        QStringLiteral("右クリック、メニューキー、Shift+F10: ") + named.join(QStringLiteral("、")));
+    button_->setToolTip(tipText(button_->toolTip(), named));
+    button_->installEventFilter(this);
 }
 
-// The entries can be used while the button can.
+// The note is a tip window of its own: Qt's tool tip would go at the
+// release of the very key that asked.
+void PrintMenu::tellNotYet()
+{
+    if (!note_) {
+        note_ = new QLabel(kNotYet, button_->window(), Qt::ToolTip);
+        note_->setObjectName(QStringLiteral("PrintNotYet"));
+        note_->setForegroundRole(QPalette::ToolTipText);
+        note_->setBackgroundRole(QPalette::ToolTipBase);
+        note_->setAutoFillBackground(true);
+        note_->setFrameShape(QFrame::Box);
+        note_->setMargin(4);
+        noteTimer_.setSingleShot(true);
+        noteTimer_.setInterval(kNoteMs);
+        connect(&noteTimer_, &QTimer::timeout, note_, &QWidget::hide);
+    }
+    note_->adjustSize();
+    const QPoint below = button_->mapToGlobal(QPoint(button_->width(), button_->height() + 2));
+    note_->move(below.x() - note_->width(), below.y());
+    note_->show();
+    noteTimer_.start();
+}
+
 bool PrintMenu::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == button_ && event->type() == QEvent::EnabledChange)
-        for (QAction* action : actions_)
-            action->setEnabled(button_->isEnabled());
+    if (watched == button_ && event->type() == QEvent::ContextMenu && !button_->isEnabled()) {
+        tellNotYet();
+        return true;
+    }
     return QObject::eventFilter(watched, event);
 }

@@ -90,6 +90,8 @@ void TFormMain::FormCreate()
     ATTACH_CONTROL(view_, header_, plBtnPrint);
     createStartScreen(area_->content(), screens_);
     screens_.top->move(0, 81);
+    // Where the window scrolls, the header bar stays in view above the screens.
+    area_->pinToTop(header_.PnlInfo);
     header_.PnlInfo->installEventFilter(this); // for its first paint
     connectHeader();
     connectStart();
@@ -98,6 +100,10 @@ void TFormMain::FormCreate()
     shortcuts_ = std::make_unique<KeyboardShortcuts>(this);
     shortcuts_->takeButtons(header_, screens_);
     printMenu_ = new PrintMenu(header_.plBtnPrint, this, [this](lumenta::report::PrintWay way) { sendSheet(way); });
+    shortcuts_->onUnusable([this](keys::Button button) {
+        if (button == keys::Button::plBtnPrint)
+            printMenu_->tellNotYet();
+    });
     opener_ = new EstimateOpener(
         this, [this](const lumenta::EstimateRecord& record, const QString& name) { openEstimate(record, name); });
     windowMenu_ = new WindowMenu(this, QList<QAction*>{opener_->action(), nullptr} + printMenu_->actions());
@@ -149,6 +155,7 @@ void TFormMain::placeSteps()
         panel->move(0, 81);
     }
     screens_.top->raise();
+    header_.PnlInfo->raise(); // the screens scroll under it
 }
 
 // The window's content is just large enough for its visible children: the
@@ -188,6 +195,15 @@ void TFormMain::placeOnScreen()
     area_->showBars(p.scrollsAcross, p.scrollsDown);
     setFixedSize(p.client);
     move(p.frame.topLeft());
+    showStartButton();
+}
+
+// The start screen shows its button, which holds the keyboard, also where
+// the window scrolls: the way on is never out of sight.
+void TFormMain::showStartButton()
+{
+    if (isVisible() && screens_.top->isVisible())
+        area_->showControl(screens_.start);
 }
 
 // A change of the screen's size or work area fits the window again by the
@@ -281,6 +297,7 @@ void TFormMain::showEvent(QShowEvent* event)
         });
         followScreen(screen());
         QTimer::singleShot(0, this, &TFormMain::placeWhenFramed);
+        QTimer::singleShot(0, this, &TFormMain::showStartButton);
     }
 }
 
@@ -301,6 +318,8 @@ void TFormMain::FormShow()
 void TFormMain::plBtnStartClick()
 {
     buildSteps();
+    // Step 1 opens at its top, however far the start screen was scrolled.
+    area_->setPosition({});
     // The focus goes to step 1 before the start screen, which holds it, is
     // hidden: hiding it first would pass the focus on by itself.
     focusStep(0, pressReason());
@@ -319,6 +338,12 @@ void TFormMain::showStep(int index, Qt::FocusReason reason)
     for (int i = 0; i < 5; ++i)
         if (screens_.steps[i]->isAncestorOf(focusWidget()))
             lastFocus_[std::size_t(i)] = focusWidget();
+    // A step opens where it was last left, at its top the first time.
+    for (int i = 0; i < 5; ++i)
+        if (i != index && screens_.steps[i]->isVisible()) {
+            lastPosition_[std::size_t(i)] = area_->position();
+            area_->setPosition(lastPosition_[std::size_t(index)]);
+        }
     screens_.steps[index]->show();
     focusStep(index, reason);
     for (int i = 0; i < 5; ++i)

@@ -111,6 +111,7 @@ private:
     void fitToChildren();
     void placeOnScreen();
     void placeWhenFramed();
+    void showStartButton();
     void followScreen(QScreen* screen);
     void connectHeader();
     void connectStart();
@@ -146,6 +147,7 @@ private:
     std::function<bool(const QUrl&)> openUrl_;
     std::unique_ptr<KeyboardShortcuts> shortcuts_;
     std::array<QPointer<QWidget>, 5> lastFocus_;
+    std::array<QPoint, 5> lastPosition_{};
     PrintMenu* printMenu_ = nullptr;
     WindowMenu* windowMenu_ = nullptr;
     EstimateOpener* opener_ = nullptr;

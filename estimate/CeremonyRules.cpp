@@ -103,6 +103,7 @@ void Estimate::chooseHearse(int kind, int hall)
         return;
     state_[Flag::hearseChosen] = true;
     choices_.hearse = kind;
+    view_.setVisible(Control::LblMapNote, false);
     const auto& h = prices::kHearses[kind - 1];
     const Currency fee = hall == prices::kRoadCrossingHall ? h.roadCrossingFee : h.fee;
     view_.copyPicture(Control::ImgReikyu, h.picture);

@@ -14,7 +14,8 @@ namespace lumenta {
 // clang-format off
 #define LUMENTA_CONTROLS(X)                                                                                       \
     /* Step 1: place. */                                                                                          \
-    X(SsEditMap) X(LblMapInfo1) X(LblMapInfo) X(SsEditHanso) X(SsEditHokan) X(LblHokan) X(SsEditShindan)          \
+    X(SsEditMap) X(LblMapInfo1) X(LblMapInfo) X(LblMapNote) X(SsEditHanso) X(SsEditHokan) X(LblHokan)             \
+    X(SsEditShindan)                                                                                              \
     /* Step 2: preparation. */                                                                                    \
     X(SsEditHitugi) X(ImgHitugi1) X(SsEditSaidan) X(ImgSaidan1) X(SsEditKesho) X(SsEditIei) X(SsEditHenrei)       \
     X(Imghenrei) X(LblImgHenrei) X(CBoxHenrei2)                                                                   \

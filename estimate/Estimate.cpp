@@ -30,6 +30,7 @@ void Estimate::reset()
         for (int column = SummaryGrid::Item; column < SummaryGrid::kColumns; ++column)
             if (!grid_.cell(column, row).empty())
                 writeCell(column, Line(row), "");
+    view_.setVisible(Control::LblMapNote, false);
     for (int row = 1; row <= SummaryGrid::kEstimateLines; ++row)
         writeCell(SummaryGrid::Item, Line(row), SummaryGrid::lineLabel(row));
 }

@@ -14,9 +14,9 @@ void Estimate::chooseHall(int hall)
     if (hall < 1 || hall > int(prices::kHalls.size()))
         return;
     state_[Flag::hallChosen] = true;
+    const bool otherHall = hall != chosenHall_;
     chosenHall_ = hall;
     choices_.hall = hall;
-    choices_.hearse = -1;
     const std::string_view name = prices::kHalls[hall - 1].name;
     view_.setText(Control::LblMapInfo1, "選択の式場は");
     view_.setText(Control::LblMapInfo, name);
@@ -33,12 +33,22 @@ void Estimate::chooseHall(int hall)
     const std::string fee = formatYen(prices::kHallFee);
     writeLine(Line::hall, std::string(kSpace) + std::string(name), "1", fee, fee);
 
-    // A hearse chosen at the previous hall must be chosen again.
-    for (Control button : prices::kHearseButtons)
-        view_.setChecked(button, false);
-    setSlot(Slot::hearseFee, Currency());
-    state_[Flag::hearseChosen] = false;
-    view_.setText(Control::SsEditReikyu, "");
+    // A hearse chosen at another hall must be chosen again: nothing of it
+    // stays on the screens, and the map says so. The same hall again keeps it.
+    if (otherHall) {
+        choices_.hearse = -1;
+        if (state_[Flag::hearseChosen]) {
+            view_.setText(Control::LblMapNote, prices::kHearseAgainNote);
+            view_.setVisible(Control::LblMapNote, true);
+        }
+        for (Control button : prices::kHearseButtons)
+            view_.setChecked(button, false);
+        setSlot(Slot::hearseFee, Currency());
+        state_[Flag::hearseChosen] = false;
+        view_.setText(Control::SsEditReikyu, "");
+        view_.copyPicture(Control::ImgReikyu, prices::kNoPicture);
+        writeLine(Line::hearse, "", "", "", "");
+    }
     emptyTotal();
 }
 

@@ -64,6 +64,9 @@ inline constexpr std::array<Option, 4> kAltars = {{
 inline constexpr Currency kMakeupFee = 26'000_yen;
 inline constexpr Currency kPortraitFee = 27'000_yen;
 
+// The stored picture that holds nothing: copied into a frame, it empties it.
+inline constexpr std::string_view kNoPicture = "Img94";
+
 struct GiftKind {
     std::string_view text;     // the list entry and the grid's content
     Currency unitPrice;
@@ -75,7 +78,7 @@ inline constexpr std::array<GiftKind, 4> kGiftKinds = {{
     {"ﾊﾝｶﾁ （{}円）", 525_yen, "Img91", false, false},
     {"お茶　（{}円）", 840_yen, "Img92", false, false},
     {"即返し （{}円）", 3'150_yen, "Img93", true, false},
-    {"－返礼品は不要", 0_yen, "Img94", false, true},
+    {"－返礼品は不要", 0_yen, kNoPicture, false, true},
 }};
 inline constexpr int kCountChoices = 13;   // 0, 10, ... 120
 inline constexpr int kCountStep = 10;
@@ -139,6 +142,8 @@ inline constexpr std::array<Hearse, 3> kHearses = {{
 }};
 inline constexpr std::array<Control, 3> kHearseButtons = {
     Control::RBtnReikyu1, Control::RBtnReikyu2, Control::RBtnReikyu3};
+// Shown by the hall map when a change of hall has undone the hearse choice.
+inline constexpr std::string_view kHearseAgainNote = "式場が変わったため、\n霊柩車を選び直して下さい";
 
 // Step 5: cremation.
 inline constexpr Currency kAfterAltarFee = 10'500_yen;

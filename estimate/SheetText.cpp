@@ -60,6 +60,9 @@ SheetText buildSheetText(const SummaryGrid& grid, const EstimateState& state)
     sheet.discount = formatYen(state.discountAmount);
     sheet.total = formatYen(state.grandTotal);
     sheet.version = "Ver. " + state.product.appVersion + "（" + state.product.appDate + "版Software）";
+    sheet.hall = grid.cell(SummaryGrid::Content, int(Line::hall));
+    if (sheet.hall.starts_with(kSpace))
+        sheet.hall.erase(0, kSpace.size());
     return sheet;
 }
 

@@ -18,6 +18,7 @@ struct SheetText {
     std::string discount;   // QRLblNebiki
     std::string total;      // QRLblGokei
     std::string version;    // QRLblReNew
+    std::string hall;       // the hall's name, which names a saved sheet's file
 
     bool operator==(const SheetText&) const = default;
 };

@@ -297,8 +297,10 @@ JobResult CupsJob::listPrinters(http_t* http)
     c.cupsFreeDests(count, dests);
     if (count > 0)
         return result;
+    // A service without printers answers that it found none.
     if (cancelled_ || timedOut_ || failed(c.cupsLastError()))
-        return failure(JobEnd::ConnectionLost, {});
+        if (JobResult why = failure(JobEnd::ConnectionLost, {}); why.end != JobEnd::UnknownPrinter)
+            return why;
     return JobResult(JobEnd::NoPrinter);
 }
 
@@ -315,9 +317,10 @@ std::optional<JobResult> CupsJob::findPrinter(http_t* http, Target& target)
             // The library reports a refusal of the service as "no default printer".
             if (c.httpGetStatus(http) == HTTP_STATUS_FORBIDDEN && !cancelled_)
                 return JobResult(JobEnd::NotAllowed, {}, QString::fromUtf8(c.cupsUser()));
+            // No default printer: the service's printers, if it has any, to choose from.
             const JobResult why = failure(JobEnd::ConnectionLost, {});
             if (why.end == JobEnd::UnknownPrinter || !failed(c.cupsLastError()))
-                return JobResult(JobEnd::NoPrinter);
+                return listPrinters(http);
             return why;
         }
         target.queue = dest->name;

@@ -21,7 +21,7 @@ namespace lumenta::report {
 enum class JobEnd {
     Printed,          // the service took the job and its printer is running
     Queued,           // the service took the job, but its printer is stopped
-    Listed,           // the printers were asked for, and are in the result
+    Listed,           // the printers were asked for, or none is the default: they are in the result
     Cancelled,        // the user cancelled, and nothing will print
     NotCancelled,     // the user cancelled, but the service kept the job (detail: why)
     NoPrinter,        // the service knows no printer to print on

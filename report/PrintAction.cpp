@@ -6,6 +6,7 @@
 #include "PrinterCatalog.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QPointer>
 #include <QPromise>
@@ -31,19 +32,21 @@ struct Cause {
     const char* text;  // %1: the printer, %2: the user
 };
 const Cause kCauses[] = {
-    {JobEnd::NotRunning, "印刷サービスが動いていません。"},
-    {JobEnd::NotAnswering, "印刷サービスが応答しません。"},
-    {JobEnd::ConnectionLost, "印刷サービスとの接続が切れました。"},
-    {JobEnd::CutBeforeSheet, "見積書を送る前に印刷サービスとの接続が切れました。見積書は印刷されません。"},
-    {JobEnd::CutWhileSending, "見積書を送っている途中で印刷サービスとの接続が切れました。見積書は印刷されません。"},
-    {JobEnd::CutAfterSending, "見積書を送り終えたところで印刷サービスとの接続が切れました。見積書は印刷されません。"},
+    {JobEnd::NotRunning, "パソコンの印刷機能（CUPS）が動いていません。"},
+    {JobEnd::NotAnswering, "パソコンの印刷機能が応答しません。"},
+    {JobEnd::ConnectionLost, "パソコンの印刷機能との接続が切れました。"},
+    {JobEnd::CutBeforeSheet, "見積書を送る前にパソコンの印刷機能との接続が切れました。見積書は印刷されません。"},
+    {JobEnd::CutWhileSending,
+     "見積書を送っている途中でパソコンの印刷機能との接続が切れました。見積書は印刷されません。"},
+    {JobEnd::CutAfterSending,
+     "見積書を送り終えたところでパソコンの印刷機能との接続が切れました。見積書は印刷されません。"},
     {JobEnd::UnknownPrinter, "プリンタ「%1」が見つかりません。"},
     {JobEnd::Rejecting, "プリンタ「%1」が印刷を受け付けていません。"},
     {JobEnd::Refused, "プリンタ「%1」が印刷を受け付けませんでした。"},
-    {JobEnd::SignInRefused, "印刷サービスにサインインできませんでした。ユーザー名またはパスワードが違います。"},
-    {JobEnd::SignInTooLate, "印刷サービスへのサインインがないまま時間が過ぎたため、印刷をやめました。"},
-    {JobEnd::NotAllowed, "この印刷サービスは、ユーザー「%2」の印刷を許可していません。"},
-    {JobEnd::NoClient, "印刷サービスのクライアントライブラリ（libcups2）が見つかりません。"},
+    {JobEnd::SignInRefused, "パソコンの印刷機能にサインインできませんでした。ユーザー名またはパスワードが違います。"},
+    {JobEnd::SignInTooLate, "パソコンの印刷機能へのサインインがないまま時間が過ぎたため、印刷をやめました。"},
+    {JobEnd::NotAllowed, "パソコンの印刷機能が、ユーザー「%2」の印刷を許可していません。"},
+    {JobEnd::NoClient, "パソコンの印刷機能を使うためのライブラリ（libcups2）が見つかりません。"},
     {JobEnd::NoDocument, "見積書のPDFを作れませんでした。"},
 };
 
@@ -88,6 +91,7 @@ struct PrintAction::Request : QObject {
     }
     ReportPage page;
     PdfInfo info;
+    QString hall;
     QPointer<QWidget> parent;
     QPromise<PrintOutcome> promise;
     std::shared_ptr<CupsJob> job;
@@ -137,6 +141,7 @@ void PrintAction::setServices(const PrinterCatalog* printers, PrintPrompter* pro
 QFuture<PrintOutcome> PrintAction::send(PrintWay way, const ReportPage& page, const PdfInfo& info, QWidget* parent)
 {
     auto* request = new Request(this, page, info, parent);
+    request->hall = hall_;
     ++underWay_;
     QFuture<PrintOutcome> future = request->promise.future();
     request->promise.start();
@@ -313,7 +318,8 @@ void PrintAction::offerPdf(Request* request, const QString& why)
 // The document is made and written on the action's thread, as a job is.
 void PrintAction::savePdf(Request* request)
 {
-    const QString path = prompter_->chooseSaveFile(request->parent, suggestedPdfPath(QDate::currentDate()));
+    const QString path =
+        prompter_->chooseSaveFile(request->parent, suggestedPdfPath(QDate::currentDate(), request->hall));
     if (path.isEmpty())
         return finish(request, PrintOutcome::NotSaved);
     runThen(
@@ -333,9 +339,19 @@ PrintOutcome PrintAction::saved(Request* request, const QString& path, const QSt
         prompter_->tell(parent, QStringLiteral("PDFファイルを保存できませんでした。\n%1\n%2").arg(shown, why));
         return PrintOutcome::SaveFailed;
     }
-    if (prompter_->ask(parent, QStringLiteral("見積書をPDFファイルとして保存しました。\n%1\n\nこのファイルを開きますか？").arg(shown)) &&
-        !prompter_->openFile(path))
-        prompter_->tell(parent, QStringLiteral("PDFファイルを開くプログラムが見つかりませんでした。\n%1").arg(shown));
+    if (!prompter_->ask(
+            parent,
+            QStringLiteral("見積書をPDFファイルとして保存しました。\n%1\n\nこのファイルを開きますか？").arg(shown)) ||
+        prompter_->openFile(path))
+        return PrintOutcome::SavedAsPdf;
+    // Without a viewer, the folder shows where the file is.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (prompter_->ask(parent, QStringLiteral("PDFファイルを開くプログラムが見つかりませんでした。\n%1\n\n"
+                                              "保存したフォルダを開きますか？")
+                                   .arg(shown)) &&
+        !prompter_->openFile(folder))
+        prompter_->tell(parent,
+                        QStringLiteral("フォルダを開けませんでした。\n%1").arg(QDir::toNativeSeparators(folder)));
     return PrintOutcome::SavedAsPdf;
 }
 
@@ -347,11 +363,18 @@ void PrintAction::finish(Request* request, PrintOutcome outcome)
     --underWay_;
 }
 
-QString PrintAction::suggestedPdfPath(const QDate& day)
+QString PrintAction::suggestedPdfPath(const QDate& day, const QString& hall, const QString& folder)
 {
-    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    const QDir folder = documents.exists() ? documents : QDir::home();
-    return folder.filePath(QStringLiteral("見積書_%1.pdf").arg(day.toString(QStringLiteral("yyyyMMdd"))));
+    const QDir documents(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                          : folder);
+    const QDir place = documents.exists() ? documents : QDir::home();
+    QString name = QStringLiteral("見積書_") + day.toString(QStringLiteral("yyyyMMdd"));
+    if (!hall.isEmpty())
+        name += u'_' + hall;
+    QString path = place.filePath(name + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+        path = place.filePath(QStringLiteral("%1(%2).pdf").arg(name).arg(n));
+    return path;
 }
 
 } // namespace lumenta::report

@@ -55,8 +55,13 @@ public:
     // Whether a send has not ended yet.
     bool sending() const { return underWay_ > 0; }
 
-    // The file first offered: 見積書_YYYYMMDD.pdf in the user's documents folder.
-    static QString suggestedPdfPath(const QDate& day);
+    // The hall the sheets sent from now on are for; it names their PDF files.
+    void setHall(const QString& hall) { hall_ = hall; }
+
+    // The file first offered: 見積書_YYYYMMDD_<hall>.pdf in the user's
+    // documents folder (or in folder), with (2), (3) … before ".pdf" when
+    // a file of that name is there.
+    static QString suggestedPdfPath(const QDate& day, const QString& hall, const QString& folder = {});
 
 private:
     struct Request;
@@ -82,6 +87,7 @@ private:
     std::shared_ptr<Mailbox> mailbox_;
     Request* front_ = nullptr;  // the request the progress window shows
     int underWay_ = 0;
+    QString hall_;
 };
 
 } // namespace lumenta::report

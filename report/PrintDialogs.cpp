@@ -23,6 +23,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace lumenta::report {
 
 namespace {
@@ -84,7 +86,17 @@ std::unique_ptr<QPrinter> pdfPrinter(const ReportPage& page)
 
 } // namespace
 
+int preselectedPrinter(const std::vector<PrinterEntry>& printers)
+{
+    const auto chosen = std::find_if(printers.begin(), printers.end(), [](const auto& p) { return p.isDefault; });
+    if (chosen != printers.end())
+        return int(chosen - printers.begin());
+    return printers.size() == 1 ? 0 : -1;
+}
+
 // The service's printers, the default one chosen, and the number of copies.
+// Without a default printer the window says so; it prints once a printer
+// is chosen.
 std::optional<PrinterChoice> DialogPrintPrompter::choosePrinter(QWidget* parent,
                                                                 const std::vector<PrinterEntry>& printers)
 {
@@ -94,16 +106,24 @@ std::optional<PrinterChoice> DialogPrintPrompter::choosePrinter(QWidget* parent,
     auto* form = new QFormLayout(&dialog);
     form->setSizeConstraint(QLayout::SetFixedSize);
     auto* list = new QComboBox(&dialog);
-    for (const PrinterEntry& printer : printers) {
+    for (const PrinterEntry& printer : printers)
         list->addItem(printer.stopped ? QStringLiteral("%1（停止中）").arg(printer.name) : printer.name);
-        if (printer.isDefault)
-            list->setCurrentIndex(list->count() - 1);
-    }
+    list->setCurrentIndex(preselectedPrinter(printers));
     auto* copies = new QSpinBox(&dialog);
     copies->setRange(1, kMostCopies);
+    if (std::none_of(printers.begin(), printers.end(), [](const auto& p) { return p.isDefault; })) {
+        auto* noDefault = new QLabel(QStringLiteral("既定のプリンタが設定されていません。印刷するプリンタを選んでください。"), &dialog);
+        noDefault->setObjectName(QStringLiteral("NoDefaultPrinter"));
+        form->addRow(noDefault);
+    }
     form->addRow(QStringLiteral("プリンタ(&P):"), list);
     form->addRow(QStringLiteral("部数(&C):"), copies);
-    form->addRow(buttons(&dialog, QStringLiteral("印刷")));
+    QDialogButtonBox* box = buttons(&dialog, QStringLiteral("印刷"));
+    form->addRow(box);
+    QPushButton* print = box->button(QDialogButtonBox::Ok);
+    print->setEnabled(list->currentIndex() >= 0);
+    QObject::connect(list, &QComboBox::currentIndexChanged, print, [print](int index) { print->setEnabled(index >= 0); });
+    list->setFocus();
     if (dialog.exec() != QDialog::Accepted || list->currentIndex() < 0)
         return std::nullopt;
     return PrinterChoice{printers[std::size_t(list->currentIndex())], copies->value()};
@@ -145,12 +165,12 @@ QWidget* DialogPrintPrompter::askSignIn(QWidget* parent, const QString& user, bo
     auto* dialog = new QDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setObjectName(QStringLiteral("PrintSignIn"));
-    dialog->setWindowTitle(QStringLiteral("印刷サービスへのサインイン"));
+    dialog->setWindowTitle(QStringLiteral("印刷機能へのサインイン"));
     dialog->setWindowModality(Qt::WindowModal);
     auto* form = new QFormLayout(dialog);
     form->setSizeConstraint(QLayout::SetFixedSize);
     form->addRow(new QLabel(refused ? QStringLiteral("ユーザー名またはパスワードが違います。もう一度入力してください。")
-                                    : QStringLiteral("印刷するには、印刷サービスにサインインしてください。"),
+                                    : QStringLiteral("印刷するには、パソコンの印刷機能にサインインしてください。"),
                             dialog));
     auto* name = new QLineEdit(user, dialog);
     auto* password = new QLineEdit(dialog);

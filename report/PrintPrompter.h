@@ -17,6 +17,10 @@ struct PrinterChoice {
     int copies = 1;
 };
 
+// The printer the printer choice starts from: the default one, else the
+// only one; -1 when the user has to choose among several.
+int preselectedPrinter(const std::vector<PrinterEntry>& printers);
+
 // The questions and messages the print action may put to the user, always
 // over the window that prints.
 class PrintPrompter {
@@ -28,7 +32,8 @@ public:
     virtual void tell(QWidget* parent, const QString& message) = 0;
     // A file to save to, starting from the suggested path; empty when cancelled.
     virtual QString chooseSaveFile(QWidget* parent, const QString& suggestedPath) = 0;
-    // Opens a saved file in the desktop's viewer; false when none took it.
+    // Opens a saved file in the desktop's viewer, or a folder in its file
+    // manager; false when none took it.
     virtual bool openFile(const QString& path) = 0;
     // The printer and the number of copies, from the service's printers;
     // empty when cancelled.

@@ -10,10 +10,10 @@ namespace {
 
 // What the job is doing in each phase.
 const char* const kPhaseTexts[] = {
-    "印刷サービスに接続しています…",
+    "パソコンの印刷機能に接続しています…",
     "見積書のページを作っています…",
     "見積書をプリンタに送っています…",
-    "印刷サービスが受け取るのを待っています…",
+    "パソコンの印刷機能が受け取るのを待っています…",
 };
 static_assert(std::size(kPhaseTexts) == CupsJob::kPhases);
 

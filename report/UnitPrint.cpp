@@ -43,6 +43,7 @@ QFuture<PrintOutcome> TFormPrint::printEstimate(const lumenta::SheetText& sheet,
 QFuture<PrintOutcome> TFormPrint::sendEstimate(PrintWay way, const lumenta::SheetText& text, QWidget* parent)
 {
     fill(text, QString::fromStdString(lumenta::japaneseToday()));
+    action_.setHall(QString::fromStdString(text.hall));
     return action_.send(way, QuickRep1, pdfInfo(), parent);
 }
 

@@ -6,11 +6,15 @@
 #include "ButtonChoice.h"
 #include "FormSetup.h"
 #include "QtEstimateView.h"
+#include "SpokenText.h"
 
 PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainBasho>())
 {
     ui_->setupUi(this);
     screens::setUpForm(this);
+    // The note on the map appears only when a change of hall undid the hearse.
+    ui_->LblMapNote->hide();
+    ui_->LblMapNote->setProperty(kSpokenWhenShown, true);
 
     for (QRadioButton* hall : {ui_->RBtnMap1, ui_->RBtnMap2, ui_->RBtnMap3, ui_->RBtnMap4, ui_->RBtnMap5, ui_->RBtnMap6}) {
         // A button fills its background with the button face; the hall
@@ -33,6 +37,7 @@ void PlaceScreen::attachControls(QtEstimateView& view) const
     ATTACH_CONTROL(view, *ui_, SsEditMap);
     ATTACH_CONTROL(view, *ui_, LblMapInfo1);
     ATTACH_CONTROL(view, *ui_, LblMapInfo);
+    ATTACH_CONTROL(view, *ui_, LblMapNote);
     ATTACH_CONTROL(view, *ui_, SsEditHanso);
     ATTACH_CONTROL(view, *ui_, SsEditHokan);
     ATTACH_CONTROL(view, *ui_, LblHokan);

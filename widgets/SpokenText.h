@@ -12,3 +12,7 @@ inline QString spokenText(const QString& shown)
     spoken.remove(QChar(u' ')).remove(QChar(u'\u3000'));
     return spoken;
 }
+
+// A label carrying this property set to true is a note that a screen reader
+// hears each time it appears.
+inline constexpr char kSpokenWhenShown[] = "spokenWhenShown";

@@ -28,6 +28,9 @@ const QColor kLight(245, 255, 234);
 const QColor kGreen(95, 216, 0);
 const QColor kSilver(192, 192, 192);
 
+// The header bar's rows in the window: it stands one row above the top.
+constexpr int kHeaderHeight = 81;
+
 const char* const kSteps[] = {"PnlMainBasho", "PnlMainJunbi", "PnlMainTuya", "PnlMainKoku", "PnlMainKaso"};
 const char* const kStepButtons[] = {"plBtnBasho", "plBtnJunbi", "plBtnTuya", "plBtnKoku", "plBtnKaso"};
 
@@ -159,8 +162,21 @@ class TestFormMain : public QObject {
                    s->availableGeometry().contains(form->frameGeometry());
         });
     }
-    // The part of the content the window shows.
-    QRect seen() const { return QRect(-page()->widget()->pos(), page()->viewport()->size()); }
+    // The part of the content the window shows: the view, less the header
+    // bar that stays at its top.
+    QRect seen() const
+    {
+        return QRect(-page()->widget()->pos(), page()->viewport()->size()).adjusted(0, kHeaderHeight, 0, 0);
+    }
+    // The header bar stands at the window's top, whole but for a part to the
+    // right of a window narrower than it.
+    bool headerInPlace() const
+    {
+        const QRect header(panel("PnlInfo")->mapTo(form.get(), QPoint(0, 0)), panel("PnlInfo")->size());
+        const QRect shown = header & page()->viewport()->rect();
+        return header.top() == -1 && header.left() == -page()->horizontalScrollBar()->value() &&
+               shown.height() == kHeaderHeight && shown.width() == std::min(header.width(), shown.right() + 1);
+    }
     QRect placeOf(const char* name) const
     {
         QWidget* w = panel(name);
@@ -593,6 +609,8 @@ private slots:
         QVERIFY(moveTo("laptop"));
         QVERIFY(page()->verticalScrollBar()->isVisible());
         QVERIFY(!page()->horizontalScrollBar()->isVisible());
+        // The start screen's way on is in sight.
+        QVERIFY(seen().contains(placeOf("plBtnStart")));
         QVERIFY(moveTo("scaled"));
         QVERIFY(page()->horizontalScrollBar()->isVisible());
         page()->verticalScrollBar()->setValue(100);
@@ -691,7 +709,7 @@ private slots:
         QVERIFY(activate());
         auto* box = form->findChild<QAbstractButton*>(QStringLiteral("ChkDiscount"));
         QScrollBar* bar = page()->verticalScrollBar();
-        bar->setValue(placeOf("ChkDiscount").top() + 8 - seen().height());
+        bar->setValue(placeOf("ChkDiscount").top() + 8 - page()->viewport()->height());
         const int before = bar->value();
         clickInWindow(form.get(), box->mapTo(form.get(), QPoint(8, 4)));
         QVERIFY(box->isChecked());
@@ -743,12 +761,68 @@ private slots:
         panel("ChkDiscount")->setFocus(Qt::TabFocusReason);
         QVERIFY(amountsSeen());
         QTest::keyClick(panel("ChkDiscount"), Qt::Key_Home);
-        QCOMPARE(seen().topLeft(), QPoint(0, 0));
+        QCOMPARE(page()->widget()->pos(), QPoint(0, 0));
         QTest::keyClick(panel("ChkDiscount"), Qt::Key_End);
         QVERIFY(amountsSeen());
+        QVERIFY(headerInPlace());
+        // The close button can be reached, scrolling across.
+        QVERIFY(page()->viewport()->rect().contains(
+            QRect(button("plBtnClose")->mapTo(page()->viewport(), QPoint(0, 0)), button("plBtnClose")->size())));
+        // A page is what is seen below the header bar.
         const int end = page()->verticalScrollBar()->value();
         QTest::keyClick(panel("ChkDiscount"), Qt::Key_PageUp);
-        QCOMPARE(page()->verticalScrollBar()->value(), qMax(0, end - page()->verticalScrollBar()->pageStep()));
+        QCOMPARE(page()->verticalScrollBar()->value(), qMax(0, end - seen().height()));
+        QVERIFY(headerInPlace());
+    }
+
+    // Where the window scrolls, the header bar stays at its top; a step
+    // shown by its button, its key or a refused calculation opens at its
+    // top the first time, and then where it was left.
+    void stepOpensWhereItWasLeft_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("step button") << "button";
+        QTest::newRow("Alt+1, Alt+5") << "key";
+        QTest::newRow("refused calculation") << "refusal";
+    }
+
+    void stepOpensWhereItWasLeft()
+    {
+        QFETCH(QString, way);
+        click("plBtnStart");
+        QVERIFY(moveTo("laptop"));
+        QVERIFY(activate());
+        QScrollBar* bar = page()->verticalScrollBar();
+        QCOMPARE(bar->value(), 0);
+        bar->setValue(bar->maximum() / 2);
+        const int left = bar->value();
+        QVERIFY(left > 0);
+        QVERIFY(headerInPlace());
+        if (way == QLatin1String("key"))
+            QTest::keyClick(form.get(), Qt::Key_5, Qt::AltModifier);
+        else
+            click("plBtnKaso");
+        QVERIFY(panel("PnlMainKaso")->isVisible());
+        QCOMPARE(bar->value(), 0);
+        bar->setValue(bar->maximum()); // down to "計算"
+        if (way == QLatin1String("key")) {
+            QTest::keyClick(form.get(), Qt::Key_1, Qt::AltModifier);
+        } else if (way == QLatin1String("button")) {
+            click("plBtnBasho");
+        } else {
+            Seen warning;
+            answerNextWarning(warning);
+            click("plBntCal");
+            QCOMPARE(warning.title, QStringLiteral("警告"));
+        }
+        QVERIFY(panel("PnlMainBasho")->isVisible());
+        QCOMPARE(bar->value(), left);
+        QVERIFY(headerInPlace());
+        if (way == QLatin1String("key"))
+            QTest::keyClick(form.get(), Qt::Key_5, Qt::AltModifier);
+        else
+            click("plBtnKaso");
+        QCOMPARE(bar->value(), bar->maximum());
     }
 
     // The window's look is the program's own: it paints every screen and

@@ -146,6 +146,10 @@ public:
         if (state_.flags[0])
             expectText(s_.user.cell(1, 4), QStringLiteral("　") + s_.user.text(QStringLiteral("LblMapInfo")),
                        QStringLiteral("grid row 4 content"));
+        // A hearse undone by a change of hall leaves no line behind.
+        if (!state_.flags[14])
+            for (int column = 1; column < 5; ++column)
+                expectText(s_.user.cell(column, 7), QString(), QStringLiteral("grid row 7 column %1").arg(column));
         // Storage without its one day of dry ice, which has a line of its own.
         if (state_.flags[2])
             expect(amount(2) + 8355 == wholeYen(2), QStringLiteral("grid row 2 and dry ice do not make the storage fee"));
@@ -252,11 +256,14 @@ public:
         expect(!s_.user.find<QLabel>(QStringLiteral("LblImgHenrei"))->isHidden() ==
                    (s_.user.currentIndex(QStringLiteral("CBoxHenrei1")) == 2),
                QStringLiteral("LblImgHenrei is shown wrongly"));
-        // The hearse picture stays after a change of hall until the next pick.
-        const char* const hearses[3] = {"Img151", "Img152", "Img153"};
-        for (int i = 0; i < 3; ++i)
-            if (s_.user.isChecked(QStringLiteral("RBtnReikyu%1").arg(i + 1)))
-                expect(pictureKey("ImgReikyu") == storedKey(hearses[i]), QStringLiteral("ImgReikyu shows another hearse"));
+        // The hearse picture shows the hearse chosen, and none while none is
+        // (a change of hall undoes the choice).
+        const char* const hearses[4] = {nullptr, "Img151", "Img152", "Img153"};
+        int hearse = 0;
+        for (int i = 1; i <= 3; ++i)
+            if (s_.user.isChecked(QStringLiteral("RBtnReikyu%1").arg(i)))
+                hearse = i;
+        expect(pictureKey("ImgReikyu") == storedKey(hearses[hearse]), QStringLiteral("ImgReikyu shows another hearse"));
     }
 
 private:

@@ -364,12 +364,21 @@ private slots:
         QCOMPARE(user().text("SsEditGokei"), kGross);
 
         user().click("plBtnBasho");
+        QVERIFY(!user().isVisible("LblMapNote"));
         user().click("RBtnMap3");
         QCOMPARE(user().text("SsEditGokei"), QString());
         QCOMPARE(user().text("LblMapInfo"), QStringLiteral("落合斎場"));
         for (const char* hearse : {"RBtnReikyu1", "RBtnReikyu2", "RBtnReikyu3"})
             QVERIFY(!user().isChecked(hearse));
         QCOMPARE(user().text("SsEditReikyu"), QString());
+        // Nothing of the hearse stays on the summary, and the map says why,
+        // in no box and without taking the focus from the hall.
+        QCOMPARE(user().line(7), (QStringList{"", "", "", ""}));
+        QVERIFY(user().find<QLabel>("ImgReikyu")->pixmap().isNull());
+        QVERIFY(user().isVisible("LblMapNote"));
+        QCOMPARE(user().text("LblMapNote"), QStringLiteral("式場が変わったため、\n霊柩車を選び直して下さい"));
+        QCOMPARE(QApplication::focusWidget(), user().widget("RBtnMap3"));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QVERIFY(user().isEnabled("plBtnPrint"));
 
         CHECKED(expectRefusal(kHearseRefusal, 4));
@@ -390,6 +399,7 @@ private slots:
         // (offering a PDF here, with no printer, which the user declines).
         user().click("RBtnReikyu2");
         QCOMPARE(user().text("SsEditReikyu"), QStringLiteral("¥18,522"));
+        QVERIFY(!user().isVisible("LblMapNote"));
         QCOMPARE(session->pressPrint().size(), 0);
         QCOMPARE(session->prompter.questions.size(), 1);
         QCOMPARE(user().text("SsEditGokei"), QStringLiteral("¥1,248,034"));

@@ -61,22 +61,43 @@ TEST(HallRule, RoadCrossingHallDisablesTheTrolleyAndRaisesHearsePrices)
     EXPECT_EQ(s.view.text[Control::RBtnReikyu3], "指定車（32,476円）");
 }
 
-TEST(HallRule, ChangingTheHallClearsTheHearseButNotItsLine)
+// After a change of hall nothing of a hearse stays on the screens: its
+// line and picture are as before any pick, and the map says why, once a
+// hearse had been chosen; a hearse chosen again takes the note away.
+TEST(HallRule, ChangingTheHallClearsTheHearseItsLineAndPicture)
 {
-    Shown s;
-    s.estimate.chooseHall(1);
-    s.estimate.chooseHearse(3, 1);
-    ASSERT_TRUE(s.estimate.state()[Flag::hearseChosen]);
-    const auto hearseLine = s.line(7);
+    const struct {
+        const char* name;
+        int hearse; // 0: none chosen before the change
+    } rows[] = {{"hearse chosen", 3}, {"no hearse chosen", 0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Shown s;
+        s.estimate.chooseHall(1);
+        s.estimate.chooseHearse(row.hearse, 1);
+        ASSERT_EQ(s.estimate.state()[Flag::hearseChosen], row.hearse != 0);
+        EXPECT_FALSE(s.view.visible[Control::LblMapNote]);
 
-    s.estimate.chooseHall(3);
-    EXPECT_FALSE(s.estimate.state()[Flag::hearseChosen]);
-    EXPECT_EQ(s.estimate.state()[Slot::hearseFee], 0_yen);
-    EXPECT_EQ(s.view.text[Control::SsEditReikyu], "");
-    for (Control b : {Control::RBtnReikyu1, Control::RBtnReikyu2, Control::RBtnReikyu3})
-        EXPECT_FALSE(s.view.checked[b]) << controlName(b);
-    EXPECT_EQ(s.line(7), hearseLine);
-    EXPECT_EQ(s.view.picture[Control::ImgReikyu], "Img153");
+        s.estimate.chooseHall(3);
+        EXPECT_FALSE(s.estimate.state()[Flag::hearseChosen]);
+        EXPECT_EQ(s.estimate.state()[Slot::hearseFee], 0_yen);
+        EXPECT_EQ(s.view.text[Control::SsEditReikyu], "");
+        for (Control b : {Control::RBtnReikyu1, Control::RBtnReikyu2, Control::RBtnReikyu3})
+            EXPECT_FALSE(s.view.checked[b]) << controlName(b);
+        EXPECT_EQ(s.line(7), (std::array<std::string, 4>{}));
+        EXPECT_EQ(s.view.picture[Control::ImgReikyu], "Img94");
+        EXPECT_EQ(s.view.visible[Control::LblMapNote], row.hearse != 0);
+        if (row.hearse) {
+            EXPECT_EQ(s.view.text[Control::LblMapNote], "式場が変わったため、\n霊柩車を選び直して下さい");
+        }
+
+        // A second change before a new pick leaves the note as it is.
+        s.estimate.chooseHall(5);
+        EXPECT_EQ(s.view.visible[Control::LblMapNote], row.hearse != 0);
+        s.estimate.chooseHearse(2, 5);
+        EXPECT_FALSE(s.view.visible[Control::LblMapNote]);
+        EXPECT_EQ(s.line(7), (std::array<std::string, 4>{"　普通車", "1", "¥13,958", "¥13,958"}));
+    }
 }
 
 TEST(HallRule, PickingTheSameHallTwiceEqualsPickingItOnce)
@@ -88,6 +109,14 @@ TEST(HallRule, PickingTheSameHallTwiceEqualsPickingItOnce)
     EXPECT_EQ(once.estimate.state().amounts, twice.estimate.state().amounts);
     EXPECT_EQ(once.estimate.state().flags, twice.estimate.state().flags);
     EXPECT_EQ(once.view.text, twice.view.text);
+
+    // Nor does the same hall again undo the hearse chosen for it.
+    twice.estimate.chooseHearse(2, 2);
+    twice.estimate.chooseHall(2);
+    EXPECT_TRUE(twice.estimate.state()[Flag::hearseChosen]);
+    EXPECT_EQ(twice.estimate.state()[Slot::hearseFee], 13'958_yen);
+    EXPECT_EQ(twice.line(7), (std::array<std::string, 4>{"　普通車", "1", "¥13,958", "¥13,958"}));
+    EXPECT_FALSE(twice.view.visible[Control::LblMapNote]);
 }
 
 TEST(DistanceRule, PricesTheNonMonotonicTariff)

@@ -270,6 +270,13 @@ private slots:
         MessageBoxAnswerer boxes;
         boxes.during([&] { form->openEstimate(record, QStringLiteral("見積書_1.pdf")); });
         QTRY_COMPARE(said(), QStringLiteral("見積り「見積書_1.pdf」を開きました。合計（消費税込） ") + total());
+        form->activateWindow();  // the question gives the window back its activation
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        // A change of hall that undoes the hearse says so.
+        keydriver::press(form.get(), Qt::Key_1, Qt::AltModifier);
+        QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnMap")));
+        keydriver::press(form.get(), Qt::Key_Down);
+        QTRY_VERIFY2(said().endsWith(QStringLiteral("式場が変わったため、霊柩車を選び直して下さい")), qPrintable(said()));
         QAccessible::setActive(false);
     }
 
@@ -323,9 +330,8 @@ private slots:
     }
 
     // The window's menu opens with Shift+F10 or the menu key wherever the
-    // focus is, on the start screen too: opening an estimate at once, the
-    // ways of sending the sheet (each with a key of its own) once printing
-    // can be used.
+    // focus is, on the start screen too: opening an estimate, and the ways of
+    // sending the sheet, each with a key of its own.
     void printMenuAndWaysByKeys()
     {
         using lumenta::report::PrintWay;
@@ -348,14 +354,12 @@ private slots:
                 QTest::qWait(10);
             return entries;
         };
-        const QStringList unusable{"見積りを開く…", "PDFとして保存… (off)", "印刷プレビュー… (off)",
-                                   "プリンタを選んで印刷… (off)"};
-        QCOMPARE(menuOpensWith(Qt::Key_F10, Qt::ShiftModifier), unusable);
+        const QStringList entries{"見積りを開く…", "PDFとして保存…", "印刷プレビュー…", "プリンタを選んで印刷…"};
+        QCOMPARE(menuOpensWith(Qt::Key_F10, Qt::ShiftModifier), entries);
         keydriver::press(form.get(), Qt::Key_Return);
-        QCOMPARE(menuOpensWith(Qt::Key_Menu, Qt::NoModifier), unusable);
+        QCOMPARE(menuOpensWith(Qt::Key_Menu, Qt::NoModifier), entries);
         QCOMPARE(keydriver::completeEstimate(form.get()), QString());
         QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("ChkDiscount")));
-        const QStringList entries{"見積りを開く…", "PDFとして保存…", "印刷プレビュー…", "プリンタを選んで印刷…"};
         QCOMPARE(menuOpensWith(Qt::Key_Menu, Qt::NoModifier), entries);
         QCOMPARE(menuOpensWith(Qt::Key_F10, Qt::ShiftModifier), entries);
         QVERIFY(widget("ChkDiscount")->hasFocus());

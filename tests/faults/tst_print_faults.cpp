@@ -54,7 +54,7 @@ constexpr qint64 kQuitWithinMs = 1000;
 constexpr const char* kNoService = "/nonexistent/lumenta-faults/cups.sock";
 
 // The operations of the print service's protocol that the stand-in tells apart.
-enum Operation { kEvery = 0, kCreateJob = 0x0005, kSendDocument = 0x0006 };
+enum Operation { kEvery = 0, kCreateJob = 0x0005, kSendDocument = 0x0006, kGetDefault = 0x4001 };
 
 bool run(const QString& program, const QStringList& arguments) { return !pdf::run(program, arguments).isNull(); }
 int jobsWaiting(const QString& queue = kQueue) { return int(cups_output::jobsWaiting(queue).size()); }
@@ -79,11 +79,12 @@ ipp_jstate_t stateOf(const QString& queue, int job)
 // request on and its answer back, except the requests of one operation
 // (kEvery: all of them): those it keeps silent about, or it hangs up on
 // them after so many bytes of the request's content (-1: once the whole
-// request is passed on). It may ask for a password first, or say that the
-// user may not print.
+// request is passed on), or answer them itself that what they ask for is
+// not there (a service without a default printer). It may ask for a
+// password first, or say that the user may not print.
 class StandInService {
 public:
-    enum class Act { Pass, Silent, HangUp };
+    enum class Act { Pass, Silent, HangUp, NotFound };
     struct Rule {
         int operation = kEvery;
         Act act = Act::Pass;
@@ -121,6 +122,7 @@ private:
         void forward(const QByteArray& bytes);
         void payload(const QByteArray& bytes);
         void hangUp();
+        void answerNotFound();
 
         StandInService* service;
         QTcpSocket* client;
@@ -132,6 +134,8 @@ private:
         qsizetype left = 0;  // of the content, or of the chunk
         qsizetype content = 0;
         QByteArray operation;
+        QByteArray opening;  // the version, the operation and the request's number
+        bool answered = false;  // by the stand-in: the rest of the request goes nowhere
         bool silent = false;
         bool hangUpAtEnd = false;
         bool closed = false;
@@ -175,10 +179,36 @@ void StandInService::Link::forward(const QByteArray& bytes)
     upstream->write(bytes);
 }
 
+// "Not found", in the protocol's own form, to the request whose opening is known.
+void StandInService::Link::answerNotFound()
+{
+    answered = true;
+    upstream.reset();  // it had the request's head: the next request opens another
+    QByteArray ipp = opening.left(2) + QByteArray("\x04\x06", 2) + opening.mid(4, 4) + '\x01';
+    const auto attribute = [&ipp](char tag, const QByteArray& name, const QByteArray& value) {
+        ipp += tag;
+        for (const QByteArray& part : {name, value})
+            ipp += char(part.size() >> 8) + QByteArray(1, char(part.size() & 0xff)) + part;
+    };
+    attribute('\x47', "attributes-charset", "utf-8");
+    attribute('\x48', "attributes-natural-language", "en");
+    ipp += '\x03';
+    client->write("HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: " +
+                  QByteArray::number(ipp.size()) + "\r\n\r\n" + ipp);
+}
+
 // The request's content so far: its operation, then where the rule cuts it.
 void StandInService::Link::payload(const QByteArray& bytes)
 {
     const Rule& rule = service->rule_;
+    if (answered)
+        return;
+    if (rule.act == Act::NotFound) {
+        opening += bytes.left(8 - opening.size());
+        const int asked = opening.size() == 8 ? (uchar(opening[2]) << 8) | uchar(opening[3]) : -1;
+        if (asked >= 0 && (rule.operation == kEvery || asked == rule.operation))
+            return answerNotFound();
+    }
     if (operation.size() < 4) {
         operation += bytes.left(4 - operation.size());
         if (operation.size() == 4 && ((uchar(operation[2]) << 8) | uchar(operation[3])) == rule.operation) {
@@ -203,7 +233,7 @@ bool StandInService::Link::head()
     const QByteArray head = in.left(end + 4);
     in.remove(0, end + 4);
     const Rule& rule = service->rule_;
-    if (rule.operation == kEvery && rule.act != Act::Pass) {
+    if (rule.operation == kEvery && (rule.act == Act::Silent || rule.act == Act::HangUp)) {
         if (rule.act == Act::HangUp)
             hangUp();
         closed = true;
@@ -229,6 +259,8 @@ bool StandInService::Link::head()
                                                                       : At::Head;
     content = 0;
     operation.clear();
+    opening.clear();
+    answered = false;
     return true;
 }
 
@@ -479,11 +511,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("hangUp");
         QTest::addColumn<bool>("named");
         QTest::addColumn<QString>("cause");
-        const QString silent = QStringLiteral("印刷サービスが応答しません。");
+        const QString silent = QStringLiteral("パソコンの印刷機能が応答しません。");
         QTest::newRow("silent, default printer") << PrintWay::DefaultPrinter << false << false << silent;
         QTest::newRow("silent, named printer") << PrintWay::DefaultPrinter << false << true << silent;
         QTest::newRow("hangs up, named printer")
-            << PrintWay::DefaultPrinter << true << true << QStringLiteral("印刷サービスとの接続が切れました。");
+            << PrintWay::DefaultPrinter << true << true << QStringLiteral("パソコンの印刷機能との接続が切れました。");
         QTest::newRow("silent, printer choice") << PrintWay::ChoosePrinter << false << false << silent;
         QTest::newRow("silent, preview") << PrintWay::Preview << false << false << QString();
         QTest::newRow("silent, PDF file") << PrintWay::Pdf << false << false << QString();
@@ -538,6 +570,51 @@ private Q_SLOTS:
         QVERIFY(prompter.messages.first().contains(kQueue));
     }
 
+    // A service with printers but no default printer: "印 刷" goes on to the
+    // printer choice, as the menu's printer choice does, with none marked
+    // as the default, instead of saying there is no printer. A service with
+    // no printer at all (it finds nothing it is asked for) says so.
+    void withoutDefaultPrinter_data()
+    {
+        QTest::addColumn<PrintWay>("way");
+        QTest::addColumn<bool>("printers");
+        QTest::newRow("two printers, print button") << PrintWay::DefaultPrinter << true;
+        QTest::newRow("two printers, printer choice") << PrintWay::ChoosePrinter << true;
+        QTest::newRow("no printer, print button") << PrintWay::DefaultPrinter << false;
+        QTest::newRow("no printer, printer choice") << PrintWay::ChoosePrinter << false;
+    }
+
+    void withoutDefaultPrinter()
+    {
+        QFETCH(PrintWay, way);
+        QFETCH(bool, printers);
+        StandInService service({printers ? kGetDefault : kEvery, StandInService::Act::NotFound});
+        QVERIFY(service.listening());
+        pointServiceAt(service.address().constData());
+        fakes::Prompter prompter;  // chooses the default printer: there is none, so it cancels
+        fakes::Progress progress;
+        const Result r = sendOnQueue(&progress, &prompter, nullptr, way);
+        pointServiceAt(nullptr);
+        if (!printers) {
+            QCOMPARE(r.outcome, PrintOutcome::NotSaved);
+            QCOMPARE(prompter.questions,
+                     QStringList{QStringLiteral("プリンタが見つかりません。見積書をPDFファイルとして保存しますか？")});
+            QVERIFY(prompter.printerLists.isEmpty());
+            return;
+        }
+        QCOMPARE(r.outcome, PrintOutcome::Cancelled);
+        QVERIFY2(prompter.silent(), qPrintable(prompter.questions.join(u'|') + prompter.messages.join(u'|')));
+        QCOMPARE(prompter.printerLists.size(), 1);
+        QStringList names;
+        for (const lumenta::report::PrinterEntry& printer : prompter.printerLists.first()) {
+            names << printer.name;
+            QVERIFY(!printer.isDefault);
+        }
+        names.sort();
+        QCOMPARE(names, (QStringList{kQueue, cups_output::kPrinter}));
+        QCOMPARE(jobsWaiting(), 0);
+    }
+
     // "キャンセル" while the service keeps the job waiting ends the print at
     // once and says nothing: connecting to a service that never takes the
     // connection, asking one that answers nothing, waiting for the job to
@@ -583,7 +660,8 @@ private Q_SLOTS:
         QCOMPARE(r.outcome, PrintOutcome::NotSaved);
         QVERIFY(r.elapsedMs < kPatienceMs);
         QCOMPARE(prompter.questions.size(), 1);
-        QVERIFY(prompter.questions.first().startsWith(QStringLiteral("プリンタが見つかりません。印刷サービスが動いていません。")));
+        QVERIFY(prompter.questions.first().startsWith(
+            QStringLiteral("プリンタが見つかりません。パソコンの印刷機能（CUPS）が動いていません。")));
     }
 
     // The connection is cut at each step of handing the job over: each is
@@ -594,13 +672,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("operation");
         QTest::addColumn<qsizetype>("after");
         QTest::addColumn<QStringList>("causes");
-        const QString before = QStringLiteral("見積書を送る前に印刷サービスとの接続が切れました。見積書は印刷されません。");
+        const QString before =
+            QStringLiteral("見積書を送る前にパソコンの印刷機能との接続が切れました。見積書は印刷されません。");
         const QString whileSending =
-            QStringLiteral("見積書を送っている途中で印刷サービスとの接続が切れました。見積書は印刷されません。");
+            QStringLiteral("見積書を送っている途中でパソコンの印刷機能との接続が切れました。見積書は印刷されません。");
         QTest::newRow("opening the job") << int(kCreateJob) << qsizetype(-1) << QStringList{before};
         QTest::newRow("start of the sheet") << int(kSendDocument) << qsizetype(0) << QStringList{before, whileSending};
-        const QString after =
-            QStringLiteral("見積書を送り終えたところで印刷サービスとの接続が切れました。見積書は印刷されません。");
+        const QString after = QStringLiteral(
+            "見積書を送り終えたところでパソコンの印刷機能との接続が切れました。見積書は印刷されません。");
         // The system takes the whole sheet into its buffers at once: where
         // the program sees the cut depends on when the stand-in makes it.
         QTest::newRow("middle of the sheet") << int(kSendDocument) << qsizetype(20000) << QStringList{whileSending, after};
@@ -722,8 +801,10 @@ private Q_SLOTS:
         QCOMPARE(prompter.signInsAsked, askedAgain);
         QCOMPARE(jobsWaiting(), outcome == PrintOutcome::Printed ? 1 : 0);
         if (forbidden)
-            checkToldOnce(r, prompter,
-                          QStringLiteral("印刷できませんでした。\nこの印刷サービスは、ユーザー「lumenta」の印刷を許可していません。"));
+            checkToldOnce(
+                r, prompter,
+                QStringLiteral(
+                    "印刷できませんでした。\nパソコンの印刷機能が、ユーザー「lumenta」の印刷を許可していません。"));
         else
             QVERIFY2(prompter.silent(), qPrintable(prompter.messages.join(u'|')));
     }

@@ -18,6 +18,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QBuffer>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -327,9 +329,27 @@ private slots:
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTRY_VERIFY(form.stepsBuilt());
-        // Saving as PDF waits, like printing, for a calculated total.
+        // Saving as PDF waits, like printing, for a calculated total, and
+        // says so in a passing note by the print button, in no box: for the
+        // keys and for a right click on the greyed button.
+        const auto noteShown = [&form] {
+            auto* note = form.findChild<QLabel*>(QStringLiteral("PrintNotYet"));
+            const bool shown = note && note->isVisible() && note->text().contains(QStringLiteral("「計算」"));
+            if (note)
+                note->hide();
+            return shown && !QApplication::activeModalWidget();
+        };
         keydriver::press(&form, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(prompter.suggestions.isEmpty());
+        QVERIFY(noteShown());
+        keydriver::press(&form, Qt::Key_Return); // on to step 1, where Ctrl+P acts
+        keydriver::press(&form, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(noteShown());
+        auto* printButton = form.findChild<TplButton*>(QStringLiteral("plBtnPrint"));
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), printButton->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(printButton, &rightClick);
+        QVERIFY(noteShown());
+        QVERIFY(printButton->toolTip().contains(QStringLiteral("PDFとして保存")));
 
         QCOMPARE(keydriver::completeEstimate(&form), QString());
         QVERIFY(form.findChild<TplButton*>(QStringLiteral("plBtnPrint"))->isEnabled());
@@ -440,6 +460,47 @@ private slots:
         }
         QCOMPARE(form.estimate().choices().hall, 3);
         QCOMPARE(form.estimate().choices().coffin, 4);
+    }
+
+    // The printer choice starts from the default printer; without one it
+    // says so, and starts from the only printer, or from none among several
+    // (printing waits for a choice then).
+    void printerChoiceStartsFromTheDefault_data()
+    {
+        using lumenta::report::PrinterEntry;
+        QTest::addColumn<std::vector<PrinterEntry>>("printers");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<bool>("saysNoDefault");
+        const PrinterEntry a{QStringLiteral("A"), false, false};
+        const PrinterEntry b{QStringLiteral("B"), false, false};
+        const PrinterEntry bDefault{QStringLiteral("B"), false, true};
+        QTest::newRow("default printer") << std::vector<PrinterEntry>{a, bDefault} << 1 << false;
+        QTest::newRow("no default, two printers") << std::vector<PrinterEntry>{a, b} << -1 << true;
+        QTest::newRow("no default, one printer") << std::vector<PrinterEntry>{b} << 0 << true;
+    }
+
+    void printerChoiceStartsFromTheDefault()
+    {
+        QFETCH(std::vector<lumenta::report::PrinterEntry>, printers);
+        QFETCH(int, chosen);
+        QFETCH(bool, saysNoDefault);
+        int shown = -2;
+        bool said = false;
+        bool printable = false;
+        QTimer::singleShot(200, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            shown = dialog->findChild<QComboBox*>()->currentIndex();
+            said = dialog->findChild<QLabel*>(QStringLiteral("NoDefaultPrinter")) != nullptr;
+            printable = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+            dialog->close();
+        });
+        lumenta::report::DialogPrintPrompter prompter;
+        QVERIFY(!prompter.choosePrinter(nullptr, printers));
+        QCOMPARE(shown, chosen);
+        QCOMPARE(said, saysNoDefault);
+        QCOMPARE(printable, chosen >= 0);
     }
 
     // Qt's own buttons and dialogs speak Japanese too: the PDF question, the

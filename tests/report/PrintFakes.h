@@ -30,6 +30,8 @@ public:
     QString fileToChoose;
     // The printer choice: the default printer in this many copies; none cancels.
     std::optional<int> copies = 1;
+    // Whether each file or folder opened in turn opens; the rest do.
+    QList<bool> opens;
     // The preview: whether the user prints from it.
     bool printFromPreview = false;
     // The sign-ins given, in turn; once they run out the question stays open.
@@ -58,7 +60,7 @@ public:
     bool openFile(const QString& path) override
     {
         opened << path;
-        return true;
+        return opens.value(opened.size() - 1, true);
     }
     std::optional<lumenta::report::PrinterChoice>
     choosePrinter(QWidget*, const std::vector<lumenta::report::PrinterEntry>& printers) override

@@ -15,11 +15,12 @@
 #include <QLabel>
 #include <QMap>
 #include <QProgressBar>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QProgressDialog>
-#include <QScopeGuard>
 #include <QTimer>
 #include <unistd.h>
 
@@ -69,9 +70,11 @@ private Q_SLOTS:
                  QStringLiteral("プリンタが見つかりません。見積書をPDFファイルとして保存しますか？"));
         QVERIFY(prompter.questions.last().contains(QDir::toNativeSeparators(prompter.fileToChoose)));
         QCOMPARE(prompter.opened, QStringList{prompter.fileToChoose});
-        QCOMPARE(prompter.suggestions, QStringList{PrintAction::suggestedPdfPath(QDate::currentDate())});
-        QVERIFY(prompter.suggestions.first().endsWith(
-            QStringLiteral("/見積書_%1.pdf").arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")))));
+        QCOMPARE(prompter.suggestions.size(), 1);
+        QVERIFY2(prompter.suggestions.first().contains(
+                     QRegularExpression(QStringLiteral("/見積書_%1_堀之内斎場(\\(\\d+\\))?\\.pdf$")
+                                            .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))))),
+                 qPrintable(prompter.suggestions.first()));
         QVERIFY(prompter.messages.isEmpty());
         QCOMPARE(progress.started, 0);
         const QString date = QString::fromStdString(lumenta::japaneseToday());
@@ -160,6 +163,75 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System), before);
         if (!before.isEmpty())
             QCOMPARE(pdf::run(QStringLiteral("cat"), {prompter.fileToChoose}), QStringLiteral("old"));
+    }
+
+    // After saving, the file opens at the user's wish; where no program
+    // opens it, the folder that holds it does, at the user's wish.
+    void savedFileOrItsFolderOpens_data()
+    {
+        QTest::addColumn<QList<bool>>("opens");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("viewer") << QList<bool>{true} << 1 << QString();
+        QTest::newRow("no viewer, file manager") << QList<bool>{false, true} << 2 << QString();
+        QTest::newRow("neither") << QList<bool>{false, false} << 2 << QStringLiteral("フォルダを開けませんでした。");
+    }
+
+    void savedFileOrItsFolderOpens()
+    {
+        QFETCH(QList<bool>, opens);
+        QFETCH(int, questions);
+        QFETCH(QString, told);
+        QTemporaryDir dir;
+        fakes::Prompter prompter;
+        prompter.answer = true;
+        prompter.opens = opens;
+        prompter.fileToChoose = dir.filePath(QStringLiteral("見積書.pdf"));
+        PrintAction action;
+        fakes::Progress progress;
+        action.setServices(nullptr, &prompter, &progress);
+        QCOMPARE(fakes::outcome(action.send(PrintWay::Pdf, sheet::build(), {}, nullptr)), PrintOutcome::SavedAsPdf);
+        QCOMPARE(prompter.questions.size(), questions);
+        if (questions > 1)
+            QVERIFY(prompter.questions.last().startsWith(
+                QStringLiteral("PDFファイルを開くプログラムが見つかりませんでした。")));
+        QStringList opened{prompter.fileToChoose};
+        if (opens.size() > 1)
+            opened << dir.path();
+        QCOMPARE(prompter.opened, opened);
+        QCOMPARE(prompter.messages.size(), told.isEmpty() ? 0 : 1);
+        if (!told.isEmpty())
+            QVERIFY(prompter.messages.first().startsWith(told));
+    }
+
+    // The file offered carries the day and the hall, and never the name of
+    // a file that is there: a second estimate of the day does not run into
+    // the first.
+    void offeredFileIsNeverThere_data()
+    {
+        QTest::addColumn<QStringList>("there");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("none there") << QStringList{} << QStringLiteral("見積書_20261209_町屋斎場.pdf");
+        QTest::newRow("another hall's") << QStringList{QStringLiteral("見積書_20261209_落合斎場.pdf")}
+                                        << QStringLiteral("見積書_20261209_町屋斎場.pdf");
+        QTest::newRow("same hall's") << QStringList{QStringLiteral("見積書_20261209_町屋斎場.pdf")}
+                                     << QStringLiteral("見積書_20261209_町屋斎場(2).pdf");
+        QTest::newRow("two of them") << QStringList{QStringLiteral("見積書_20261209_町屋斎場.pdf"),
+                                                    QStringLiteral("見積書_20261209_町屋斎場(2).pdf")}
+                                     << QStringLiteral("見積書_20261209_町屋斎場(3).pdf");
+    }
+
+    void offeredFileIsNeverThere()
+    {
+        QFETCH(QStringList, there);
+        QFETCH(QString, offered);
+        QTemporaryDir dir;
+        for (const QString& name : there) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(PrintAction::suggestedPdfPath(QDate(2026, 12, 9), QStringLiteral("町屋斎場"), dir.path()),
+                 dir.filePath(offered));
     }
 
     // A save over a file keeps what the user gave it: a private file stays
