@@ -85,6 +85,14 @@ PriceAnnouncer::~PriceAnnouncer() { QAccessible::removeActivationObserver(this);
 
 void PriceAnnouncer::announce(TSsEdit* field) { queue(field); }
 
+void PriceAnnouncer::say(const QString& text)
+{
+    if (!listening_)
+        return;
+    said_ = text;
+    delay_.start();
+}
+
 void PriceAnnouncer::queue(QWidget* source)
 {
     if (!listening_)
@@ -100,10 +108,13 @@ void PriceAnnouncer::speak()
     std::stable_partition(pending_.begin(), pending_.end(),
                           [](const QPointer<QWidget>& source) { return qobject_cast<QComboBox*>(source); });
     QStringList parts;
-    for (const QPointer<QWidget>& source : pending_)
-        if (source)
-            if (const QString part = noticeOf(source); !part.isEmpty())
-                parts << part;
+    if (!said_.isEmpty())
+        parts << std::exchange(said_, QString());
+    else
+        for (const QPointer<QWidget>& source : pending_)
+            if (source)
+                if (const QString part = noticeOf(source); !part.isEmpty())
+                    parts << part;
     pending_.clear();
     if (parts.isEmpty())
         return;

@@ -29,6 +29,9 @@ public:
     // Announces a field's amount after the current action even when it has
     // not changed (the same total calculated twice).
     void announce(TSsEdit* field);
+    // Says this after the current action instead of the prices it changed
+    // (an estimate opened changes all of them at once).
+    void say(const QString& text);
 
     // Assistive technology started or stopped listening.
     void accessibilityActiveChanged(bool active) override { listening_ = active; }
@@ -42,6 +45,7 @@ private:
 
     QWidget* window_;
     std::vector<QPointer<QWidget>> pending_;
+    QString said_;
     QWidget* notice_ = nullptr;
     QTimer delay_;
     QTimer heard_;

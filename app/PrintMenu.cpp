@@ -1,10 +1,8 @@
 #include "PrintMenu.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
-#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
-#include <QShortcut>
 #include <QWidget>
 
 using lumenta::report::PrintWay;
@@ -23,7 +21,6 @@ const Entry kEntries[] = {
     {"印刷プレビュー…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), PrintWay::Preview},
     {"プリンタを選んで印刷…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), PrintWay::ChoosePrinter},
 };
-const QKeySequence kMenuKeys[] = {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)};
 
 // The button's tool tip: what it does with its own keys, what its menu
 // holds and how the menu opens, and when it can be used.
@@ -58,12 +55,9 @@ PrintMenu::PrintMenu(QWidget* printButton, QWidget* window, Send send) : QObject
                 tellNotYet();
         });
         window->addAction(action);
-        button_->addAction(action);
+        actions_ << action;
         named << QStringLiteral("%1 (%2)").arg(action->text(), entry.keys.toString(QKeySequence::NativeText));
     }
-    button_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (const QKeySequence& keys : kMenuKeys)
-        connect(new QShortcut(keys, window), &QShortcut::activated, this, &PrintMenu::popUp);
     // The button's own keys come first.
     button_->setToolTip(tipText(button_->toolTip(), named));
     button_->installEventFilter(this);
@@ -99,13 +93,4 @@ bool PrintMenu::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QObject::eventFilter(watched, event);
-}
-
-void PrintMenu::popUp()
-{
-    if (!button_->isEnabled())
-        return;
-    const QPoint centre = button_->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, button_->mapToGlobal(centre));
-    QCoreApplication::sendEvent(button_, &event);
 }

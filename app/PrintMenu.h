@@ -2,27 +2,29 @@
 
 #include "PrintWay.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
 
+class QAction;
 class QLabel;
 class QWidget;
 
-// The other ways of sending the sheet, beside "印 刷" itself: the print
-// button's context menu, and window keys for each of them. The button takes
-// no keyboard focus, so Shift+F10 and the menu key open its menu wherever
-// the focus is in the window. They act only while the button can be used,
-// and say so in a passing note before; its tool tip names them.
+// The other ways of sending the sheet, beside "印 刷" itself: entries of the
+// window's menu (WindowMenu, which Shift+F10 and the menu key open wherever
+// the focus is), and window keys for each of them. They act only while the
+// button can be used, and say so in a passing note before; its tool tip
+// names them.
 class PrintMenu : public QObject {
     Q_OBJECT
 public:
     using Send = std::function<void(lumenta::report::PrintWay)>;
     PrintMenu(QWidget* printButton, QWidget* window, Send send);
 
-    // Opens the menu over the button, as its context menu, while the button can be used.
-    void popUp();
+    // The entries, in the menu's order.
+    const QList<QAction*>& actions() const { return actions_; }
     // A passing note by the button that it can be used once "計算" has made a total.
     void tellNotYet();
 
@@ -32,6 +34,7 @@ protected:
 
 private:
     QWidget* button_;
+    QList<QAction*> actions_;
     QPointer<QLabel> note_;
     QTimer noteTimer_;
 };

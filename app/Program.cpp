@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "Estimate.h"
+#include "EstimateRecord.h"
 #include "JapaneseFonts.h"
 #include "ProgramLook.h"
 #include "QtTranslations.h"
@@ -38,10 +39,13 @@ Program::Program()
     formPrint_ = std::make_unique<TFormPrint>();
     TFormMain* window = formMain_.get();
     TFormPrint* sheet = formPrint_.get();
+    // Every sheet carries the record of its estimate, which a saved PDF keeps.
     QObject::connect(window, &TFormMain::printRequested, sheet, [window, sheet] {
+        sheet->setEstimateRecord(lumenta::writeRecord(lumenta::recordOf(window->estimate())));
         sheet->printEstimate(lumenta::buildSheetText(window->estimate().grid(), window->estimate().state()), window);
     });
     QObject::connect(window, &TFormMain::sheetRequested, sheet, [window, sheet](lumenta::report::PrintWay way) {
+        sheet->setEstimateRecord(lumenta::writeRecord(lumenta::recordOf(window->estimate())));
         sheet->sendEstimate(way, lumenta::buildSheetText(window->estimate().grid(), window->estimate().state()),
                             window);
     });

@@ -2,8 +2,12 @@
 
 #include "AccessibleNames.h"
 #include "BuiltInPicture.h"
+#include "ChoicesOnScreen.h"
 #include "ClientArea.h"
+#include "ControlStates.h"
 #include "Estimate.h"
+#include "EstimateOpener.h"
+#include "EstimateRecord.h"
 #include "KeyboardShortcuts.h"
 #include "Panel.h"
 #include "PriceAnnouncer.h"
@@ -12,6 +16,7 @@
 #include "TabOrder.h"
 #include "UiFont.h"
 #include "WebPages.h"
+#include "WindowMenu.h"
 #include "WindowPlacement.h"
 #include "plButton.h"
 
@@ -21,6 +26,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -98,6 +104,9 @@ void TFormMain::FormCreate()
         if (button == keys::Button::plBtnPrint)
             printMenu_->tellNotYet();
     });
+    opener_ = new EstimateOpener(
+        this, [this](const lumenta::EstimateRecord& record, const QString& name) { openEstimate(record, name); });
+    windowMenu_ = new WindowMenu(this, QList<QAction*>{opener_->action(), nullptr} + printMenu_->actions());
     fitToChildren();
     refit_ = new QTimer(this);
     refit_->setSingleShot(true);
@@ -123,6 +132,7 @@ void TFormMain::buildSteps()
     prices_->watch(area_->content());
     area_->takeControls(area_->content());
     area_->keepTogether(screens_.summary);
+    windowMenu_->cover(area_->content());
     buildingSteps_ = false;
     if (shown_)
         FormShow();
@@ -293,8 +303,17 @@ void TFormMain::showEvent(QShowEvent* event)
 
 // Every run starts from the same defaults: the reset also shows the fixed
 // charges, writes the grid's line labels and empties the hall labels. It
-// runs once the window has been shown and its step screens are built.
-void TFormMain::FormShow() { estimate_->reset(); }
+// runs once the window has been shown and its step screens are built (or
+// sooner, for an estimate opened before), and keeps the controls as they
+// are then for every estimate opened later.
+void TFormMain::FormShow()
+{
+    if (fresh_)
+        return;
+    estimate_->reset();
+    std::vector<QWidget*> steps(std::begin(screens_.steps), std::end(screens_.steps));
+    fresh_ = std::make_unique<ControlStates>(ControlStates::take(steps, {header_.plBtnPrint}));
+}
 
 void TFormMain::plBtnStartClick()
 {
@@ -437,4 +456,56 @@ void TFormMain::sendSheet(lumenta::report::PrintWay way)
 {
     if (plBntCalClick())
         emit sheetRequested(way);
+}
+
+bool TFormMain::mayReplace(const QString& fileName)
+{
+    if (estimate_->choices() == lumenta::Choices())
+        return true;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("見積りを開く"),
+                    QStringLiteral("画面の見積りを、ファイル「%1」の見積りに置き換えますか？\n"
+                                   "画面の見積りで選んだ内容は消えます。")
+                        .arg(fileName),
+                    QMessageBox::NoButton, this);
+    QPushButton* replace = box.addButton(QStringLiteral("置き換える"), QMessageBox::AcceptRole);
+    QPushButton* keep = box.addButton(QStringLiteral("今の見積りを残す"), QMessageBox::RejectRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == replace;
+}
+
+void TFormMain::openEstimate(const lumenta::EstimateRecord& record, const QString& fileName)
+{
+    buildSteps();
+    FormShow();
+    if (!mayReplace(fileName))
+        return;
+    fresh_->restore();
+    estimate_->reset();
+    lastFocus_.fill(nullptr);
+    makeChoicesOnScreens(this, record.choices);
+    if (record.total)
+        plBntCalClick();
+    if (screens_.top->isVisible())
+        plBtnStartClick();
+    showStep(4, Qt::OtherFocusReason);
+    tellOpened(record, fileName);
+}
+
+// The screen reader hears which estimate came and its total; a total that
+// differs from the one saved (other prices) is shown beside it.
+void TFormMain::tellOpened(const lumenta::EstimateRecord& record, const QString& fileName)
+{
+    const QString total = QString::fromStdString(lumenta::formatYen(estimate_->state().grandTotal));
+    prices_->say(record.total
+                     ? QStringLiteral("見積り「%1」を開きました。合計（消費税込） %2").arg(fileName, total)
+                     : QStringLiteral("見積り「%1」を開きました。合計はまだ計算されていません。").arg(fileName));
+    if (record.total && *record.total != estimate_->state().grandTotal)
+        QMessageBox::information(
+            this, QStringLiteral("見積りを開く"),
+            QStringLiteral("この見積りの合計は、保存したときと違います。\n保存したときの合計（消費税込） %1\n"
+                           "今の価格での合計（消費税込） %2\n\n価格の違う版のLumentaで保存されたファイルです。"
+                           "今の価格で計算した合計を表示しています。")
+                .arg(QString::fromStdString(lumenta::formatYen(*record.total)), total));
 }

@@ -13,6 +13,9 @@
 #include <memory>
 
 class ClientArea;
+class ControlStates;
+class EstimateOpener;
+class WindowMenu;
 class KeyboardShortcuts;
 class PriceAnnouncer;
 class PrintMenu;
@@ -22,6 +25,7 @@ class QTimer;
 
 namespace lumenta {
 class Estimate;
+struct EstimateRecord;
 struct Refusal;
 } // namespace lumenta
 
@@ -51,6 +55,16 @@ public:
     bool stepsBuilt() const { return screens_.stepsBuilt(); }
     // The print button's menu of the other ways to send the sheet.
     PrintMenu* printMenu() const { return printMenu_; }
+    // The window's menu: opening an estimate and the ways of sending the sheet.
+    WindowMenu* windowMenu() const { return windowMenu_; }
+    // Opens saved estimates (the dialog, drops, the command line).
+    EstimateOpener* opener() const { return opener_; }
+
+    // Replaces the estimate on screen with a recorded one, once the user
+    // agrees when the window holds choices: the window is made fresh, each
+    // choice is made through its control and rule, the total is calculated
+    // when the record has one (and compared with it), and step 5 is shown.
+    void openEstimate(const lumenta::EstimateRecord& record, const QString& fileName);
 
 public slots:
     void plBtnStartClick();
@@ -114,6 +128,8 @@ private:
     void openPage(const char* address);
     // Shows the warning of a refused calculation and moves to the item's step.
     bool report(const lumenta::Refusal* refusal);
+    bool mayReplace(const QString& fileName);
+    void tellOpened(const lumenta::EstimateRecord& record, const QString& fileName);
 
     Screens screens_;
     QtEstimateView view_;
@@ -133,5 +149,9 @@ private:
     std::array<QPointer<QWidget>, 5> lastFocus_;
     std::array<QPoint, 5> lastPosition_{};
     PrintMenu* printMenu_ = nullptr;
+    WindowMenu* windowMenu_ = nullptr;
+    EstimateOpener* opener_ = nullptr;
+    // The step screens' controls as the reset left them.
+    std::unique_ptr<ControlStates> fresh_;
     PriceAnnouncer* prices_ = nullptr;
 };

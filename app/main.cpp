@@ -1,5 +1,6 @@
 #include "DisplayGuard.h"
 #include "EndOnSignal.h"
+#include "EstimateOpener.h"
 #include "FontCheck.h"
 #include "Program.h"
 #include "UnitMain.h"
@@ -17,5 +18,9 @@ int main(int argc, char* argv[])
     Program program;
     program.formMain().show();
     font_check::warnIfNoJapaneseFace(&program.formMain());
+    // lumenta FILE opens a saved estimate (Qt has taken its own options);
+    // the name goes on as the system spells it.
+    if (argc > 1)
+        program.formMain().opener()->open(QByteArray(argv[1]));
     return QApplication::exec();
 }

@@ -26,6 +26,7 @@ Currency discountFor(Currency gross, bool discount)
 
 std::optional<Refusal> Estimate::calculate(bool discount)
 {
+    choices_.discount = discount ? 1 : 0;
     for (const auto& check : prices::kFlagChecks)
         if (!state_[check.flag])
             return Refusal{std::string(check.message), check.step};
@@ -70,6 +71,7 @@ std::optional<Refusal> Estimate::calculate(bool discount)
 
 std::optional<Refusal> Estimate::discountClicked(bool discount)
 {
+    choices_.discount = discount ? 1 : 0;
     if (!totalShown_)
         return std::nullopt;
     return calculate(discount);

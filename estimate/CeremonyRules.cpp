@@ -23,6 +23,8 @@ void Estimate::chooseFlowers(int chrysanthemums, int westernFlowers)
     const auto stands = [](int n) { return inRange(n, prices::kStandChoices) ? n : 0; };
     const int a = stands(chrysanthemums);
     const int b = stands(westernFlowers);
+    choices_.chrysanthemums = a;
+    choices_.westernFlowers = b;
     const Currency fee = prices::kChrysanthemumStand * a + prices::kWesternStand * b;
     setSlot(Slot::flowersFee, fee);
     showAmount(Control::SsEditSeika, fee);
@@ -33,11 +35,13 @@ void Estimate::chooseFlowers(int chrysanthemums, int westernFlowers)
     emptyTotal();
 }
 
-void Estimate::chooseReception(bool wanted) { chooseYesNo(prices::kReception, wanted); }
+void Estimate::chooseReception(bool wanted) { chooseYesNo(prices::kReception, wanted, choices_.reception); }
 
 void Estimate::chooseWakeFood(int index, bool premiumNigiri)
 {
     state_[Flag::wakeFoodChosen] = true;
+    choices_.wakeFood = inRange(index, prices::kWakeFoods.size()) ? index : -1;
+    choices_.premiumNigiri = premiumNigiri ? 1 : 0;
     view_.setEnabled(Control::ChkTuyaryori, true);
     const prices::WakeFood food = inRange(index, prices::kWakeFoods.size()) ? prices::kWakeFoods[index]
                                                                             : prices::WakeFood{0, 0, 0};
@@ -59,6 +63,8 @@ void Estimate::chooseCeremonyFood(int dish, int quantity)
     const bool dishChosen = inRange(dish, prices::kDishes.size());
     const bool quantityChosen = inRange(quantity, prices::kParties.size());
     state_[Flag::ceremonyFoodChosen] = dishChosen && quantityChosen;
+    choices_.ceremonyDish = dishChosen ? dish : -1;
+    choices_.ceremonyParty = quantityChosen ? quantity : -1;
     Currency perPerson;
     std::string dishText;
     if (dishChosen) {
@@ -96,6 +102,7 @@ void Estimate::chooseHearse(int kind, int hall)
     if (kind < 1 || kind > int(prices::kHearses.size()))
         return;
     state_[Flag::hearseChosen] = true;
+    choices_.hearse = kind;
     view_.setVisible(Control::LblMapNote, false);
     const auto& h = prices::kHearses[kind - 1];
     const Currency fee = hall == prices::kRoadCrossingHall ? h.roadCrossingFee : h.fee;
@@ -106,6 +113,6 @@ void Estimate::chooseHearse(int kind, int hall)
     emptyTotal();
 }
 
-void Estimate::chooseAfterAltar(bool wanted) { chooseYesNo(prices::kAfterAltar, wanted); }
+void Estimate::chooseAfterAltar(bool wanted) { chooseYesNo(prices::kAfterAltar, wanted, choices_.afterAltar); }
 
 } // namespace lumenta

@@ -11,6 +11,12 @@ void Estimate::reset()
 {
     state_.amounts.fill(Currency());
     state_.flags.fill(false);
+    state_.wakeServerCount = state_.wakeGuestCount = Currency();
+    state_.ceremonyServerCount = state_.ceremonyGuestCount = Currency();
+    state_.grossTotal = state_.discountAmount = state_.grandTotal = Currency();
+    totalShown_ = false;
+    chosenHall_ = 0;
+    choices_ = Choices();
     for (Flag f : prices::kPresetFlags)
         state_[f] = true;
     for (const auto& charge : prices::kFixedCharges) {
@@ -19,6 +25,11 @@ void Estimate::reset()
     }
     view_.setText(Control::LblMapInfo1, "");
     view_.setText(Control::LblMapInfo, "");
+    // A fresh grid is empty already; one that showed an estimate is emptied.
+    for (int row = 1; row < SummaryGrid::kRows; ++row)
+        for (int column = SummaryGrid::Item; column < SummaryGrid::kColumns; ++column)
+            if (!grid_.cell(column, row).empty())
+                writeCell(column, Line(row), "");
     view_.setVisible(Control::LblMapNote, false);
     for (int row = 1; row <= SummaryGrid::kEstimateLines; ++row)
         writeCell(SummaryGrid::Item, Line(row), SummaryGrid::lineLabel(row));
@@ -44,8 +55,9 @@ void Estimate::writeLine(Line line, std::string_view content, std::string_view q
 }
 
 // Procedures, make-up, portrait, reception and after-altar: a fee or nothing.
-void Estimate::chooseYesNo(const prices::YesNoItem& item, bool wanted)
+void Estimate::chooseYesNo(const prices::YesNoItem& item, bool wanted, int& choice)
 {
+    choice = wanted ? 1 : 0;
     state_[item.flag] = true;
     const Currency fee = wanted ? item.fee : Currency();
     setSlot(item.slot, fee);

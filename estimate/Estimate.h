@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Choices.h"
 #include "ControlNames.h"
 #include "EstimateState.h"
 #include "SummaryGrid.h"
@@ -42,9 +43,12 @@ public:
     bool totalShown() const { return totalShown_; }
     // The hall of the last hall pick, 1-6 (RBtnMap1-6), or 0 before any.
     int chosenHall() const { return chosenHall_; }
+    // Every decision as the rules last took it.
+    const Choices& choices() const { return choices_; }
 
-    // Window shown: zero everything, preset flags, show the fixed charges,
-    // empty the hall labels and write the grid's line labels.
+    // Window shown, or a new estimate about to be made: zero everything,
+    // preset flags, show the fixed charges, empty the hall labels and the
+    // grid, and write the grid's line labels.
     void reset();
 
     // Step 1: place.
@@ -87,13 +91,14 @@ private:
     void writeCell(int column, Line line, std::string_view text);
     void emptyTotal();
     void writeSharedFoodLines();
-    void chooseYesNo(const prices::YesNoItem& item, bool wanted);
+    void chooseYesNo(const prices::YesNoItem& item, bool wanted, int& choice);
 
     EstimateView& view_;
     EstimateState state_;
     SummaryGrid grid_;
     bool totalShown_ = false;
     int chosenHall_ = 0;
+    Choices choices_;
 };
 
 } // namespace lumenta

@@ -16,6 +16,7 @@ void Estimate::chooseHall(int hall)
     state_[Flag::hallChosen] = true;
     const bool otherHall = hall != chosenHall_;
     chosenHall_ = hall;
+    choices_.hall = hall;
     const std::string_view name = prices::kHalls[hall - 1].name;
     view_.setText(Control::LblMapInfo1, "選択の式場は");
     view_.setText(Control::LblMapInfo, name);
@@ -35,6 +36,7 @@ void Estimate::chooseHall(int hall)
     // A hearse chosen at another hall must be chosen again: nothing of it
     // stays on the screens, and the map says so. The same hall again keeps it.
     if (otherHall) {
+        choices_.hearse = -1;
         if (state_[Flag::hearseChosen]) {
             view_.setText(Control::LblMapNote, prices::kHearseAgainNote);
             view_.setVisible(Control::LblMapNote, true);
@@ -55,6 +57,7 @@ void Estimate::chooseDistance(int index)
     if (index < 0 || index >= int(prices::kDistances.size()))
         return;
     state_[Flag::distanceChosen] = true;
+    choices_.distance = index;
     const auto& d = prices::kDistances[index];
     setSlot(Slot::transportFee, d.fee);
     showAmount(Control::SsEditHanso, d.fee);
@@ -68,6 +71,7 @@ void Estimate::chooseStorage(int index)
     state_[Flag::storageDaysChosen] = true;
     if (index < 0 || index >= prices::kStorageChoices)
         return;
+    choices_.storage = index;
     const int days = index + 2;  // stored one day less than the wait for the wake
     const Currency storage = prices::kStoragePerDay * days;
     setSlot(Slot::storageFee, storage + prices::kDryIce);
@@ -79,6 +83,6 @@ void Estimate::chooseStorage(int index)
     emptyTotal();
 }
 
-void Estimate::chooseProcedures(bool byProxy) { chooseYesNo(prices::kProcedures, byProxy); }
+void Estimate::chooseProcedures(bool byProxy) { chooseYesNo(prices::kProcedures, byProxy, choices_.procedures); }
 
 } // namespace lumenta

@@ -14,6 +14,7 @@ void Estimate::chooseCoffin(int index)
     if (index < 0 || index >= int(prices::kCoffins.size()))
         return;
     state_[Flag::coffinChosen] = true;
+    choices_.coffin = index;
     const auto& c = prices::kCoffins[index];
     setSlot(Slot::coffinFee, c.fee);
     view_.copyPicture(Control::ImgHitugi1, c.picture);
@@ -28,6 +29,7 @@ void Estimate::chooseAltar(int index)
     if (index < 0 || index >= int(prices::kAltars.size()))
         return;
     state_[Flag::altarChosen] = true;
+    choices_.altar = index;
     const auto& a = prices::kAltars[index];
     setSlot(Slot::altarFee, a.fee);
     view_.copyPicture(Control::ImgSaidan1, a.picture);
@@ -37,9 +39,9 @@ void Estimate::chooseAltar(int index)
     emptyTotal();
 }
 
-void Estimate::chooseMakeup(bool wanted) { chooseYesNo(prices::kMakeup, wanted); }
+void Estimate::chooseMakeup(bool wanted) { chooseYesNo(prices::kMakeup, wanted, choices_.makeup); }
 
-void Estimate::choosePortrait(bool wanted) { chooseYesNo(prices::kPortrait, wanted); }
+void Estimate::choosePortrait(bool wanted) { chooseYesNo(prices::kPortrait, wanted, choices_.portrait); }
 
 void Estimate::chooseReturnGifts(int kind, int giftCountIndex, int letterCountIndex)
 {
@@ -59,6 +61,10 @@ void Estimate::chooseReturnGifts(int kind, int giftCountIndex, int letterCountIn
     const auto countOf = [](int index) {
         return index >= 0 && index < prices::kCountChoices ? index * prices::kCountStep : 0;
     };
+    const auto listed = [](int index) { return index >= 0 && index < prices::kCountChoices ? index : 0; };
+    choices_.giftKind = kind >= 0 && kind < int(prices::kGiftKinds.size()) ? kind : -1;
+    choices_.giftCount = listed(giftCountIndex);
+    choices_.letterCount = listed(letterCountIndex);
     const int gifts = countOf(giftCountIndex);
     const int letters = countOf(letterCountIndex);
     const Currency giftAmount = unitPrice * gifts;

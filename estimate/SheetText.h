@@ -19,6 +19,8 @@ struct SheetText {
     std::string total;      // QRLblGokei
     std::string version;    // QRLblReNew
     std::string hall;       // the hall's name, which names a saved sheet's file
+
+    bool operator==(const SheetText&) const = default;
 };
 
 // Grid rows 1-23 in order, with the nine altar-included lines between them,

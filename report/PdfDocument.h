@@ -13,15 +13,17 @@ struct PdfInfo {
     QString subject;
     QString author;
     QString creator;
+    QByteArray record; // the estimate's record, attached to the file when not empty
 };
 
 // The page as a one-page PDF document, drawn by the same renderer as the
-// printed sheet, with its fonts embedded and its document information set.
+// printed sheet, with its fonts embedded, its document information set and
+// the estimate's record attached.
 QByteArray pdfDocument(const ReportPage& page, const PdfInfo& info);
 
-// Appends document information to a finished PDF file as an incremental
-// update, which readers take over the writer's own. Unchanged when the
-// file's end is not understood.
-QByteArray withInfo(QByteArray pdf, const PdfInfo& info);
+// A finished PDF document with its information set and the record attached
+// (qpdf writes the document anew); the document as it was when qpdf cannot
+// read it or the program's PDF module is missing.
+QByteArray withInfo(const QByteArray& pdf, const PdfInfo& info);
 
 } // namespace lumenta::report

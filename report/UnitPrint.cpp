@@ -64,7 +64,7 @@ void TFormPrint::fill(const lumenta::SheetText& text, const QString& date)
 lumenta::report::PdfInfo TFormPrint::pdfInfo() const
 {
     return {kDocumentName, kSubject + u'\u3000' + QuickRep1.text(sheet::kDateField), QuickRep1.text(kMakerLabel),
-            programName()};
+            programName(), record_};
 }
 
 void TFormPrint::setPrintServices(const lumenta::report::PrinterCatalog* printers,

@@ -45,6 +45,9 @@ public:
     // totals, the version line and the date.
     void fill(const lumenta::SheetText& sheet, const QString& date);
 
+    // The record of the estimate on the sheet, which a saved PDF file carries.
+    void setEstimateRecord(const std::string& record) { record_ = QByteArray::fromStdString(record); }
+
     const lumenta::report::ReportPage& sheet() const { return QuickRep1; }
     // What a PDF file of the sheet as it stands says about itself.
     lumenta::report::PdfInfo pdfInfo() const;
@@ -56,6 +59,7 @@ public:
 
 private:
     lumenta::report::ReportPage QuickRep1;
+    QByteArray record_;
     lumenta::report::DialogPrintPrompter dialogs_;
     lumenta::report::ProgressWindow progressWindow_;
     // Last, so that its jobs end before the dialogs and the progress window go.

@@ -6,26 +6,37 @@
 // of the window (start screen and each step after its choices) and of the
 // printed sheet in that folder.
 
+#include "ControlStates.h"
 #include "CupsOutput.h"
 #include "Estimate.h"
+#include "EstimateOpener.h"
+#include "EstimateRecord.h"
+#include "PdfDocument.h"
 #include "PdfReader.h"
 #include "Refusals.h"
+#include "SheetText.h"
 #include "UnitMain.h"
 #include "UnitPrint.h"
 #include "WindowSession.h"
 #include "plButton.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDate>
 #include <QDir>
 #include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <random>
 #include <vector>
 
 namespace {
@@ -122,6 +133,56 @@ const Decision kDecisions[] = {
 const QString kHearseRefusal = QString::fromUtf8(kItemRefusals[11].message);
 
 QString shotsDir() { return qEnvironmentVariable("LUMENTA_SHOTS_DIR"); }
+
+// A random complete estimate, as a user makes it: for each choice its step
+// and either one of several buttons, or an entry of a list or radio group.
+// Choices marked optional are left alone now and then.
+struct RandomChoice {
+    int step;
+    std::vector<const char*> buttons; // one of them is clicked
+    const char* entries = nullptr; // or an entry of this list or group
+    int count = 0;
+    bool optional = false;
+};
+const RandomChoice kRandomChoices[] = {
+    {1, {"RBtnMap1", "RBtnMap2", "RBtnMap3", "RBtnMap4", "RBtnMap5", "RBtnMap6"}},
+    {1, {}, "CBoxHanso", 7},
+    {1, {}, "CBoxHokan", 4},
+    {1, {"RBtnShindan1", "RBtnShindan2"}},
+    {2, {}, "RBtnGrpHitugi", 6},
+    {2, {}, "RBtnGrpSaidan", 4},
+    {2, {"RBtnKesho1", "RBtnKesho2"}},
+    {2, {"RBtnIei1", "RBtnIei2"}},
+    {2, {}, "CBoxHenrei1", 4, true},
+    {2, {}, "CBoxHenrei2", 13, true},
+    {2, {}, "CBoxReijo", 13, true},
+    {3, {}, "CBoxSeika1", 11, true},
+    {3, {}, "CBoxSeika2", 11, true},
+    {3, {"RBtnUke1", "RBtnUke2"}},
+    {3, {}, "RBtnGrpTuyaRyori", 4},
+    {3, {"ChkTuyaryori"}, nullptr, 0, true},
+    {4, {}, "CBoxKokuRyori", 3},
+    {4, {}, "CBoxKokuRyoriKazu", 8},
+    {4, {"RBtnReikyu2", "RBtnReikyu3", "RBtnReikyu1"}},
+    {5, {"RBtnAto1", "RBtnAto2"}},
+    {5, {"ChkDiscount"}, nullptr, 0, true},
+};
+
+// What a window shows of its estimate: its controls, and the sheet it prints.
+struct Shown {
+    ControlStates controls;
+    lumenta::SheetText sheet;
+    lumenta::Choices choices;
+};
+Shown shownIn(TFormMain& form)
+{
+    std::vector<QWidget*> panels;
+    for (const char* name : kStepPanels)
+        panels.push_back(form.findChild<QWidget*>(QString::fromLatin1(name)));
+    QWidget* print = form.findChild<QWidget*>(QStringLiteral("plBtnPrint"));
+    const lumenta::Estimate& e = form.estimate();
+    return {ControlStates::take(panels, {print}), lumenta::buildSheetText(e.grid(), e.state()), e.choices()};
+}
 
 // Runs a checking helper and ends the test when the helper failed.
 #define CHECKED(call)                        \
@@ -481,6 +542,106 @@ private slots:
                                QStringLiteral("-singlefile"), file, QDir(shotsDir()).filePath(QStringLiteral("sheet"))})
                          .isNull());
         }
+    }
+
+    // Random complete estimates, each saved with Ctrl+S, come back in a
+    // program started again, opened each of the three ways in turn (Ctrl+O,
+    // a dropped file, the file named as on the command line): every control,
+    // money field, grid cell, picture and the printed sheet's texts are as
+    // they were. (Ctrl+S saves only a calculated estimate; a record without
+    // a total opens without one.)
+    void savedEstimatesOpenAgain()
+    {
+        QTemporaryDir dir;
+        std::mt19937 rng(2912);
+        const auto below = [&rng](int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(rng)); };
+        constexpr int kEstimates = 20;
+        QByteArray lastRecord;
+        for (int round = 0; round < kEstimates; ++round) {
+            const QString file = dir.filePath(QStringLiteral("見積書_%1.pdf").arg(round));
+            session->prompter.fileToChoose = file;
+            user().click("plBtnStart");
+            for (const RandomChoice& c : kRandomChoices) {
+                if (c.optional && below(2) == 0)
+                    continue;
+                if (!user().isVisible(kStepPanels[c.step - 1]))
+                    user().click(kStepButtons[c.step - 1]);
+                if (c.entries) {
+                    user().choose(c.entries, below(c.count)); // the gift count may be held at 0
+                    continue;
+                }
+                // The trolley cannot reach the furnace at one hall.
+                const int usable =
+                    user().isEnabled(c.buttons.back()) ? int(c.buttons.size()) : int(c.buttons.size()) - 1;
+                user().click(c.buttons[std::size_t(below(usable))]);
+            }
+            CHECKED(calculateWithoutWarning());
+            QTest::keyClick(&session->form(), Qt::Key_S, Qt::ControlModifier);
+            session->waitWhileSending();
+            QVERIFY2(QFileInfo::exists(file), qPrintable(file));
+            const Shown before = shownIn(session->form());
+            lastRecord = QByteArray::fromStdString(lumenta::writeRecord(lumenta::recordOf(session->form().estimate())));
+
+            // Quit, start again, open.
+            session = std::make_unique<WindowSession>();
+            QVERIFY(session->exposed());
+            TFormMain& form = session->form();
+            QSignalSpy ended(form.opener(), &EstimateOpener::ended);
+            const auto boxes = session->boxes.during([&] {
+                switch (round % 3) {
+                case 0:
+                    form.opener()->setChooser([&file](QWidget*, const QString&) { return file; });
+                    QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
+                    break;
+                case 1: {
+                    QMimeData data;
+                    data.setUrls({QUrl::fromLocalFile(file)});
+                    QDragEnterEvent enter(QPoint(500, 400), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                    QApplication::sendEvent(&form, &enter);
+                    QVERIFY(enter.isAccepted());
+                    QDropEvent drop(QPointF(500, 400), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                    QApplication::sendEvent(&form, &drop);
+                    break;
+                }
+                default:
+                    form.opener()->open(QFile::encodeName(file));
+                }
+                QVERIFY(QTest::qWaitFor([&ended] { return !ended.isEmpty(); }, 10000));
+            });
+            QVERIFY2(boxes.isEmpty(), qPrintable(boxes.isEmpty() ? QString() : boxes[0].text));
+            const Shown after = shownIn(form);
+            const QStringList changed = after.controls.differences(before.controls);
+            QVERIFY2(changed.isEmpty(), qPrintable(QStringLiteral("estimate %1: ").arg(round) + changed.join(u'\n')));
+            QVERIFY(after.sheet == before.sheet);
+            QVERIFY(after.choices == before.choices);
+            QVERIFY(user().isVisible("PnlMainKaso"));
+            QVERIFY(form.findChild<QWidget*>(QStringLiteral("PnlMainKaso"))->isAncestorOf(QApplication::focusWidget()));
+
+            session = std::make_unique<WindowSession>();
+            QVERIFY(session->exposed());
+        }
+
+        // Saved before any total: opened, it has none, as it was.
+        QBuffer page;
+        page.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&page);
+            QPainter(&writer).drawText(100, 100, QStringLiteral("見積書"));
+        }
+        const QByteArray withoutTotal = lastRecord.left(lastRecord.lastIndexOf("\"total\"")) + "\"total\": null\n}\n";
+        const QString file = dir.filePath(QStringLiteral("未計算.pdf"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(lumenta::report::withInfo(page.data(), {QStringLiteral("見積書"), {}, {}, {}, withoutTotal}));
+        out.close();
+        QSignalSpy ended(session->form().opener(), &EstimateOpener::ended);
+        session->form().opener()->open(QFile::encodeName(file));
+        QVERIFY(QTest::qWaitFor([&ended] { return !ended.isEmpty(); }, 10000));
+        QCOMPARE(user().text("SsEditGokei"), QString());
+        QVERIFY(!user().isEnabled("plBtnPrint"));
+        QVERIFY(user().isVisible("PnlMainKaso"));
+        QVERIFY(!session->form().estimate().totalShown());
+        QVERIFY(session->form().estimate().choices() != lumenta::Choices());
     }
 
     // "印 刷" in the window, with the print service's own printer list: one

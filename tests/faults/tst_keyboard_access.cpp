@@ -1,7 +1,9 @@
 // The window used with the keyboard alone, and seen through a screen reader.
 
 #include "Estimate.h"
+#include "EstimateRecord.h"
 #include "KeyDriver.h"
+#include "MessageBoxAnswerer.h"
 #include "RadioGroup.h"
 #include "SsEdit.h"
 #include "UnitMain.h"
@@ -333,6 +335,15 @@ private slots:
         const QWidget* notice = widget("SpokenNotice");
         QTRY_VERIFY(!notice->isVisible() && notice->accessibleName().isEmpty());
         QCOMPARE(heard.last(), QStringLiteral("後飾り ¥0"));  // hidden, not shown again
+        // An estimate opened is named by its file, with its total, and
+        // not by the prices it changed.
+        keydriver::press(form.get(), Qt::Key_F9);
+        const lumenta::EstimateRecord record = lumenta::recordOf(form->estimate());
+        MessageBoxAnswerer boxes;
+        boxes.during([&] { form->openEstimate(record, QStringLiteral("見積書_1.pdf")); });
+        QTRY_COMPARE(said(), QStringLiteral("見積り「見積書_1.pdf」を開きました。合計（消費税込） ") + total());
+        form->activateWindow();  // the question gives the window back its activation
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
         // A change of hall that undoes the hearse says so.
         keydriver::press(form.get(), Qt::Key_1, Qt::AltModifier);
         QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnMap")));
@@ -389,9 +400,9 @@ private slots:
         QVERIFY(stepShown(3));
     }
 
-    // The print button takes no focus: its menu opens with Shift+F10 or the
-    // menu key wherever the focus is, and each way has a key of its own,
-    // once printing can be used.
+    // The window's menu opens with Shift+F10 or the menu key wherever the
+    // focus is, on the start screen too: opening an estimate, and the ways of
+    // sending the sheet, each with a key of its own.
     void printMenuAndWaysByKeys()
     {
         using lumenta::report::PrintWay;
@@ -401,21 +412,25 @@ private slots:
             QTimer::singleShot(0, &scope, [&entries] {
                 if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                     for (QAction* action : menu->actions())
-                        entries << action->text();
+                        if (!action->isSeparator())
+                            entries << action->text() + (action->isEnabled() ? QString() : QStringLiteral(" (off)"));
                     menu->close();
                 }
             });
             keydriver::press(form.get(), key, modifiers);
+            QCoreApplication::processEvents(); // the menu pops up without waiting
             // The closed menu gives the window back its activation.
             form->activateWindow();
-            [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(form.get());
+            for (int i = 0; i < 200 && QApplication::activeWindow() != form.get(); ++i)
+                QTest::qWait(10);
             return entries;
         };
+        const QStringList entries{"見積りを開く…", "PDFとして保存…", "印刷プレビュー…", "プリンタを選んで印刷…"};
+        QCOMPARE(menuOpensWith(Qt::Key_F10, Qt::ShiftModifier), entries);
         keydriver::press(form.get(), Qt::Key_Return);
-        QVERIFY(menuOpensWith(Qt::Key_F10, Qt::ShiftModifier).isEmpty());
+        QCOMPARE(menuOpensWith(Qt::Key_Menu, Qt::NoModifier), entries);
         QCOMPARE(keydriver::completeEstimate(form.get()), QString());
         QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("ChkDiscount")));
-        const QStringList entries{"PDFとして保存…", "印刷プレビュー…", "プリンタを選んで印刷…"};
         QCOMPARE(menuOpensWith(Qt::Key_Menu, Qt::NoModifier), entries);
         QCOMPARE(menuOpensWith(Qt::Key_F10, Qt::ShiftModifier), entries);
         QVERIFY(widget("ChkDiscount")->hasFocus());

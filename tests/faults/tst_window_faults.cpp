@@ -1,7 +1,13 @@
-// The window when the platform lacks a browser or a printer.
+// The window when the platform lacks a browser or a printer, and when the
+// file it is asked to open is not a saved estimate.
 
-#include "MessageBoxAnswerer.h"
+#include "ControlStates.h"
+#include "Estimate.h"
+#include "EstimateOpener.h"
 #include "KeyDriver.h"
+#include "MessageBoxAnswerer.h"
+#include "PdfDocument.h"
+#include "PdfRecord.h"
 #include "PrintFakes.h"
 #include "PrintPrompter.h"
 #include "Program.h"
@@ -11,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
@@ -20,16 +27,186 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace {
+
+// A record as the program writes it, with a total.
+const QByteArray kRecord = R"({
+  "format": "lumenta-estimate",
+  "version": 1,
+  "program": "1.00",
+  "hall": 3,
+  "distance": 2,
+  "storage": 1,
+  "procedures": true,
+  "coffin": 4,
+  "altar": 2,
+  "makeup": false,
+  "portrait": true,
+  "giftKind": 1,
+  "giftCount": 5,
+  "letterCount": 6,
+  "chrysanthemums": 2,
+  "westernFlowers": 1,
+  "reception": true,
+  "wakeFood": 1,
+  "premiumNigiri": true,
+  "ceremonyDish": 2,
+  "ceremonyParty": 3,
+  "hearse": 2,
+  "afterAltar": false,
+  "discount": true,
+  "total": 1257310
+}
+)";
+
+// A one-page PDF carrying a record, as the program saves it.
+QByteArray pdfWith(const QByteArray& record)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        QPainter painter(&writer);
+        painter.drawText(100, 100, QStringLiteral("見積書"));
+    }
+    return lumenta::report::withInfo(buffer.data(),
+                                     {QStringLiteral("見積書"), {}, {}, QStringLiteral("Lumenta"), record});
+}
+
+QByteArray written(const QByteArray& path, const QByteArray& bytes)
+{
+    QFile file(QFile::decodeName(path));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
+}
+
+QByteArray inDir(const QTemporaryDir& dir, const char* name) { return QFile::encodeName(dir.path()) + '/' + name; }
+
+QByteArray estimateWhere(const QTemporaryDir& dir, const char* from, const char* to)
+{
+    QByteArray record = kRecord;
+    return written(inDir(dir, "estimate.pdf"), pdfWith(record.replace(from, to)));
+}
+
+// Reading as an ordinary user, also when the tests run as root: the
+// capabilities that let root read any file are off while it lives, on this
+// thread and on the threads it starts.
+class WithoutReadingAnyFile {
+public:
+    WithoutReadingAnyFile()
+    {
+        syscall(SYS_capget, &header_, saved_);
+        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &header_, reduced);
+    }
+    ~WithoutReadingAnyFile() { syscall(SYS_capset, &header_, saved_); }
+    WithoutReadingAnyFile(const WithoutReadingAnyFile&) = delete;
+    WithoutReadingAnyFile& operator=(const WithoutReadingAnyFile&) = delete;
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
+};
+
+// How each bad file is made, and the cause its message names.
+enum class Way { CommandLine, RemovedWhileChosen, Unreadable };
+struct BadFile {
+    const char* row;
+    std::function<QByteArray(const QTemporaryDir&)> make; // the file's name as the system spells it
+    const char* cause;
+    Way way = Way::CommandLine;
+};
+const BadFile kBadFiles[] = {
+    {"not a PDF", [](const QTemporaryDir& d) { return written(inDir(d, "note.pdf"), "見積り\n"); },
+     "PDFファイルではありません。"},
+    {"a PDF of another program", [](const QTemporaryDir& d) { return written(inDir(d, "other.pdf"), pdfWith({})); },
+     "このPDFファイルには見積りが入っていません。"},
+    {"cut short",
+     [](const QTemporaryDir& d) {
+         const QByteArray pdf = pdfWith(kRecord);
+         return written(inDir(d, "cut.pdf"), pdf.left(pdf.size() / 2));
+     },
+     "PDFファイルが壊れているか、途中で切れています。"},
+    {"encrypted",
+     [](const QTemporaryDir& d) {
+         const QByteArray plain = written(inDir(d, "plain.pdf"), pdfWith(kRecord));
+         const QByteArray locked = inDir(d, "locked.pdf");
+         QProcess::execute(QStringLiteral("qpdf"), {QStringLiteral("--encrypt"), QStringLiteral("u"),
+                                                    QStringLiteral("o"), QStringLiteral("256"), QStringLiteral("--"),
+                                                    QFile::decodeName(plain), QFile::decodeName(locked)});
+         return locked;
+     },
+     "PDFファイルが暗号化されているため、読めません。"},
+    {"newer format", [](const QTemporaryDir& d) { return estimateWhere(d, "\"version\": 1", "\"version\": 2"); },
+     "新しい版のLumentaで保存されています（記録の版 2）"},
+    {"unknown entry", [](const QTemporaryDir& d) { return estimateWhere(d, "\"hall\"", "\"name\": \"x\", \"hall\""); },
+     "知らない項目「name」"},
+    {"out of range", [](const QTemporaryDir& d) { return estimateWhere(d, "\"coffin\": 4", "\"coffin\": 6"); },
+     "項目「coffin」の値が範囲外です。"},
+    {"wrong type", [](const QTemporaryDir& d) { return estimateWhere(d, "\"makeup\": false", "\"makeup\": 0"); },
+     "項目「makeup」の値の種類が違います。"},
+    {"duplicate key",
+     [](const QTemporaryDir& d) { return estimateWhere(d, "\"altar\": 2,", "\"altar\": 2, \"altar\": 3,"); },
+     "項目「altar」が二度書かれています。"},
+    {"combination the window cannot make",
+     [](const QTemporaryDir& d) { return estimateWhere(d, "\"hearse\": 2", "\"hearse\": 1"); },
+     "項目「hearse」は、画面では選べない組み合わせです。"},
+    {"over the size limit",
+     [](const QTemporaryDir& d) {
+         return written(inDir(d, "large.pdf"),
+                        "%PDF-1.4\n" + QByteArray(qsizetype(lumenta::report::kPdfMaxBytes), ' '));
+     },
+     "ファイルが大きすぎます"},
+    {"folder", [](const QTemporaryDir& d) { return QFile::encodeName(d.path()); }, "フォルダは開けません。"},
+    {"FIFO",
+     [](const QTemporaryDir& d) {
+         const QByteArray fifo = inDir(d, "pipe.pdf");
+         return ::mkfifo(fifo.constData(), 0600) == 0 ? fifo : QByteArray();
+     },
+     "通常のファイルではありません"},
+    {"device", [](const QTemporaryDir&) { return QByteArray("/dev/zero"); }, "通常のファイルではありません"},
+    {"no permission to read",
+     [](const QTemporaryDir& d) {
+         const QByteArray path = written(inDir(d, "locked-away.pdf"), pdfWith(kRecord));
+         return ::chmod(path.constData(), 0) == 0 ? path : QByteArray();
+     },
+     "ファイルを読む権限がありません。", Way::Unreadable},
+    {"removed between choosing and reading",
+     [](const QTemporaryDir& d) { return written(inDir(d, "gone.pdf"), pdfWith(kRecord)); },
+     "ファイルが見つかりません。", Way::RemovedWhileChosen},
+    {"name not UTF-8", [](const QTemporaryDir& d) { return written(inDir(d, "\xFF\xFE.pdf"), pdfWith(kRecord)); },
+     "UTF-8 ではない名前"},
+};
+
+std::vector<QWidget*> stepPanels(QWidget* form)
+{
+    std::vector<QWidget*> panels;
+    for (const char* name : {"PnlMainBasho", "PnlMainJunbi", "PnlMainTuya", "PnlMainKoku", "PnlMainKaso"})
+        panels.push_back(form->findChild<QWidget*>(QString::fromLatin1(name)));
+    return panels;
+}
 
 // What the open file dialog shows: its button and field captions.
 QStringList fileDialogTexts()
@@ -54,6 +231,20 @@ class WindowFaultsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Starting costs nothing for the PDF files: qpdf, and the libraries it
+    // brings, are loaded at the first save or opening, not with the window.
+    void startingLoadsNoPdfLibrary()
+    {
+        Program program;
+        program.formMain().show();
+        QTRY_VERIFY(program.formMain().stepsBuilt());
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(!mapped.contains("libqpdf"));
+        QVERIFY(!mapped.contains("liblumenta_qpdf"));
+    }
+
     // No browser takes the page: one calm message names the address, and
     // nothing else changes.
     void noBrowserIsReported_data()
@@ -213,6 +404,103 @@ private slots:
         QCOMPARE(prompter.questions.size(), 1);
     }
 
+    // A file that holds no estimate the window can make is refused with its
+    // cause, whichever way it came; the estimate on screen stays as it was.
+    void badFilesLeaveTheEstimate_data()
+    {
+        QTest::addColumn<int>("index");
+        for (std::size_t i = 0; i < std::size(kBadFiles); ++i)
+            QTest::newRow(kBadFiles[i].row) << int(i);
+    }
+    void badFilesLeaveTheEstimate()
+    {
+        QFETCH(int, index);
+        const BadFile& bad = kBadFiles[index];
+        QTemporaryDir dir;
+        const QByteArray path = bad.make(dir);
+        QVERIFY(!path.isEmpty());
+
+        Program program;
+        TFormMain& form = program.formMain();
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTRY_VERIFY(form.stepsBuilt());
+        QCOMPARE(keydriver::completeEstimate(&form), QString());
+        const ControlStates before = ControlStates::take(stepPanels(&form), {});
+        const lumenta::Choices choices = form.estimate().choices();
+        const auto total = form.estimate().state().grandTotal;
+
+        QSignalSpy ended(form.opener(), &EstimateOpener::ended);
+        MessageBoxAnswerer boxes;
+        const auto seen = boxes.during([&] {
+            std::optional<WithoutReadingAnyFile> asAUser;
+            if (bad.way == Way::Unreadable)
+                asAUser.emplace();
+            if (bad.way == Way::RemovedWhileChosen) {
+                form.opener()->setChooser([&path](QWidget*, const QString&) {
+                    QFile::remove(QFile::decodeName(path));
+                    return QFile::decodeName(path);
+                });
+                keydriver::press(&form, Qt::Key_O, Qt::ControlModifier);
+            } else {
+                form.opener()->open(path);
+            }
+            QVERIFY(QTest::qWaitFor([&ended] { return !ended.isEmpty(); }, 10000));
+        });
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].title, QStringLiteral("見積りを開く"));
+        QVERIFY2(seen[0].text.contains(QString::fromUtf8(bad.cause)), qPrintable(seen[0].text));
+        QVERIFY(seen[0].text.contains(QStringLiteral("画面の見積りはそのままです。")));
+        const QStringList changed = ControlStates::take(stepPanels(&form), {}).differences(before);
+        QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u'\n')));
+        QVERIFY(form.estimate().choices() == choices);
+        QCOMPARE(form.estimate().state().grandTotal, total);
+        QVERIFY(form.estimate().totalShown());
+    }
+
+    // Opening over an estimate asks first; its default answer (Enter) keeps
+    // the estimate on screen, the other replaces it.
+    void openingOverAnEstimateAsksFirst()
+    {
+        QTemporaryDir dir;
+        const QByteArray path = written(inDir(dir, "saved.pdf"), pdfWith(kRecord));
+        Program program;
+        TFormMain& form = program.formMain();
+        form.show();
+        QTRY_VERIFY(form.stepsBuilt());
+        QCOMPARE(keydriver::completeEstimate(&form), QString());
+        const lumenta::Choices mine = form.estimate().choices();
+        QSignalSpy ended(form.opener(), &EstimateOpener::ended);
+        for (const bool replace : {false, true}) {
+            QStringList asked;
+            QTimer answer;
+            answer.setInterval(20);
+            QObject::connect(&answer, &QTimer::timeout, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                asked << box->text() << box->defaultButton()->text();
+                if (replace)
+                    box->buttons().constFirst()->click();
+                else
+                    QTest::keyClick(box, Qt::Key_Return);
+            });
+            answer.start();
+            ended.clear();
+            form.opener()->open(path);
+            QVERIFY(QTest::qWaitFor([&ended] { return !ended.isEmpty(); }, 10000));
+            answer.stop();
+            QCOMPARE(asked.size(), 2);
+            QVERIFY2(asked[0].startsWith(QStringLiteral("画面の見積りを、ファイル「saved.pdf」の見積りに置き換えますか？")),
+                     qPrintable(asked[0]));
+            QCOMPARE(asked[1], QStringLiteral("今の見積りを残す"));
+            QCOMPARE(form.estimate().choices() == mine, !replace);
+        }
+        QCOMPARE(form.estimate().choices().hall, 3);
+        QCOMPARE(form.estimate().choices().coffin, 4);
+    }
+
     // The printer choice starts from the default printer; without one it
     // says so, and starts from the only printer, or from none among several
     // (printing waits for a choice then).
@@ -254,8 +542,8 @@ private slots:
         QCOMPARE(printable, chosen >= 0);
     }
 
-    // Qt's own buttons and dialogs speak Japanese too: the PDF question and
-    // the save dialog.
+    // Qt's own buttons and dialogs speak Japanese too: the PDF question, the
+    // save dialog and the open dialog, which keep no settings.
     void qtDialogsAreJapanese()
     {
         if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm")))
@@ -296,6 +584,20 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QWidget* window : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<QFileDialog*>(window));
+        // The open dialog too, starting in the documents folder (or the home
+        // folder where there is none).
+        QString shownFolder;
+        QStringList openTexts;
+        QTimer::singleShot(200, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+                shownFolder = dialog->directory().path();
+            openTexts = fileDialogTexts();
+        });
+        program.formMain().opener()->chooseFile();
+        const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QCOMPARE(shownFolder, documents.exists() ? documents.path() : QDir::homePath());
+        QVERIFY2(openTexts.contains(QStringLiteral("開く(&O)")), qPrintable(openTexts.join(u'|')));
+        texts << openTexts;
         QCOMPARE(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
         QVERIFY2(texts.contains(QStringLiteral("保存(&S)")), qPrintable(texts.join(u'|')));
         for (const QString& text : texts)

@@ -14,7 +14,8 @@ deb=$(ls "$scratch"/lumenta_*.deb)
 status=0
 contents=$(dpkg-deb --contents "$deb")
 for path in ./usr/share/doc/lumenta/copyright ./usr/share/doc/lumenta/changelog.gz \
-            ./usr/share/man/man1/lumenta.1.gz ./usr/share/man/ja/man1/lumenta.1.gz ./usr/bin/lumenta; do
+            ./usr/share/man/man1/lumenta.1.gz ./usr/share/man/ja/man1/lumenta.1.gz ./usr/bin/lumenta \
+            ./usr/lib/lumenta/liblumenta_qpdf.so; do
   if ! printf '%s\n' "$contents" | grep -q " $path\$"; then
     echo "FAIL: the package lacks $path"
     status=1
@@ -31,6 +32,12 @@ fi
 
 if ! dpkg-deb --field "$deb" Depends | grep -qw libcups2; then
   echo "FAIL: the package does not depend on libcups2"
+  status=1
+fi
+# Saved estimates are written and read through qpdf, which the program's
+# PDF module links.
+if ! dpkg-deb --field "$deb" Depends | grep -q 'libqpdf'; then
+  echo "FAIL: the package does not depend on qpdf's library"
   status=1
 fi
 
