@@ -80,7 +80,7 @@ void BM_FillAndWriteSheetPdfFile(benchmark::State& state)
     const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
     for (auto _ : state) {
         form.fill(text, kDate);
-        const QByteArray pdf = lumenta::report::pdfDocument(form.sheet(), {{}, {}, {}, QStringLiteral("Lumenta")});
+        const QByteArray pdf = lumenta::report::pdfDocument(form.sheet(), {{}, {}, {}, QStringLiteral("Lumenta"), {}});
         if (pdf.isEmpty() || !lumenta::report::savePdfFile(path, pdf).isEmpty())
             state.SkipWithError("the PDF file could not be written");
     }

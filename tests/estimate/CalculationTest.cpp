@@ -224,9 +224,11 @@ TEST(Calculation, GridAgreesWithTheSlotsForRandomEstimates)
                     << "round " << round << " row " << row << " column " << column;
         // (The recording view keeps what the estimate before showed where this one shows nothing.)
         // A hidden note keeps its text unseen.
-        for (const auto& [control, text] : s.view.text)
-            if (!s.view.visible.count(control) || s.view.visible[control])
+        for (const auto& [control, text] : s.view.text) {
+            if (!s.view.visible.count(control) || s.view.visible[control]) {
                 ASSERT_EQ(again.view.text[control], text) << controlName(control);
+            }
+        }
         for (const auto& [control, picture] : s.view.picture)
             ASSERT_EQ(again.view.picture[control], picture) << controlName(control);
         ASSERT_EQ(again.estimate.choices(), e.choices());

@@ -82,6 +82,6 @@ lumenta::SheetText discountedEstimate()
 
 bool samples::writePdf(const lumenta::report::ReportPage& page, const QString& path)
 {
-    const QByteArray pdf = lumenta::report::pdfDocument(page, {{}, {}, {}, QStringLiteral("Lumenta")});
+    const QByteArray pdf = lumenta::report::pdfDocument(page, {{}, {}, {}, QStringLiteral("Lumenta"), {}});
     return !pdf.isEmpty() && lumenta::report::savePdfFile(path, pdf).isEmpty();
 }
