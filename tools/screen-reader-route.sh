@@ -7,7 +7,8 @@
 #
 # The route: the start button, F9 too early (the refusal), every choice of
 # steps 1 to 5 with Tab, the arrow keys and Space, F9, a look at the total
-# and the summary with Orca's flat review (keypad 8 and 7), then Ctrl+P.
+# and the summary with Orca's flat review (keypad 8 and 7), then Ctrl+P, and
+# the printed sheet opened again with Ctrl+O.
 # The sheet is printed on a print service of the route's own (the tests'
 # tests/support/print-service.sh, in the temporary home), whose default
 # printer keeps the document: the machine's printers are not used.
@@ -171,6 +172,15 @@ for _ in $(seq 30); do
     sleep 0.5
 done
 [ -n "${job:-}" ] && cp "$(dirname "$CUPS_SERVER")/spool/d$(printf %05d "$job")-001" "$out/route.pdf"
+# The printed sheet carries the estimate's choices: 見積りを開く… takes it in
+# again, over the same estimate (置き換える, left of the default answer).
+if [ -f "$out/route.pdf" ]; then
+    key ctrl+o
+    xdotool type --delay 20 "$out/route.pdf"
+    key Return
+    key shift+Tab space
+    sleep 2
+fi
 
 # Orca writes its log when it ends. It is the only child of the unshare
 # started above, and ending it ends its namespace.
