@@ -257,18 +257,6 @@ std::optional<RecordProblem> readEntry(const Entry& e, const Value& v, Choices& 
     return std::nullopt;
 }
 
-// An estimate priced without a window, to see what the rules make of a record.
-class NoView : public EstimateView {
-public:
-    void setText(Control, std::string_view) override {}
-    void setEnabled(Control, bool) override {}
-    void setVisible(Control, bool) override {}
-    void setChecked(Control, bool) override {}
-    void setCurrentIndex(Control, int) override {}
-    void copyPicture(Control, std::string_view) override {}
-    void setGridCell(int, int, std::string_view) override {}
-};
-
 // The entry at which the window could not have made these choices: made
 // again through the rules they come out otherwise, or the hall has no such
 // hearse, or the total stands for an estimate that cannot be calculated.

@@ -28,4 +28,17 @@ public:
     virtual void setGridCell(int column, int row, std::string_view text) = 0;
 };
 
+// An estimate priced without a window: what the rules make of a record, or
+// the sheet alone, needs no screen.
+class NoView : public EstimateView {
+public:
+    void setText(Control, std::string_view) override {}
+    void setEnabled(Control, bool) override {}
+    void setVisible(Control, bool) override {}
+    void setChecked(Control, bool) override {}
+    void setCurrentIndex(Control, int) override {}
+    void copyPicture(Control, std::string_view) override {}
+    void setGridCell(int, int, std::string_view) override {}
+};
+
 } // namespace lumenta

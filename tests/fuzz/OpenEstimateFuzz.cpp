@@ -15,22 +15,11 @@
 
 namespace {
 
-class NoView : public lumenta::EstimateView {
-public:
-    void setText(lumenta::Control, std::string_view) override {}
-    void setEnabled(lumenta::Control, bool) override {}
-    void setVisible(lumenta::Control, bool) override {}
-    void setChecked(lumenta::Control, bool) override {}
-    void setCurrentIndex(lumenta::Control, int) override {}
-    void copyPicture(lumenta::Control, std::string_view) override {}
-    void setGridCell(int, int, std::string_view) override {}
-};
-
 // A record that was taken must make an estimate whose own record is the
 // same choices, and whose total is there exactly when the record had one.
 void apply(const lumenta::EstimateRecord& record)
 {
-    NoView view;
+    lumenta::NoView view;
     lumenta::Estimate estimate(view);
     estimate.reset();
     lumenta::makeChoices(estimate, record);

@@ -12,18 +12,6 @@ namespace samples {
 
 namespace {
 
-// The sheet only needs the estimate's grid and totals, not its screen.
-class NoScreen : public lumenta::EstimateView {
-public:
-    void setText(lumenta::Control, std::string_view) override {}
-    void setEnabled(lumenta::Control, bool) override {}
-    void setVisible(lumenta::Control, bool) override {}
-    void setChecked(lumenta::Control, bool) override {}
-    void setCurrentIndex(lumenta::Control, int) override {}
-    void copyPicture(lumenta::Control, std::string_view) override {}
-    void setGridCell(int, int, std::string_view) override {}
-};
-
 struct Choices {
     int hall, distance, storage;
     bool proxy;
@@ -39,7 +27,7 @@ struct Choices {
 
 lumenta::SheetText estimate(const Choices& c)
 {
-    NoScreen screen;
+    lumenta::NoView screen; // the sheet only needs the grid and totals
     lumenta::Estimate e(screen);
     e.reset();
     e.chooseHall(c.hall);
