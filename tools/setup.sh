@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland qt6-translations-l10n libgl-dev qt6-pdf-dev
   libicu-dev libgtest-dev libbenchmark-dev libqpdf-dev qpdf
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-vlgothic
   xvfb xauth imagemagick poppler-utils

@@ -9,7 +9,7 @@ namespace lumenta::report {
 // time and memory, and only printing needs them, so it is opened at the
 // first print instead of being linked (the package depends on libcups2).
 #define LUMENTA_CUPS_FUNCTIONS(F)                                                                                      \
-    F(cupsServer) F(ippPort) F(cupsEncryption) F(cupsSetServer) F(ippSetPort) F(cupsUser) F(cupsSetUser)               \
+    F(cupsServer) F(ippPort) F(cupsEncryption) F(cupsUser) F(cupsSetUser)               \
     F(cupsSetPasswordCB2) F(httpConnect2) F(httpEncryption) F(httpSetTimeout) F(httpGetFd) F(httpError) F(httpGetStatus) F(httpClose) F(cupsLastError) F(cupsLastErrorString)       \
     F(ippNewRequest) F(ippAddString) F(ippAddStrings) F(ippAddInteger) F(ippFindAttribute) F(ippGetInteger) F(ippGetBoolean)            \
     F(ippDelete) F(cupsDoRequest) F(cupsGetDefault2) F(cupsGetNamedDest) F(cupsGetDests2) F(cupsFreeDests) F(cupsGetOption)               \

@@ -335,7 +335,7 @@ JobResult CupsJob::run()
     if (!target.accepting)
         return {JobEnd::Rejecting, target.name};
     reach(kLayingOut);
-    const QByteArray sheet = pdfDocument(order_.page, order_.info);
+    const QByteArray sheet = order_.sheet.isEmpty() ? pdfDocument(order_.page, order_.info) : order_.sheet;
     if (sheet.isEmpty())
         return {JobEnd::NoDocument, target.name};
     if (cancelled_)

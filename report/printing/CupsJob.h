@@ -48,6 +48,7 @@ public:
         bool listOnly = false;  // asks for the printers and prints nothing
         ReportPage page;
         PdfInfo info;
+        QByteArray sheet; // the document as made already (the preview's); else made from page and info
     };
     explicit CupsJob(Order order);
 

@@ -93,6 +93,7 @@ struct PrintAction::Request : QObject {
     }
     ReportPage page;
     PdfInfo info;
+    QByteArray sheet; // the document the preview showed
     QString hall;
     QPointer<QWidget> parent;
     QPromise<PrintOutcome> promise;
@@ -190,7 +191,7 @@ QFuture<PrintOutcome> PrintAction::send(PrintWay way, const ReportPage& page, co
 
 CupsJob::Order PrintAction::orderFor(const Request& request) const
 {
-    return {CupsJob::callingThreadsService(), {}, false, 1, false, request.page, request.info};
+    return {CupsJob::callingThreadsService(), {}, false, 1, false, request.page, request.info, request.sheet};
 }
 
 void PrintAction::printOnDefault(Request* request)
@@ -295,12 +296,20 @@ void PrintAction::printOnChosen(Request* request, const std::vector<PrinterEntry
     startJob(request, std::move(order));
 }
 
-// The preview prints, when asked to, the way the printer choice does.
+// The preview shows the PDF document, made on the action's thread, and
+// prints, when asked to, those very bytes the way the printer choice does.
 void PrintAction::showPreview(Request* request)
 {
-    if (!prompter_->preview(request->parent, request->page))
-        return finish(request, PrintOutcome::Cancelled);
-    choosePrinter(request);
+    runThen(
+        pool_, request, [page = request->page, info = request->info] { return pdfDocument(page, info); },
+        [this, request](const QByteArray& sheet) {
+            if (sheet.isEmpty())
+                prompter_->tell(request->parent, causeOf(JobResult(JobEnd::NoDocument)));
+            if (sheet.isEmpty() || !prompter_->preview(request->parent, sheet))
+                return finish(request, PrintOutcome::Cancelled);
+            request->sheet = sheet;
+            choosePrinter(request);
+        });
 }
 
 PrintOutcome PrintAction::told(Request* request, const JobResult& result)

@@ -4,19 +4,15 @@
 
 #include "PrintPrompter.h"
 
-#include "CupsClient.h"
-#include "ReportRenderer.h"
-
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLibrary>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -42,46 +38,22 @@ QDialogButtonBox* buttons(QDialog* dialog, const QString& ok)
     return box;
 }
 
-// Qt's printer, even one set to write PDF, asks the print service for the
-// default printer and the printer list as it is made, on this thread and
-// with no time limit. While the preview's printer is made, the client
-// library on this thread is pointed at a service that is not there, so it
-// finds no printer at once; then it is pointed back.
-class NoPrintServiceHere {
-public:
-    NoPrintServiceHere()
-    {
-        if (!cups().loaded)
-            return;
-        server_ = cups().cupsServer();
-        port_ = cups().ippPort();
-        cups().cupsSetServer("/nonexistent/lumenta-preview.sock");
-    }
-    ~NoPrintServiceHere()
-    {
-        if (!cups().loaded)
-            return;
-        cups().cupsSetServer(server_.constData());
-        cups().ippSetPort(port_);
-    }
-    NoPrintServiceHere(const NoPrintServiceHere&) = delete;
-    NoPrintServiceHere& operator=(const NoPrintServiceHere&) = delete;
-
-private:
-    QByteArray server_;
-    int port_ = 0;
-};
-
-std::unique_ptr<QPrinter> pdfPrinter(const ReportPage& page)
+// The preview's page comes from a module of its own (SheetPreview): null
+// when the module is missing or cannot read the document.
+QWidget* sheetPreview(const QByteArray& sheet, QWidget* parent)
 {
-    const NoPrintServiceHere noService;
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    // Laid out as the PDF document is, so that the preview shows its page.
-    printer->setResolution(ReportRenderer::kPdfResolution);
-    printer->setFullPage(true);
-    ReportRenderer::preparePage(page, *printer);
-    return printer;
+    using Entry = QWidget* (*)(const QByteArray*, QWidget*);
+    static const Entry entry = [] {
+        for (const QString& path :
+             {QStringLiteral(LUMENTA_PREVIEW_MODULE_BUILT),
+              QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(LUMENTA_PREVIEW_MODULE_INSTALLED)}) {
+            QLibrary module(path);
+            if (auto found = reinterpret_cast<Entry>(module.resolve("lumenta_sheet_preview")))
+                return found;
+        }
+        return Entry(nullptr);
+    }();
+    return entry ? entry(&sheet, parent) : nullptr;
 }
 
 } // namespace
@@ -129,29 +101,35 @@ std::optional<PrinterChoice> DialogPrintPrompter::choosePrinter(QWidget* parent,
     return PrinterChoice{printers[std::size_t(list->currentIndex())], copies->value()};
 }
 
-// Qt's preview of the page, drawn by the PDF document's renderer at its size.
-bool DialogPrintPrompter::preview(QWidget* parent, const ReportPage& page)
+// The PDF document that prints, shown by Qt PDF; nothing here asks the print
+// service. Every button and the page are reached by Tab and named.
+bool DialogPrintPrompter::preview(QWidget* parent, const QByteArray& sheet)
 {
-    const std::unique_ptr<QPrinter> printer = pdfPrinter(page);
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
     dialog.setWindowTitle(QStringLiteral("印刷プレビュー"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* tools = new QToolBar(&dialog);
-    auto* view = new QPrintPreviewWidget(printer.get(), &dialog);
-    QObject::connect(view, &QPrintPreviewWidget::paintRequested, view, [&page](QPrinter* target) {
-        QPainter painter(target);
-        ReportRenderer::paint(page, painter);
-    });
+    QWidget* view = sheetPreview(sheet, &dialog);
+    if (!view) {
+        tell(parent, QStringLiteral("印刷プレビューを表示できませんでした。"));
+        return false;
+    }
+    view->setAccessibleName(QStringLiteral("見積書のページ"));
+    const auto zoom = [view](const char* how) { return [view, how] { QMetaObject::invokeMethod(view, how); }; };
     const std::pair<const char*, std::function<void()>> actions[] = {
-        {"ページ全体", [view] { view->fitInView(); }}, {"幅に合わせる", [view] { view->fitToWidth(); }},
-        {"拡大", [view] { view->zoomIn(); }},         {"縮小", [view] { view->zoomOut(); }},
-        {"印刷…", [&dialog] { dialog.accept(); }},    {"閉じる", [&dialog] { dialog.reject(); }},
+        {"ページ全体", zoom("fitInView")},          {"幅に合わせる", zoom("fitToWidth")},
+        {"拡大", zoom("zoomIn")},                   {"縮小", zoom("zoomOut")},
+        {"印刷…", [&dialog] { dialog.accept(); }}, {"閉じる", [&dialog] { dialog.reject(); }},
     };
-    for (const auto& [text, act] : actions)
-        QObject::connect(tools->addAction(QString::fromUtf8(text)), &QAction::triggered, &dialog, act);
+    for (const auto& [text, act] : actions) {
+        QAction* action = tools->addAction(QString::fromUtf8(text));
+        QObject::connect(action, &QAction::triggered, &dialog, act);
+        tools->widgetForAction(action)->setFocusPolicy(Qt::TabFocus);
+    }
     layout->addWidget(tools);
     layout->addWidget(view);
+    view->setFocus();
     // A page's proportions, within the screen.
     const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     const int height = std::min(900, screen.height() * 9 / 10);

@@ -40,8 +40,8 @@ public:
     // The printer and the number of copies, from the service's printers;
     // empty when cancelled.
     virtual std::optional<PrinterChoice> choosePrinter(QWidget* parent, const std::vector<PrinterEntry>& printers) = 0;
-    // Shows the page as it will print; true when the user asks to print it.
-    virtual bool preview(QWidget* parent, const ReportPage& page) = 0;
+    // Shows the PDF document that prints; true when the user asks to print it.
+    virtual bool preview(QWidget* parent, const QByteArray& sheet) = 0;
     // Asks for the user name and password the print service wants, and
     // returns at once: answer is called once, with nothing when the user
     // declines. Returns the question's window (null if none), which the
@@ -61,7 +61,7 @@ public:
                         std::function<void(const QString&)> chosen) override;
     bool openFile(const QString& path) override;
     std::optional<PrinterChoice> choosePrinter(QWidget* parent, const std::vector<PrinterEntry>& printers) override;
-    bool preview(QWidget* parent, const ReportPage& page) override;
+    bool preview(QWidget* parent, const QByteArray& sheet) override;
     QWidget* askSignIn(QWidget* parent, const QString& user, bool refused,
                        std::function<void(std::optional<SignIn>)> answer) override;
 };

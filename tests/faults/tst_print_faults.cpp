@@ -21,9 +21,12 @@
 #include "UnitPrint.h"
 #include "plButton.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QGraphicsView>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QProgressBar>
@@ -37,6 +40,8 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 #include <csignal>
 #include <cups/cups.h>
@@ -360,21 +365,35 @@ private:
 };
 
 // The longest the window's event loop went without a turn.
+// A window that waits on a silent service for good fails the test after
+// kStuckMs, instead of holding it up until ctest gives up on it.
 class LoopWatch {
 public:
     LoopWatch()
     {
-        QObject::connect(&timer_, &QTimer::timeout, &timer_,
-                         [this] { longest_ = std::max(longest_, clock_.restart()); });
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+            longest_ = std::max(longest_, clock_.restart());
+            turned_ = QDateTime::currentMSecsSinceEpoch();
+        });
         timer_.start(10);
         clock_.start();
+        watchdog_ = std::jthread([this](std::stop_token stop) {
+            while (!stop.stop_requested()) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                if (QDateTime::currentMSecsSinceEpoch() - turned_ > kStuckMs)
+                    qFatal("the window's event loop stood still for %lld ms", kStuckMs);
+            }
+        });
     }
     qint64 longestMs() const { return longest_; }
 
 private:
+    static constexpr qint64 kStuckMs = 10000;
     QTimer timer_;
     QElapsedTimer clock_;
     qint64 longest_ = 0;
+    std::atomic<qint64> turned_{QDateTime::currentMSecsSinceEpoch()};
+    std::jthread watchdog_;
 };
 
 struct Result {
@@ -675,12 +694,24 @@ private Q_SLOTS:
         fakes::Prompter prompter;
         prompter.fileToChoose = dir.filePath(QStringLiteral("見積書.pdf"));
         fakes::Progress progress;
-        // The real preview, closed once it shows.
+        // The real preview, closed once it shows the page; Tab goes round
+        // from the page through every button, each named.
         lumenta::report::DialogPrintPrompter dialogs;
         QTimer closePreview;
-        QObject::connect(&closePreview, &QTimer::timeout, &closePreview, [] {
-            if (auto* preview = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                preview->reject();
+        int pagesShown = 0;
+        QStringList tabbed;
+        QObject::connect(&closePreview, &QTimer::timeout, &closePreview, [&pagesShown, &tabbed] {
+            auto* preview = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            auto* page = preview ? preview->findChild<QGraphicsView*>() : nullptr;
+            if (!page)
+                return;
+            QMetaObject::invokeMethod(page, "pageCount", Q_RETURN_ARG(int, pagesShown));
+            for (QWidget* at = page; at && (tabbed.isEmpty() || at != page) && tabbed.size() < 10;
+                 at = QApplication::focusWidget()) {
+                tabbed << QAccessible::queryAccessibleInterface(at)->text(QAccessible::Name);
+                QTest::keyClick(at, Qt::Key_Tab);
+            }
+            preview->reject();
         });
         closePreview.start(200);
         const LoopWatch watch;
@@ -695,6 +726,10 @@ private Q_SLOTS:
         if (way == PrintWay::Preview || way == PrintWay::Pdf) {
             QCOMPARE(r.outcome, way == PrintWay::Pdf ? PrintOutcome::SavedAsPdf : PrintOutcome::Cancelled);
             QCOMPARE(progress.started, stuckPrints);
+            QCOMPARE(pagesShown, way == PrintWay::Preview ? 1 : 0);
+            if (way == PrintWay::Preview)
+                QCOMPARE(tabbed, QStringList({"見積書のページ", "ページ全体", "幅に合わせる", "拡大", "縮小", "印刷…",
+                                              "閉じる"}));
             return;
         }
         QCOMPARE(progress.started, 1);

@@ -15,7 +15,7 @@ status=0
 contents=$(dpkg-deb --contents "$deb")
 for path in ./usr/share/doc/lumenta/copyright ./usr/share/doc/lumenta/changelog.gz \
             ./usr/share/man/man1/lumenta.1.gz ./usr/share/man/ja/man1/lumenta.1.gz ./usr/bin/lumenta \
-            ./usr/lib/lumenta/liblumenta_qpdf.so; do
+            ./usr/lib/lumenta/liblumenta_qpdf.so ./usr/lib/lumenta/liblumenta_preview.so; do
   if ! printf '%s\n' "$contents" | grep -q " $path\$"; then
     echo "FAIL: the package lacks $path"
     status=1
@@ -38,6 +38,17 @@ fi
 # PDF module links.
 if ! dpkg-deb --field "$deb" Depends | grep -q 'libqpdf'; then
   echo "FAIL: the package does not depend on qpdf's library"
+  status=1
+fi
+
+# The preview shows the sheet through Qt PDF, which only its module links:
+# the program itself loads neither Qt PDF nor Qt's printing module at start.
+if ! dpkg-deb --field "$deb" Depends | grep -qw libqt6pdf6; then
+  echo "FAIL: the package does not depend on Qt PDF"
+  status=1
+fi
+if readelf --dynamic "$scratch/root/usr/bin/lumenta" | grep -E 'NEEDED.*libQt6(Pdf|PrintSupport)'; then
+  echo "FAIL: usr/bin/lumenta links the libraries above, which only the preview needs"
   status=1
 fi
 

@@ -32,8 +32,9 @@ public:
     std::optional<int> copies = 1;
     // Whether each file or folder opened in turn opens; the rest do.
     QList<bool> opens;
-    // The preview: whether the user prints from it.
+    // The preview: whether the user prints from it, after looking at it this long.
     bool printFromPreview = false;
+    int previewMs = 0;
     // The sign-ins given, in turn; once they run out the question stays open.
     QList<std::optional<lumenta::report::SignIn>> signIns;
 
@@ -43,6 +44,7 @@ public:
     QStringList opened;
     QList<std::vector<lumenta::report::PrinterEntry>> printerLists;
     int previews = 0;
+    QByteArray previewed; // the last document the preview showed
     QList<bool> signInsAsked;  // each: asked again after a refusal
     std::function<void(std::optional<lumenta::report::SignIn>)> unanswered;
 
@@ -71,9 +73,11 @@ public:
             return std::nullopt;
         return lumenta::report::PrinterChoice{*chosen, *copies};
     }
-    bool preview(QWidget*, const lumenta::report::ReportPage&) override
+    bool preview(QWidget*, const QByteArray& sheet) override
     {
         ++previews;
+        previewed = sheet;
+        QTest::qSleep(previewMs);
         return printFromPreview;
     }
     QWidget* askSignIn(QWidget*, const QString&, bool refused,

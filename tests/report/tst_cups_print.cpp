@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSet>
@@ -40,6 +41,8 @@ private Q_SLOTS:
 
     // Each way of printing: one job of one A4 page on the default printer,
     // without a question; the printer choice lists the service's printers.
+    // The preview prints the document it showed, not one made again later
+    // (which would carry a later time).
     void printsOneA4Page_data()
     {
         QTest::addColumn<PrintWay>("way");
@@ -54,6 +57,7 @@ private Q_SLOTS:
         TFormPrint form;
         fakes::Prompter prompter;
         prompter.printFromPreview = true;
+        prompter.previewMs = 1100;
         form.setPrintServices(nullptr, &prompter, nullptr);
         const int newest = newestJob(printer_);
 
@@ -73,6 +77,11 @@ private Q_SLOTS:
         QVERIFY(waitUntilCompleted(printer_, made.first(), 60000));
         const QString printed = keptDocument(made.first());
         QCOMPARE(pdf::pages(printed), 1);
+        if (way == PrintWay::Preview) {
+            QFile kept(printed);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QVERIFY(kept.readAll() == prompter.previewed);
+        }
         const QSizeF size = pdf::pageSizeMm(printed);
         QVERIFY2(std::abs(size.width() - 210) < 1 && std::abs(size.height() - 297) < 1,
                  qPrintable(QStringLiteral("%1 x %2 mm").arg(size.width()).arg(size.height())));

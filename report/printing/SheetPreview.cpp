@@ -1,0 +1,194 @@
+#include "SheetPreview.h"
+
+#include <QBuffer>
+#include <QGraphicsItem>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QScrollBar>
+#include <QStyleOptionGraphicsItem>
+#include <QtMath>
+
+#include <algorithm>
+
+namespace lumenta::report {
+
+namespace {
+
+// The scene counts in dots of the 600 dpi sheet, its paper as Qt lays out
+// A4 at that resolution; the zoom buttons step by a tenth.
+constexpr int kSceneDpi = 600;
+constexpr qreal kPointsPerInch = 72;
+constexpr qreal kZoomStep = 1.1;
+// Qt PDF draws lines thinner than a pixel a whole pixel wide, where Qt's
+// own painter covers part of the pixel: the page is rendered at this many
+// pixels across for each pixel of the window and scaled down smoothly.
+constexpr int kSamplesPerPixel = 4;
+
+// The paper with its page rendered on it, and a shadow below and to its
+// right fading out over a hundredth of its width, within a grey border of
+// a 25th of its longer side.
+class PageItem : public QGraphicsItem {
+public:
+    PageItem(QPdfDocument* document, QSize paper) : document_(document), paper_(QPoint(0, 0), paper)
+    {
+        const int border = std::max(paper.width(), paper.height()) / 25;
+        bounds_ = QRectF(paper_).adjusted(-border, -border, border, border);
+        // Painted where it shows, straight on the view: the page is rendered
+        // for the part of the window it covers, at any zoom.
+        setFlag(ItemUsesExtendedStyleOption);
+    }
+    QRectF boundingRect() const override { return bounds_; }
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) override
+    {
+        painter->setClipRect(option->exposedRect);
+        const qreal shadow = paper_.width() / 100;
+        const QPointF corner = paper_.bottomRight();
+        QLinearGradient right(paper_.topRight(), paper_.topRight() + QPointF(shadow, 0));
+        QLinearGradient below(paper_.bottomLeft(), paper_.bottomLeft() + QPointF(0, shadow));
+        QRadialGradient round(corner, shadow, corner);
+        for (QGradient* fade : std::initializer_list<QGradient*>{&right, &below, &round}) {
+            fade->setColorAt(0, QColor(0, 0, 0, 255));
+            fade->setColorAt(1, QColor(0, 0, 0, 0));
+        }
+        painter->fillRect(QRectF(paper_.topRight() + QPointF(0, shadow), corner + QPointF(shadow, 0)), right);
+        painter->fillRect(QRectF(paper_.bottomLeft() + QPointF(shadow, 0), corner + QPointF(0, shadow)), below);
+        painter->fillRect(QRectF(corner, corner + QPointF(shadow, shadow)), round);
+        painter->setClipRect(paper_ & option->exposedRect);
+        painter->fillRect(paper_, Qt::white);
+        drawPage(painter, paper_ & option->exposedRect);
+    }
+
+private:
+    // The page rendered for the pixels it covers on the device, where it shows.
+    void drawPage(QPainter* painter, const QRectF& shown) const
+    {
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        const QTransform toPixels = painter->worldTransform() * QTransform::fromScale(ratio, ratio);
+        const QRectF page = toPixels.mapRect(paper_);
+        const QRect window(QPoint(0, 0),
+                           QSizeF(painter->device()->width() * ratio, painter->device()->height() * ratio).toSize());
+        const QRect part = toPixels.mapRect(shown).toAlignedRect() & page.toAlignedRect() & window;
+        if (part.isEmpty())
+            return;
+        const int ss = std::max(1, qCeil(kSamplesPerPixel / ratio));
+        QPdfDocumentRenderOptions options;
+        options.setScaledSize((page.size() * ss).toSize());
+        // Qt PDF 6.4 scales a clip by (its width - 1) / the image's width:
+        // one pixel more than the image keeps the page at its scaled size.
+        const QPoint from = ((QPointF(part.topLeft()) - page.topLeft()) * ss).toPoint();
+        options.setScaledClipRect(QRect(from, part.size() * ss).adjusted(0, 0, 1, 1));
+        QImage image = document_->render(0, part.size() * ss, options);
+        if (ss > 1)
+            image = image.scaled(part.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(ratio);
+        painter->setWorldTransform(QTransform());
+        painter->drawImage(QPointF(part.topLeft()) / ratio, image);
+    }
+
+    QPdfDocument* document_;
+    QRectF paper_;
+    QRectF bounds_;
+};
+
+} // namespace
+
+SheetPreview::SheetPreview(const QByteArray& pdf, QWidget* parent) : QGraphicsView(parent)
+{
+    auto* bytes = new QBuffer(this);
+    bytes->setData(pdf);
+    bytes->open(QIODevice::ReadOnly);
+    document_ = new QPdfDocument(this);
+    document_->load(bytes);
+    setInteractive(false);
+    setDragMode(ScrollHandDrag);
+    setViewportUpdateMode(SmartViewportUpdate);
+    setScene(new QGraphicsScene(this));
+    scene()->setBackgroundBrush(Qt::gray);
+    if (pageCount() == 0)
+        return;
+    const QSize paper = (document_->pagePointSize(0) * kSceneDpi / kPointsPerInch).toSize();
+    page_ = new PageItem(document_, paper);
+    scene()->addItem(page_);
+    scene()->setSceneRect(scene()->itemsBoundingRect());
+}
+
+int SheetPreview::pageCount() const
+{
+    return document_->status() == QPdfDocument::Status::Ready ? document_->pageCount() : 0;
+}
+
+void SheetPreview::fitInView() { fit(Zoom::FitInView); }
+
+void SheetPreview::fitToWidth() { fit(Zoom::FitToWidth); }
+
+void SheetPreview::zoomIn() { zoomBy(kZoomStep); }
+
+void SheetPreview::zoomOut() { zoomBy(1 / kZoomStep); }
+
+void SheetPreview::zoomBy(qreal factor)
+{
+    zoom_ = Zoom::Custom;
+    scale(factor, factor);
+}
+
+// 1: the paper at its size on the screen.
+void SheetPreview::setZoomFactor(qreal factor)
+{
+    zoom_ = Zoom::Custom;
+    resetTransform();
+    const qreal scale = factor * logicalDpiY() / kSceneDpi;
+    QGraphicsView::scale(scale, scale);
+}
+
+// The whole page, or its width, in view; the page steps by its height.
+void SheetPreview::fit(Zoom zoom)
+{
+    zoom_ = zoom;
+    if (!page_)
+        return;
+    const QRectF target = page_->sceneBoundingRect();
+    if (zoom == Zoom::FitToWidth) {
+        const qreal scale = viewport()->width() / target.width();
+        setTransform(QTransform::fromScale(scale, scale));
+        QRectF shown = viewportTransform().mapRect(QRectF(viewport()->rect()));
+        shown.moveTop(target.top());
+        ensureVisible(shown);
+        return;
+    }
+    QGraphicsView::fitInView(target, Qt::KeepAspectRatio);
+    const int step = qRound(transform().mapRect(target).height());
+    verticalScrollBar()->setSingleStep(step);
+    verticalScrollBar()->setPageStep(step);
+}
+
+// A fitting zoom follows the window's size.
+void SheetPreview::resizeEvent(QResizeEvent* event)
+{
+    {
+        const QSignalBlocker blocker(verticalScrollBar());
+        QGraphicsView::resizeEvent(event);
+    }
+    if (zoom_ != Zoom::Custom)
+        fit(zoom_);
+}
+
+void SheetPreview::showEvent(QShowEvent* event)
+{
+    QGraphicsView::showEvent(event);
+    if (zoom_ != Zoom::Custom)
+        fit(zoom_);
+}
+
+} // namespace lumenta::report
+
+// The module's entry: the preview of a PDF document, or null when Qt PDF
+// cannot read it.
+extern "C" Q_DECL_EXPORT QWidget* lumenta_sheet_preview(const QByteArray* pdf, QWidget* parent)
+{
+    auto* view = new lumenta::report::SheetPreview(*pdf, parent);
+    if (view->pageCount() > 0)
+        return view;
+    delete view;
+    return nullptr;
+}
