@@ -4,6 +4,7 @@
 
 #include "PrintPrompter.h"
 
+#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
@@ -110,12 +111,16 @@ bool DialogPrintPrompter::preview(QWidget* parent, const QByteArray& sheet)
     dialog.setWindowTitle(QStringLiteral("印刷プレビュー"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* tools = new QToolBar(&dialog);
+    tools->setAccessibleName(QStringLiteral("プレビューの操作"));
     QWidget* view = sheetPreview(sheet, &dialog);
     if (!view) {
         tell(parent, QStringLiteral("印刷プレビューを表示できませんでした。"));
         return false;
     }
-    view->setAccessibleName(QStringLiteral("見積書のページ"));
+    // The view passes its focus to its viewport, which a screen reader
+    // then finds focused: both are the page.
+    for (QWidget* page : {view, static_cast<QAbstractScrollArea*>(view)->viewport()})
+        page->setAccessibleName(QStringLiteral("見積書のページ"));
     const auto zoom = [view](const char* how) { return [view, how] { QMetaObject::invokeMethod(view, how); }; };
     const std::pair<const char*, std::function<void()>> actions[] = {
         {"ページ全体", zoom("fitInView")},          {"幅に合わせる", zoom("fitToWidth")},

@@ -118,9 +118,9 @@ int SheetPreview::pageCount() const
     return document_->status() == QPdfDocument::Status::Ready ? document_->pageCount() : 0;
 }
 
-void SheetPreview::fitInView() { fit(Zoom::FitInView); }
+void SheetPreview::fitInView() { fit(Zoom::FitInView, true); }
 
-void SheetPreview::fitToWidth() { fit(Zoom::FitToWidth); }
+void SheetPreview::fitToWidth() { fit(Zoom::FitToWidth, true); }
 
 void SheetPreview::zoomIn() { zoomBy(kZoomStep); }
 
@@ -142,7 +142,8 @@ void SheetPreview::setZoomFactor(qreal factor)
 }
 
 // The whole page, or its width, in view; the page steps by its height.
-void SheetPreview::fit(Zoom zoom)
+// Asked for, the width goes to the top of the page.
+void SheetPreview::fit(Zoom zoom, bool asked)
 {
     zoom_ = zoom;
     if (!page_)
@@ -151,6 +152,8 @@ void SheetPreview::fit(Zoom zoom)
     if (zoom == Zoom::FitToWidth) {
         const qreal scale = viewport()->width() / target.width();
         setTransform(QTransform::fromScale(scale, scale));
+        if (!asked)
+            return;
         QRectF shown = viewportTransform().mapRect(QRectF(viewport()->rect()));
         shown.moveTop(target.top());
         ensureVisible(shown);
@@ -170,14 +173,14 @@ void SheetPreview::resizeEvent(QResizeEvent* event)
         QGraphicsView::resizeEvent(event);
     }
     if (zoom_ != Zoom::Custom)
-        fit(zoom_);
+        fit(zoom_, false);
 }
 
 void SheetPreview::showEvent(QShowEvent* event)
 {
     QGraphicsView::showEvent(event);
     if (zoom_ != Zoom::Custom)
-        fit(zoom_);
+        fit(zoom_, false);
 }
 
 } // namespace lumenta::report

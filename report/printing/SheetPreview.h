@@ -34,7 +34,7 @@ protected:
 
 private:
     enum class Zoom { Custom, FitInView, FitToWidth };
-    void fit(Zoom zoom);
+    void fit(Zoom zoom, bool asked);
     void zoomBy(qreal factor);
 
     QPdfDocument* document_;
