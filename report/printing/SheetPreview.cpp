@@ -168,10 +168,7 @@ void SheetPreview::fit(Zoom zoom, bool asked)
 // A fitting zoom follows the window's size.
 void SheetPreview::resizeEvent(QResizeEvent* event)
 {
-    {
-        const QSignalBlocker blocker(verticalScrollBar());
-        QGraphicsView::resizeEvent(event);
-    }
+    QGraphicsView::resizeEvent(event);
     if (zoom_ != Zoom::Custom)
         fit(zoom_, false);
 }
