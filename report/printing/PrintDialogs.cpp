@@ -119,8 +119,9 @@ bool DialogPrintPrompter::preview(QWidget* parent, const QByteArray& sheet)
     }
     // The view passes its focus to its viewport, which a screen reader
     // then finds focused: both are the page.
-    for (QWidget* page : {view, static_cast<QAbstractScrollArea*>(view)->viewport()})
-        page->setAccessibleName(QStringLiteral("見積書のページ"));
+    view->setAccessibleName(QStringLiteral("見積書のページ"));
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(view))
+        area->viewport()->setAccessibleName(view->accessibleName());
     const auto zoom = [view](const char* how) { return [view, how] { QMetaObject::invokeMethod(view, how); }; };
     const std::pair<const char*, std::function<void()>> actions[] = {
         {"ページ全体", zoom("fitInView")},          {"幅に合わせる", zoom("fitToWidth")},

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "PrintTypes.h"
-#include "ReportPage.h"
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <optional>

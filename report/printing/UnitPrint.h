@@ -19,7 +19,7 @@ class PrinterCatalog;
 
 // The report form: holds the printed estimate sheet and prints it. It is
 // created at start-up and never shown; the sheet goes to the printer, to a
-// PDF file or into Qt's print preview. Printing goes on while the window
+// PDF file or into the print preview. Printing goes on while the window
 // answers: each call returns at once, and its future ends with how it went.
 //
 // The main window's print button calculates first and, when the
