@@ -132,15 +132,6 @@ void SheetPreview::zoomBy(qreal factor)
     scale(factor, factor);
 }
 
-// 1: the paper at its size on the screen.
-void SheetPreview::setZoomFactor(qreal factor)
-{
-    zoom_ = Zoom::Custom;
-    resetTransform();
-    const qreal scale = factor * logicalDpiY() / kSceneDpi;
-    QGraphicsView::scale(scale, scale);
-}
-
 // The whole page, or its width, in view; the page steps by its height.
 // Asked for, the width goes to the top of the page.
 void SheetPreview::fit(Zoom zoom, bool asked)

@@ -8,8 +8,8 @@ namespace lumenta::report {
 
 // The printed PDF document's page, drawn by Qt PDF on grey with a shadow
 // below and to its right, as print previews show paper. It zooms as Qt's
-// print preview does: a zoom factor of 1 shows the paper at its size on
-// the screen, and "fit" zooms follow the window's size.
+// print preview does, in steps of a tenth, and "fit" zooms follow the
+// window's size. The scene counts in dots of a 600 dpi page.
 //
 // It lives in a module of its own (lumenta_preview), loaded at the first
 // preview: Qt PDF and the libraries it brings cost nothing at start-up.
@@ -26,7 +26,6 @@ public:
     Q_INVOKABLE void fitToWidth();
     Q_INVOKABLE void zoomIn();
     Q_INVOKABLE void zoomOut();
-    Q_INVOKABLE void setZoomFactor(qreal factor);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
