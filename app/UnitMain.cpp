@@ -136,6 +136,7 @@ void TFormMain::buildSteps()
     buildingSteps_ = false;
     if (shown_)
         FormShow();
+    emit stepsReady();
 }
 
 // The seven panels lie on top of each other under the header bar; the start
