@@ -275,6 +275,9 @@ private slots:
     {
         session = std::make_unique<WindowSession>();
         QVERIFY(session->exposed());
+        // The icon comes after the first frame, once the steps are built,
+        // in every size the program carries.
+        QCOMPARE(session->form().windowIcon().availableSizes().size(), 6);
     }
     void cleanup() { session.reset(); }
 
