@@ -318,13 +318,17 @@ JobResult CupsJob::run()
     reach(kConnecting);
     Live live(*this);
     const Connection http(connect(&cancelConnect_, &live));
-    // A handshake that timed out under the deadline is a silent service.
-    if (!http)
-        return {cancelled_      ? JobEnd::Cancelled
-                : timedOut_     ? JobEnd::NotAnswering
-                : notEncrypted_ ? JobEnd::NotEncrypted
-                                : JobEnd::NotRunning,
-                order_.printer};
+    if (!http) {
+        // A handshake that timed out under the deadline is a silent service.
+        const JobEnd end = cancelled_      ? JobEnd::Cancelled
+                           : timedOut_     ? JobEnd::NotAnswering
+                           : notEncrypted_ ? JobEnd::NotEncrypted
+                                           : JobEnd::NotRunning;
+        // A service that is there failed a printer the settings name; with
+        // no service at all, the sheet can still be saved.
+        const bool named = order_.printer.isEmpty() && end != JobEnd::NotRunning;
+        return {end, named ? printerNamedBySettings() : order_.printer};
+    }
     if (cancelled_)
         return {JobEnd::Cancelled, order_.printer};
     if (order_.listOnly)
