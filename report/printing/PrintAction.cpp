@@ -267,7 +267,7 @@ void PrintAction::choosePrinter(Request* request)
 
 void PrintAction::printOnChosen(Request* request, const std::vector<PrinterEntry>& printers)
 {
-    if (printers.empty() || printers.front().name.isEmpty())
+    if (printers.empty())
         return offerPdf(request, kNoPrinter);
     const std::optional<PrinterChoice> choice = prompter_->choosePrinter(request->parent, printers);
     if (!choice)
