@@ -4,31 +4,73 @@
 #include "SsEdit.h"
 
 #include <QAccessible>
-#include <QComboBox>
-#include <QEvent>
-#include <QLabel>
 #include <QStringList>
 #include <algorithm>
 
 namespace {
 
-// What a screen reader says of a choice ("選択", a list's entry) takes about
-// this long; the notice, which interrupts it, comes after it.
-constexpr auto kAfterChoice = std::chrono::milliseconds(600);
+// The notice is sent this long after the change, so that all that one key
+// changed is said at once; a screen reader queues it behind what it says of
+// the key itself.
+constexpr auto kAfterChoice = std::chrono::milliseconds(100);
 // A screen reader reads the notice as it shows; this long after, the notice
 // leaves the window's accessible tree again, saying nothing.
 constexpr auto kHeardWithin = std::chrono::milliseconds(2000);
 
-QString noticeOf(const QWidget* source)
+// How a money field is spoken: its item in a word or two after the amount
+// ("49,900円 棺"), so that the amount is heard first and the notice ends
+// before the user's next key; and what is said when a change empties it.
+struct SpokenField {
+    const char* field;
+    const char* item;
+    const char* emptied;
+};
+
+const SpokenField kSpokenFields[] = {
+    {"SsEditMap", "式場", nullptr},
+    {"SsEditHanso", "搬送", nullptr},
+    {"SsEditHokan", "保管", nullptr},
+    {"SsEditShindan", "手続き", nullptr},
+    {"SsEditHitugi", "棺", nullptr},
+    {"SsEditSaidan", "祭壇", nullptr},
+    {"SsEditKesho", "死化粧", nullptr},
+    {"SsEditIei", "遺影写真", nullptr},
+    {"SsEditHenrei", "返礼品", nullptr},
+    {"SsEditSeika", "生花", nullptr},
+    {"SsEditUketuke", "受付設備", nullptr},
+    {"SsEditTuyaRyori", "通夜料理", nullptr},
+    {"SsEditTuyaShikai", "通夜の司会", nullptr},
+    {"SsEditTuyaHaizen", "通夜の配膳", nullptr},
+    {"SsEditKokuRyori", "告別式料理", nullptr},
+    {"SsEditKokuShikai", "告別式の司会", nullptr},
+    {"SsEditKokuHaizen", "告別式の配膳", nullptr},
+    {"SsEditReikyu", "霊柩車", "霊柩車の選択が外れました"},
+    {"SsEditAto", "後飾り", nullptr},
+    {"SsEditKaso", "火葬料金", nullptr},
+    {"SsEditTubo", "骨壷", nullptr},
+    {"SsEditKokoro", "心付け", nullptr},
+    {"SsEditGokei", "合計", "合計は計算し直して下さい"},
+};
+
+const SpokenField* spokenField(const QWidget* field)
 {
-    if (const auto* field = qobject_cast<const TSsEdit*>(source))
-        return field->text().isEmpty() ? QString() : field->accessibleName() + u' ' + field->text();
-    if (const auto* list = qobject_cast<const QComboBox*>(source))
-        return list->hasFocus() ? spokenText(list->currentText()) : QString();
-    if (const auto* note = qobject_cast<const QLabel*>(source))
-        return !note->isHidden() ? note->text().remove(u'\n') : QString();
-    return {};
+    for (const SpokenField& f : kSpokenFields)
+        if (field->objectName() == QLatin1String(f.field))
+            return &f;
+    return nullptr;
 }
+
+// "49,900円 棺" for an amount; for a field a change emptied, what that means.
+QString noticeOf(const TSsEdit* field)
+{
+    const SpokenField* spoken = spokenField(field);
+    if (field->text().isEmpty())
+        return spoken && spoken->emptied ? QString::fromUtf8(spoken->emptied) : QString();
+    const QString item = spoken ? QString::fromUtf8(spoken->item) : field->accessibleName();
+    return spokenYen(field->text()) + u' ' + item;
+}
+
+bool isEmptied(const QPointer<TSsEdit>& field) { return field && field->text().isEmpty(); }
 
 } // namespace
 
@@ -60,25 +102,7 @@ PriceAnnouncer::PriceAnnouncer(QWidget* window)
 void PriceAnnouncer::watch(QWidget* root)
 {
     for (TSsEdit* field : root->findChildren<TSsEdit*>())
-        connect(field, &QLineEdit::textChanged, this, [this, field](const QString& text) {
-            if (!text.isEmpty())
-                queue(field);
-        });
-    for (QComboBox* list : root->findChildren<QComboBox*>())
-        connect(list, &QComboBox::currentIndexChanged, this, [this, list] {
-            if (list->hasFocus())
-                queue(list);
-        });
-    for (QLabel* note : root->findChildren<QLabel*>())
-        if (note->property(kSpokenWhenShown).toBool())
-            note->installEventFilter(this);
-}
-
-bool PriceAnnouncer::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Show)
-        queue(static_cast<QWidget*>(watched));
-    return QObject::eventFilter(watched, event);
+        connect(field, &QLineEdit::textChanged, this, [this, field] { queue(field); });
 }
 
 PriceAnnouncer::~PriceAnnouncer() { QAccessible::removeActivationObserver(this); }
@@ -93,7 +117,7 @@ void PriceAnnouncer::say(const QString& text)
     delay_.start();
 }
 
-void PriceAnnouncer::queue(QWidget* source)
+void PriceAnnouncer::queue(TSsEdit* source)
 {
     if (!listening_)
         return;
@@ -104,16 +128,15 @@ void PriceAnnouncer::queue(QWidget* source)
 
 void PriceAnnouncer::speak()
 {
-    // A list's new entry first, then the prices it changed.
-    std::stable_partition(pending_.begin(), pending_.end(),
-                          [](const QPointer<QWidget>& source) { return qobject_cast<QComboBox*>(source); });
+    // The new amounts first, then what the change emptied.
+    std::stable_partition(pending_.begin(), pending_.end(), [](const QPointer<TSsEdit>& f) { return !isEmptied(f); });
     QStringList parts;
     if (!said_.isEmpty())
         parts << std::exchange(said_, QString());
     else
-        for (const QPointer<QWidget>& source : pending_)
-            if (source)
-                if (const QString part = noticeOf(source); !part.isEmpty())
+        for (const QPointer<TSsEdit>& field : pending_)
+            if (field)
+                if (const QString part = noticeOf(field); !part.isEmpty())
                     parts << part;
     pending_.clear();
     if (parts.isEmpty())

@@ -13,6 +13,7 @@
 #include "PriceAnnouncer.h"
 #include "PrintMenu.h"
 #include "ProgramAccessibility.h"
+#include "SpokenText.h"
 #include "TabOrder.h"
 #include "UiFont.h"
 #include "WebPages.h"
@@ -499,7 +500,7 @@ void TFormMain::tellOpened(const lumenta::EstimateRecord& record, const QString&
 {
     const QString total = QString::fromStdString(lumenta::formatYen(estimate_->state().grandTotal));
     prices_->say(record.total
-                     ? QStringLiteral("見積り「%1」を開きました。合計（消費税込） %2").arg(fileName, total)
+                     ? QStringLiteral("見積り「%1」を開きました。合計 %2").arg(fileName, spokenYen(total))
                      : QStringLiteral("見積り「%1」を開きました。合計はまだ計算されていません。").arg(fileName));
     if (record.total && *record.total != estimate_->state().grandTotal)
         QMessageBox::information(

@@ -13,6 +13,15 @@ inline QString spokenText(const QString& shown)
     return spoken;
 }
 
-// A label carrying this property set to true is a note that a screen reader
-// hears each time it appears.
-inline constexpr char kSpokenWhenShown[] = "spokenWhenShown";
+// An amount as a voice should say it: "¥49,900" is read yen first ("エン
+// 四万…") or the sign not at all, so the yen goes after the number, where it
+// is said: "49,900円"; "-¥6,173" gives "マイナス6,173円".
+inline QString spokenYen(const QString& shown)
+{
+    QString number = shown;
+    const bool negative = number.startsWith(u'-');
+    if (negative)
+        number.remove(0, 1);
+    number.remove(QChar(u'\u00A5'));
+    return (negative ? QStringLiteral("マイナス") : QString()) + number + u'円';
+}
