@@ -1,9 +1,12 @@
 #include "PriceAnnouncer.h"
 
+#include "AccessibleNames.h"
 #include "SpokenText.h"
 #include "SsEdit.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
 #include <QStringList>
 #include <algorithm>
 
@@ -18,8 +21,10 @@ constexpr auto kAfterChoice = std::chrono::milliseconds(100);
 constexpr auto kHeardWithin = std::chrono::milliseconds(2000);
 
 // How a money field is spoken: its item in a word or two after the amount
-// ("49,900円 棺"), so that the amount is heard first and the notice ends
-// before the user's next key; and what is said when a change empties it.
+// ("49,900円 柩"), so that the amount is heard first and the notice ends
+// before the user's next key, written as a voice reads it right (柩 ひつぎ,
+// not 棺 かん; あと飾り, not 後 こう); and what is said when a change
+// empties it.
 struct SpokenField {
     const char* field;
     const char* item;
@@ -31,7 +36,7 @@ const SpokenField kSpokenFields[] = {
     {"SsEditHanso", "搬送", nullptr},
     {"SsEditHokan", "保管", nullptr},
     {"SsEditShindan", "手続き", nullptr},
-    {"SsEditHitugi", "棺", nullptr},
+    {"SsEditHitugi", "柩", nullptr},
     {"SsEditSaidan", "祭壇", nullptr},
     {"SsEditKesho", "死化粧", nullptr},
     {"SsEditIei", "遺影写真", nullptr},
@@ -45,7 +50,7 @@ const SpokenField kSpokenFields[] = {
     {"SsEditKokuShikai", "告別式の司会", nullptr},
     {"SsEditKokuHaizen", "告別式の配膳", nullptr},
     {"SsEditReikyu", "霊柩車", "霊柩車の選択が外れました"},
-    {"SsEditAto", "後飾り", nullptr},
+    {"SsEditAto", "あと飾り", nullptr},
     {"SsEditKaso", "火葬料金", nullptr},
     {"SsEditTubo", "骨壷", nullptr},
     {"SsEditKokoro", "心付け", nullptr},
@@ -60,17 +65,40 @@ const SpokenField* spokenField(const QWidget* field)
     return nullptr;
 }
 
-// "49,900円 棺" for an amount; for a field a change emptied, what that means.
-QString noticeOf(const TSsEdit* field)
+// The item panel a widget lies in, if any.
+const QWidget* itemOf(const QWidget* w)
 {
+    for (; w; w = w->parentWidget())
+        if (!itemPanelTitle(w).isEmpty())
+            return w;
+    return nullptr;
+}
+
+// "49,900円 柩" for an amount, or only "49,900円" for the item the user is
+// on; for a field a change emptied, what that means; for a list with the
+// focus, its new entry (which the screen reader does not say itself).
+QString noticeOf(const QWidget* source)
+{
+    if (const auto* list = qobject_cast<const QComboBox*>(source))
+        return list->hasFocus() ? spokenText(list->currentText()) : QString();
+    const auto* field = static_cast<const TSsEdit*>(source);
     const SpokenField* spoken = spokenField(field);
     if (field->text().isEmpty())
         return spoken && spoken->emptied ? QString::fromUtf8(spoken->emptied) : QString();
-    const QString item = spoken ? QString::fromUtf8(spoken->item) : field->accessibleName();
-    return spokenYen(field->text()) + u' ' + item;
+    const QWidget* item = itemOf(field);
+    if (item && item == itemOf(QApplication::focusWidget()))
+        return spokenYen(field->text());
+    return spokenYen(field->text()) + u' ' + (spoken ? QString::fromUtf8(spoken->item) : field->accessibleName());
 }
 
-bool isEmptied(const QPointer<TSsEdit>& field) { return field && field->text().isEmpty(); }
+// The order of a notice: a list's entry, the new amounts, what was emptied.
+int rank(const QPointer<QWidget>& source)
+{
+    if (qobject_cast<QComboBox*>(source))
+        return 0;
+    const auto* field = qobject_cast<TSsEdit*>(source);
+    return field && field->text().isEmpty() ? 2 : 1;
+}
 
 } // namespace
 
@@ -103,6 +131,11 @@ void PriceAnnouncer::watch(QWidget* root)
 {
     for (TSsEdit* field : root->findChildren<TSsEdit*>())
         connect(field, &QLineEdit::textChanged, this, [this, field] { queue(field); });
+    for (QComboBox* list : root->findChildren<QComboBox*>())
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] {
+            if (list->hasFocus())
+                queue(list);
+        });
 }
 
 PriceAnnouncer::~PriceAnnouncer() { QAccessible::removeActivationObserver(this); }
@@ -117,7 +150,7 @@ void PriceAnnouncer::say(const QString& text)
     delay_.start();
 }
 
-void PriceAnnouncer::queue(TSsEdit* source)
+void PriceAnnouncer::queue(QWidget* source)
 {
     if (!listening_)
         return;
@@ -128,15 +161,15 @@ void PriceAnnouncer::queue(TSsEdit* source)
 
 void PriceAnnouncer::speak()
 {
-    // The new amounts first, then what the change emptied.
-    std::stable_partition(pending_.begin(), pending_.end(), [](const QPointer<TSsEdit>& f) { return !isEmptied(f); });
+    std::stable_sort(pending_.begin(), pending_.end(),
+                     [](const QPointer<QWidget>& a, const QPointer<QWidget>& b) { return rank(a) < rank(b); });
     QStringList parts;
     if (!said_.isEmpty())
         parts << std::exchange(said_, QString());
     else
-        for (const QPointer<TSsEdit>& field : pending_)
-            if (field)
-                if (const QString part = noticeOf(field); !part.isEmpty())
+        for (const QPointer<QWidget>& source : pending_)
+            if (source)
+                if (const QString part = noticeOf(source); !part.isEmpty())
                     parts << part;
     pending_.clear();
     if (parts.isEmpty())

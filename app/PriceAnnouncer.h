@@ -10,10 +10,11 @@
 class TSsEdit;
 
 // Lets a screen reader speak what a choice has changed, although the money
-// fields never take the focus: the new amounts, each before its item
-// ("120,750円 棺"), the total that "計算" shows, and what the change emptied
-// (the hearse a change of hall undid, a total to calculate again). A list's
-// new entry is not repeated: the screen reader says it. They are spoken as
+// fields never take the focus: a list's new entry, which the screen reader
+// does not say, the new amounts, each before its item ("120,750円 柩"; the
+// item the user is on goes without saying), the total that "計算" shows, and
+// what the change emptied (the hearse a change of hall undid, a total to
+// calculate again). They are spoken as
 // a notice (an unseen notification that the window shows, and hides again
 // with its text once it has been read), a moment after the action, so that
 // all one key changed is said at once. Nothing happens while no assistive
@@ -23,8 +24,9 @@ public:
     explicit PriceAnnouncer(QWidget* window);
     ~PriceAnnouncer() override;
 
-    // From now on a new amount in a money field under root is announced, and
-    // the emptying of the hearse and of the total.
+    // From now on a new amount in a money field under root is announced, the
+    // emptying of the hearse and of the total, and a new entry of a list
+    // under root while the list has the focus.
     void watch(QWidget* root);
     // Announces a field's amount after the current action even when it has
     // not changed (the same total calculated twice).
@@ -37,11 +39,11 @@ public:
     void accessibilityActiveChanged(bool active) override { listening_ = active; }
 
 private:
-    void queue(TSsEdit* source);
+    void queue(QWidget* source);
     void speak();
 
     QWidget* window_;
-    std::vector<QPointer<TSsEdit>> pending_;
+    std::vector<QPointer<QWidget>> pending_;
     QString said_;
     QWidget* notice_ = nullptr;
     QTimer delay_;

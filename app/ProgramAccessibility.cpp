@@ -52,11 +52,25 @@ public:
     }
 };
 
+// Whether a widget lies in an item panel, which groups it under the item's title.
+bool inItemPanel(const QWidget* w)
+{
+    for (const QWidget* a = w->parentWidget(); a; a = a->parentWidget())
+        if (!itemPanelTitle(a).isEmpty())
+            return true;
+    return false;
+}
+
 // A titled frame (a radio group, a group box) groups its controls under its
 // title, unless the title is its item's, which the item panel says already.
+// In an item panel it is a mere filler to a screen reader, which would
+// otherwise say both groups as the focus enters ("棺の選択", "棺の種類").
 class FrameAccessible : public QAccessibleWidget {
 public:
-    explicit FrameAccessible(QGroupBox* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+    explicit FrameAccessible(QGroupBox* frame)
+        : QAccessibleWidget(frame, inItemPanel(frame) ? QAccessible::Client : QAccessible::Grouping)
+    {
+    }
 
     QString text(QAccessible::Text t) const override
     {

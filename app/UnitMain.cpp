@@ -129,6 +129,9 @@ void TFormMain::buildSteps()
     placeSteps();
     connectSteps();
     setReadingTabOrder(screens_);
+    // A screen reader names the step the focus enters (「2.準備」), by its button.
+    for (std::size_t i = 0; i < header_.steps.size(); ++i)
+        screens_.steps[i]->setAccessibleName(header_.steps[i]->captionA());
     nameControls(this);
     prices_->watch(area_->content());
     area_->takeControls(area_->content());
