@@ -25,3 +25,23 @@ inline QString spokenYen(const QString& shown)
     number.remove(QChar(u'\u00A5'));
     return (negative ? QStringLiteral("マイナス") : QString()) + number + u'円';
 }
+
+// A label whose blank, a run of ideographic spaces, is where a list sits
+// ("礼状 （1枚…円）×　　　　　 枚" around the number of letters) is not
+// read on its own: the list carries it (this property, on the list, holds
+// the label), and says it as its description with its entry in the blank
+// ("礼状（1枚…円）×30枚"). A placeholder "□" in it is not read.
+inline constexpr char kSentenceLabel[] = "sentenceLabel";
+
+inline QString filledSentence(const QString& sentence, const QString& entry)
+{
+    QString filled = sentence;
+    const qsizetype blank = filled.indexOf(QStringLiteral("\u3000\u3000"));
+    if (blank >= 0) {
+        qsizetype end = blank;
+        while (end < filled.size() && filled.at(end) == u'\u3000')
+            ++end;
+        filled.replace(blank, end - blank, entry);
+    }
+    return spokenText(filled.remove(u'\u25A1'));
+}

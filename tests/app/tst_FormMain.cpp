@@ -476,9 +476,11 @@ private slots:
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
-        const auto row = [](const char* object, QAccessible::Role role, const char* name, const char* value = "") {
+        QTest::addColumn<QString>("description");
+        const auto row = [](const char* object, QAccessible::Role role, const char* name, const char* value = "",
+                            const char* description = "") {
             QTest::newRow(object) << QString::fromUtf8(object) << int(role) << QString::fromUtf8(name)
-                                  << QString::fromUtf8(value);
+                                  << QString::fromUtf8(value) << QString::fromUtf8(description);
         };
         row("FormMain", QAccessible::Window, "Lumenta ver.1.00");
         row("PnlMainBasho", QAccessible::Pane, "1.場所"); // named like its step button
@@ -489,11 +491,15 @@ private slots:
         row("GrpSeika", QAccessible::Client, ""); // titled like its item
         row("GrpReikyu", QAccessible::Client, "何れかをお選び下さい");
         row("StrColGrid1", QAccessible::Table, "見積りの明細");
-        row("ImgShukyosha", QAccessible::Table, "各宗教・宗旨宗派のお礼と戒名の参考金額の表");
+        row("ImgShukyosha", QAccessible::Table, "各宗教・宗旨宗派のお礼と戒名の参考金額の表", "",
+            "戒名(法名・法号)は、俗名で行う場合は必要ありません");
         row("SsEditKaso", QAccessible::EditableText, "火葬料金", "¥48,300");
-        row("CBoxHenrei2", QAccessible::ComboBox, "返礼品と礼状：返礼品の個数", "0");
+        row("CBoxHenrei2", QAccessible::ComboBox, "返礼品と礼状：返礼品の個数", "0", "×0個");
         row("CBoxSeika1", QAccessible::ComboBox, "生花の選択：菊花の基数", "0");  // in a titled frame
         row("RBtnHitugi", QAccessible::RadioButton, "白木棺(6尺)");
+        // A list in the blank of a sentence says the sentence, filled in.
+        row("CBoxReijo", QAccessible::ComboBox, "返礼品と礼状：礼状の枚数", "0", "礼状（1枚84円）×0枚");
+        row("CBoxHokan", QAccessible::ComboBox, "保管日数：通夜までの日数", "", ""); // nothing chosen yet
     }
 
     void accessibleRolesAndNames()
@@ -502,6 +508,7 @@ private slots:
         QFETCH(int, role);
         QFETCH(QString, name);
         QFETCH(QString, value);
+        QFETCH(QString, description);
         QObject* o = object == QLatin1String("FormMain") ? form.get() : panel(qPrintable(object));
         if (object == QLatin1String("RBtnHitugi"))  // the first entry of the coffin group
             o = form->findChild<TRadioGroup*>("RBtnGrpHitugi")->button(0);
@@ -510,6 +517,7 @@ private slots:
         QCOMPARE(int(iface->role()), role);
         QCOMPARE(iface->text(QAccessible::Name), name);
         QCOMPARE(iface->text(QAccessible::Value), value);
+        QCOMPARE(iface->text(QAccessible::Description), description);
         // Nothing inside the window is a window of its own, which a screen
         // reader would take for the window it is in.
         for (QAccessibleInterface* a = iface->parent(); a && a->object() != form.get(); a = a->parent())
