@@ -131,6 +131,14 @@ QString itemPanelTitle(const QWidget* panel)
     return header ? spokenText(header->caption()) : QString();
 }
 
+bool isSentenceLabel(const QWidget* label)
+{
+    for (const auto& [name, list] : kSentences)
+        if (label->objectName() == QLatin1String(name))
+            return true;
+    return false;
+}
+
 bool isItemHeader(const QWidget* panel)
 {
     return panel->parentWidget() && itemHeader(panel->parentWidget()) == panel;
@@ -141,10 +149,8 @@ void nameControls(QWidget* window)
     for (const auto& [label, list] : kSentences) {
         QWidget* l = window->findChild<QWidget*>(QLatin1String(label));
         QWidget* b = window->findChild<QWidget*>(QLatin1String(list));
-        if (l && b) {
+        if (l && b)
             b->setProperty(kSentenceLabel, QVariant::fromValue<QObject*>(l));
-            l->setProperty(kSentenceLabel, true);
-        }
     }
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->accessibleName().isEmpty())

@@ -200,7 +200,7 @@ const Made kMade[] = {
          return GroupedChoiceAccessible::createFor(static_cast<QRadioButton*>(w));
      }},
     {QLatin1StringView("QLabel"), [](QWidget* w) -> QAccessibleInterface* {
-         return w->property(kSentenceLabel).toBool() ? new SentenceLabelAccessible(static_cast<QLabel*>(w)) : nullptr;
+         return isSentenceLabel(w) ? new SentenceLabelAccessible(static_cast<QLabel*>(w)) : nullptr;
      }},
     {QLatin1StringView("SpokenNotice"), [](QWidget* w) -> QAccessibleInterface* {
          return new QAccessibleWidget(w, QAccessible::Notification);

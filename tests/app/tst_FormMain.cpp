@@ -500,6 +500,9 @@ private slots:
         // A list in the blank of a sentence says the sentence, filled in.
         row("CBoxReijo", QAccessible::ComboBox, "返礼品と礼状：礼状の枚数", "0", "礼状（1枚84円）×0枚");
         row("CBoxHokan", QAccessible::ComboBox, "保管日数：通夜までの日数", "", ""); // nothing chosen yet
+        // The sentence itself is not shown to the reader, which would read
+        // its blank where it comes in the window.
+        row("LblHenrei2", QAccessible::StaticText, "礼状 （1枚84円）×　　　　　 枚");
     }
 
     void accessibleRolesAndNames()
@@ -518,6 +521,8 @@ private slots:
         QCOMPARE(iface->text(QAccessible::Name), name);
         QCOMPARE(iface->text(QAccessible::Value), value);
         QCOMPARE(iface->text(QAccessible::Description), description);
+        if (iface->role() == QAccessible::StaticText)
+            QVERIFY(iface->state().invisible);
         // Nothing inside the window is a window of its own, which a screen
         // reader would take for the window it is in.
         for (QAccessibleInterface* a = iface->parent(); a && a->object() != form.get(); a = a->parent())
