@@ -148,10 +148,12 @@ public:
 // A label that is a sentence around a list is read by the list (its
 // description): a screen reader reading it on its own would read its blank
 // and its placeholder, and read it where it comes in the window, away from
-// its list ("礼状 …× 枚" before the kind of gift).
+// its list ("礼状 …× 枚" before the kind of gift). It is a filler, not a
+// label, which a screen reader reads with the panel it is in (being shown,
+// as the window tells it, it would be shown to the reader whatever its state).
 class SentenceLabelAccessible : public QAccessibleWidget {
 public:
-    explicit SentenceLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit SentenceLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::Client) {}
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? static_cast<const QLabel*>(widget())->text() : QAccessibleWidget::text(t);
