@@ -14,11 +14,10 @@ class TSsEdit;
 // does not say, the new amounts, each before its item ("120,750円 柩"; the
 // item the user is on goes without saying), the total that "計算" shows, and
 // what the change emptied (the hearse a change of hall undid, a total to
-// calculate again). They are spoken as
-// a notice (an unseen notification that the window shows, and hides again
-// with its text once it has been read), a moment after the action, so that
-// all one key changed is said at once. Nothing happens while no assistive
-// technology listens.
+// calculate again). They are spoken as a notice (an unseen notification
+// that the window shows, and hides again with its text once it has been
+// read), a moment after the action, so that all one key changed is said at
+// once. Nothing happens while no assistive technology listens.
 class PriceAnnouncer : public QObject, public QAccessible::ActivationObserver {
 public:
     explicit PriceAnnouncer(QWidget* window);
