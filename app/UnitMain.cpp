@@ -13,6 +13,7 @@
 #include "PriceAnnouncer.h"
 #include "PrintMenu.h"
 #include "ProgramAccessibility.h"
+#include "SpokenText.h"
 #include "TabOrder.h"
 #include "UiFont.h"
 #include "WebPages.h"
@@ -128,6 +129,9 @@ void TFormMain::buildSteps()
     placeSteps();
     connectSteps();
     setReadingTabOrder(screens_);
+    // A screen reader names the step the focus enters (「2.準備」), by its button.
+    for (std::size_t i = 0; i < header_.steps.size(); ++i)
+        screens_.steps[i]->setAccessibleName(header_.steps[i]->captionA());
     nameControls(this);
     prices_->watch(area_->content());
     area_->takeControls(area_->content());
@@ -136,6 +140,7 @@ void TFormMain::buildSteps()
     buildingSteps_ = false;
     if (shown_)
         FormShow();
+    emit stepsReady();
 }
 
 // The seven panels lie on top of each other under the header bar; the start
@@ -499,7 +504,7 @@ void TFormMain::tellOpened(const lumenta::EstimateRecord& record, const QString&
 {
     const QString total = QString::fromStdString(lumenta::formatYen(estimate_->state().grandTotal));
     prices_->say(record.total
-                     ? QStringLiteral("見積り「%1」を開きました。合計（消費税込） %2").arg(fileName, total)
+                     ? QStringLiteral("見積り「%1」を開きました。合計 %2").arg(fileName, spokenYen(total))
                      : QStringLiteral("見積り「%1」を開きました。合計はまだ計算されていません。").arg(fileName));
     if (record.total && *record.total != estimate_->state().grandTotal)
         QMessageBox::information(

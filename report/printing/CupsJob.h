@@ -94,8 +94,8 @@ private:
     // Why a step ended with this HTTP status: a broken connection when the status says so.
     JobResult broken(int status, JobEnd transport, const QString& printer) const;
     JobResult failure(JobEnd transport, const QString& printer) const;
-    class Live;
-    http_t* connect(int* cancel, Live* live = nullptr);
+    http_t* connect(int* cancel, bool live);
+    void follow(http_t* http);
     void expectAnswerWithin(std::chrono::milliseconds limit);
     void reach(Phase phase);
     void interrupt();
@@ -104,8 +104,8 @@ private:
     Order order_;
     std::atomic<bool> cancelled_{false};
     std::mutex liveMutex_;
-    int liveSocket_ = -1;   // the job's connection's socket, as a descriptor of its own, while it is open
-    Live* live_ = nullptr;  // the same, on the job's thread
+    int liveSocket_ = -1; // the job's connection's socket, as a descriptor of its own, while it is open
+    http_t* live_ = nullptr; // the connection, on the job's thread
     std::atomic<bool> quitting_{false};
     std::atomic<bool> sheetHandedOver_{false};
     // When the service's next answer is given up (the job's thread only),
