@@ -1,5 +1,6 @@
 // The window used with the keyboard alone, and seen through a screen reader.
 
+#include "Currency.h"
 #include "Estimate.h"
 #include "EstimateRecord.h"
 #include "KeyDriver.h"
@@ -12,13 +13,19 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -51,6 +58,56 @@ QStringList from(QStringList round, const QString& first)
 {
     const qsizetype at = round.indexOf(first);
     return at < 0 ? round : round.mid(at) + round.mid(0, at);
+}
+
+// What Qt's bridge to a screen reader does with the window system's keys:
+// it holds each press and release until the reader has looked at it, then
+// hands it back to the program, in order.
+class ReaderBridge : public QObject {
+public:
+    ReaderBridge() { qApp->installEventFilter(this); } // last installed, first asked
+    void answer()
+    {
+        for (auto& [target, key] : held_)
+            if (target)
+                QCoreApplication::postEvent(target, key.release());
+        held_.clear();
+        QCoreApplication::processEvents();
+    }
+
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override
+    {
+        if (!event->spontaneous() || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        held_.emplace_back(target, std::make_unique<QKeyEvent>(key->type(), key->key(), key->modifiers(), key->text(),
+                                                               key->isAutoRepeat(), key->count()));
+        return true;
+    }
+
+private:
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QKeyEvent>>> held_;
+};
+
+// A key as the window system gives it to Qt: the focused control may claim
+// a shortcut's key first; a key claimed comes as a key press, any other is
+// tried as a shortcut before it is one.
+void pressFromWindowSystem(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* target = keydriver::focused();
+    QKeyEvent claim(QEvent::ShortcutOverride, key, modifiers);
+    QSpontaneKeyEvent::setSpontaneous(&claim);
+    qApp->notify(target, &claim);
+    if (!claim.isAccepted()) {
+        QTest::keyClick(target, key, modifiers);
+        return;
+    }
+    for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent press(type, key, modifiers);
+        QSpontaneKeyEvent::setSpontaneous(&press);
+        qApp->notify(target, &press);
+    }
 }
 
 } // namespace
@@ -221,6 +278,55 @@ private slots:
         keydriver::press(form.get(), Qt::Key(key), keypad ? Qt::KeypadModifier : Qt::NoModifier);
         QAccessible::setActive(false);
         QCOMPARE(choices() != before, changes);
+    }
+
+    // No key overtakes another: while a screen reader holds a key, "計算"
+    // pressed after it waits, and totals the estimate with that key's
+    // choice. Without a reader a shortcut acts at once, as Qt makes it.
+    void keysKeepTheirOrder_data()
+    {
+        QTest::addColumn<bool>("reader");
+        QTest::addColumn<bool>("held"); // the reader's bridge holds the keys
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("totalAtOnce");
+        QTest::addColumn<bool>("totalAtEnd");
+        const int none = Qt::NoModifier;
+        const int alt = Qt::AltModifier;
+        QTest::newRow("Up, F9 held by the reader") << true << true << int(Qt::Key_F9) << none << false << true;
+        QTest::newRow("Up, Alt+K held by the reader") << true << true << int(Qt::Key_K) << alt << false << true;
+        QTest::newRow("Up, F9, reader not holding keys") << true << false << int(Qt::Key_F9) << none << true << true;
+        QTest::newRow("Up held, F9, no reader") << false << true << int(Qt::Key_F9) << none << true << false;
+    }
+    void keysKeepTheirOrder()
+    {
+        QFETCH(bool, reader);
+        QFETCH(bool, held);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, totalAtOnce);
+        QFETCH(bool, totalAtEnd);
+        QCOMPARE(keydriver::completeEstimate(form.get()), QString());
+        keydriver::press(form.get(), Qt::Key_2, Qt::AltModifier);
+        QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnGrpHitugi")));
+        keydriver::press(form.get(), Qt::Key_Down); // another coffin empties the total
+        QCOMPARE(total(), QString());
+        auto* coffins = form->findChild<TRadioGroup*>(QStringLiteral("RBtnGrpHitugi"));
+
+        QAccessible::setActive(reader);
+        const auto restore = qScopeGuard([] { QAccessible::setActive(false); });
+        std::optional<ReaderBridge> bridge;
+        if (held)
+            bridge.emplace();
+        pressFromWindowSystem(Qt::Key_Up, Qt::NoModifier);
+        pressFromWindowSystem(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(!total().isEmpty(), totalAtOnce);
+        if (bridge)
+            bridge->answer();
+        QCOMPARE(coffins->itemIndex(), 0);
+        QCOMPARE(!total().isEmpty(), totalAtEnd);
+        if (totalAtEnd)
+            QCOMPARE(total(), QString::fromStdString(lumenta::formatYen(form->estimate().state().grandTotal)));
     }
 
     // Tab visits each screen's choices in reading order: the left column's
