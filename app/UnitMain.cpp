@@ -13,6 +13,9 @@
 #include "PriceAnnouncer.h"
 #include "PrintMenu.h"
 #include "ProgramAccessibility.h"
+#include "ReaderTables.h"
+#include "ShownToReader.h"
+#include "SsEdit.h"
 #include "TabOrder.h"
 #include "UiFont.h"
 #include "WebPages.h"
@@ -28,6 +31,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
@@ -104,6 +108,7 @@ void TFormMain::FormCreate()
         if (button == keys::Button::plBtnPrint)
             printMenu_->tellNotYet();
     });
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_G), this), &QShortcut::activated, this, &TFormMain::showTotal);
     opener_ = new EstimateOpener(
         this, [this](const lumenta::EstimateRecord& record, const QString& name) { openEstimate(record, name); });
     windowMenu_ = new WindowMenu(this, QList<QAction*>{opener_->action(), nullptr} + printMenu_->actions());
@@ -128,6 +133,9 @@ void TFormMain::buildSteps()
     placeSteps();
     connectSteps();
     setReadingTabOrder(screens_);
+    new ReaderTables(
+        {findChild<QWidget*>(QStringLiteral("ImgShukyosha")), findChild<QWidget*>(QStringLiteral("StrColGrid1"))},
+        [this](const std::vector<QWidget*>& last) { setReadingTabOrder(screens_, last); }, this);
     nameControls(this);
     prices_->watch(area_->content());
     area_->takeControls(area_->content());
@@ -328,6 +336,7 @@ void TFormMain::plBtnStartClick()
         b->setEnabled(true);
     paint(header_.steps[0], kActive);
     shortcuts_->startScreenLeft();
+    tellShownToReader(screens_.steps[0]);
 }
 
 // The step shown gets the focus before the others are hidden, so that no
@@ -351,6 +360,7 @@ void TFormMain::showStep(int index, Qt::FocusReason reason)
             screens_.steps[i]->hide();
     for (int i = 0; i < 5; ++i)
         paint(header_.steps[std::size_t(i)], i == index ? kActive : kInactive);
+    tellShownToReader(screens_.steps[index]);
 }
 
 void TFormMain::focusStep(int index, Qt::FocusReason reason)
@@ -359,7 +369,9 @@ void TFormMain::focusStep(int index, Qt::FocusReason reason)
     QWidget* target = lastFocus_[std::size_t(index)];
     if (!target || !target->isEnabled() || !target->isVisibleTo(step) || target->focusPolicy() == Qt::NoFocus)
         target = firstStop(step);
-    if (target)
+    if (target && target == screens_.total)
+        focusField(target);
+    else if (target)
         target->setFocus(reason);
 }
 
@@ -371,6 +383,22 @@ Qt::FocusReason TFormMain::pressReason() const
 bool TFormMain::focusNextPrevChild(bool next)
 {
     return screens_.top->isVisible() || QWidget::focusNextPrevChild(next);
+}
+
+void TFormMain::showTotal()
+{
+    if (screens_.top->isVisible())
+        return;
+    showStep(4, Qt::ShortcutFocusReason);
+    focusField(screens_.total);
+}
+
+// A money field takes the focus without its amount selected, which a
+// screen reader would read as a selection; it is brought into view.
+void TFormMain::focusField(QWidget* field)
+{
+    field->setFocus(Qt::OtherFocusReason);
+    area_->showControl(field);
 }
 
 void TFormMain::plBtnStartMouseEnter(QObject* sender)

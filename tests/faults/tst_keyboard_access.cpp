@@ -335,25 +335,60 @@ private slots:
     {
         QTest::addColumn<int>("step");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("1.場所") << 0
-                              << QStringList{"RBtnMap", "CBoxHanso", "CBoxHokan", "RBtnShindan"};
-        QTest::newRow("2.準備") << 1
-                              << QStringList{"RBtnGrpHitugi", "RBtnGrpSaidan", "RBtnKesho", "RBtnIei",
-                                             "CBoxHenrei1", "CBoxHenrei2", "CBoxReijo"};
-        QTest::newRow("3.通夜") << 2
-                              << QStringList{"CBoxSeika1", "CBoxSeika2", "RBtnUke", "RBtnGrpTuyaRyori"};
-        QTest::newRow("4.告別式") << 3
-                                << QStringList{"CBoxKokuRyori", "CBoxKokuRyoriKazu", "RBtnReikyu"};
-        QTest::newRow("5.火葬") << 4 << QStringList{"RBtnAto", "ChkDiscount"};
+        QTest::addColumn<bool>("reader");
+        QTest::newRow("1.場所") << 0 << QStringList{"RBtnMap", "CBoxHanso", "CBoxHokan", "RBtnShindan"} << false;
+        QTest::newRow("2.準備") << 1 << QStringList{"RBtnGrpHitugi", "RBtnGrpSaidan", "RBtnKesho", "RBtnIei",
+                                                    "CBoxHenrei1",   "CBoxHenrei2",   "CBoxReijo"}
+                                << false;
+        QTest::newRow("3.通夜") << 2 << QStringList{"CBoxSeika1", "CBoxSeika2", "RBtnUke", "RBtnGrpTuyaRyori"} << false;
+        QTest::newRow("4.告別式") << 3 << QStringList{"CBoxKokuRyori", "CBoxKokuRyoriKazu", "RBtnReikyu"} << false;
+        QTest::newRow("5.火葬") << 4 << QStringList{"RBtnAto", "ChkDiscount"} << false;
+        // While a screen reader runs, the tables take the focus too, after
+        // the choices.
+        QTest::newRow("4.告別式, reader")
+            << 3 << QStringList{"CBoxKokuRyori", "CBoxKokuRyoriKazu", "RBtnReikyu", "ImgShukyosha"} << true;
+        QTest::newRow("5.火葬, reader") << 4 << QStringList{"RBtnAto", "ChkDiscount", "StrColGrid1"} << true;
     }
 
     void tabFollowsReadingOrder()
     {
         QFETCH(int, step);
         QFETCH(QStringList, order);
+        QFETCH(bool, reader);
+        QAccessible::setActive(reader);
+        const auto restore = qScopeGuard([] { QAccessible::setActive(false); });
         keydriver::press(form.get(), Qt::Key_Return);
         keydriver::press(form.get(), Qt::Key(Qt::Key_1 + step), Qt::AltModifier);
         QCOMPARE(from(keydriver::tabRound(form.get()), order.first()), order);
+    }
+
+    // While a screen reader runs, Tab reaches the tables and the arrows move
+    // the focus from cell to cell, each cell read under its column heading.
+    void tablesTakeTheFocusWithAReader_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("heading"); // of the cell reached by Down, Right, End, Left
+        QTest::newRow("見積りの明細") << 4 << QStringLiteral("StrColGrid1") << QStringLiteral("単価");
+        QTest::newRow("officiants") << 3 << QStringLiteral("ImgShukyosha") << QStringLiteral("戒名のお礼");
+    }
+    void tablesTakeTheFocusWithAReader()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, table);
+        QFETCH(QString, heading);
+        QAccessible::setActive(true);
+        const auto restore = qScopeGuard([] { QAccessible::setActive(false); });
+        keydriver::press(form.get(), Qt::Key_Return);
+        keydriver::press(form.get(), Qt::Key(Qt::Key_1 + step), Qt::AltModifier);
+        QVERIFY(keydriver::tabToChoice(form.get(), table));
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_End, Qt::Key_Left})
+            keydriver::press(form.get(), key);
+        QVERIFY(keydriver::focused()->objectName() == table); // the arrows stayed in the table
+        QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(keydriver::focused())->focusChild();
+        QVERIFY(cell && cell->state().focused);
+        QCOMPARE(cell->tableCellInterface()->rowIndex(), 1);
+        QCOMPARE(cell->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name), heading);
     }
 
     // The keyboard acts only on what is shown: a step shown by its key, by
@@ -363,24 +398,29 @@ private slots:
     {
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("Alt+1") << 0 << QStringLiteral("RBtnShindan");  // where it was left
-        QTest::newRow("Alt+2") << 1 << QStringLiteral("RBtnGrpHitugi");
-        QTest::newRow("Alt+3") << 2 << QStringLiteral("CBoxSeika1");
-        QTest::newRow("Alt+4") << 3 << QStringLiteral("CBoxKokuRyori");
-        QTest::newRow("Alt+5") << 4 << QStringLiteral("RBtnAto");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Alt+1") << 0 << QStringLiteral("RBtnShindan") << int(Qt::Key_1); // where it was left
+        QTest::newRow("Alt+2") << 1 << QStringLiteral("RBtnGrpHitugi") << int(Qt::Key_2);
+        QTest::newRow("Alt+3") << 2 << QStringLiteral("CBoxSeika1") << int(Qt::Key_3);
+        QTest::newRow("Alt+4") << 3 << QStringLiteral("CBoxKokuRyori") << int(Qt::Key_4);
+        QTest::newRow("Alt+5") << 4 << QStringLiteral("RBtnAto") << int(Qt::Key_5);
+        // The total, where a screen reader reads it again.
+        QTest::newRow("Alt+G") << 4 << QStringLiteral("SsEditGokei") << int(Qt::Key_G);
     }
 
     void focusFollowsTheShownStep()
     {
         QFETCH(int, step);
         QFETCH(QString, focus);
+        QFETCH(int, key);
+        keydriver::press(form.get(), Qt::Key(key), Qt::AltModifier); // nothing yet on the start screen
         QCOMPARE(keydriver::focused(), widget("plBtnStart"));
         keydriver::press(form.get(), Qt::Key_Return);
         QCOMPARE(keydriver::choiceName(keydriver::focused()), QStringLiteral("RBtnMap"));
         QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnShindan")));
         QWidget* left = keydriver::focused();
         keydriver::press(form.get(), Qt::Key(Qt::Key_1 + (step + 1) % 5), Qt::AltModifier);  // away first
-        keydriver::press(form.get(), Qt::Key(Qt::Key_1 + step), Qt::AltModifier);
+        keydriver::press(form.get(), Qt::Key(key), Qt::AltModifier);
         QWidget* now = keydriver::focused();
         QVERIFY(now && now->isVisible());
         QVERIFY(widget(kSteps[step])->isAncestorOf(now));
