@@ -1,5 +1,6 @@
 #include "ReaderTables.h"
 
+#include "StrCGrid.h"
 #include "TextTableAccessible.h"
 
 #include <QKeyEvent>
@@ -11,6 +12,25 @@ namespace {
 TextTableAccessible* tableOf(QWidget* widget)
 {
     return dynamic_cast<TextTableAccessible*>(QAccessible::queryAccessibleInterface(widget));
+}
+
+// The summary grid draws its focus frame round its current cell: the same
+// cell as the reader's, whichever of the two moved last (a click moves the
+// grid's).
+void followGrid(QWidget* widget, TextTableAccessible* table)
+{
+    const auto* grid = qobject_cast<TStrColGrid*>(widget);
+    if (!grid)
+        return;
+    const QPoint current = grid->currentCell();
+    if (current.y() >= grid->fixedRows() && current.x() >= 0)
+        table->setFocusCell(current.y() - grid->fixedRows(), current.x());
+}
+
+void moveGrid(QWidget* widget, const QPoint& cell)
+{
+    if (auto* grid = qobject_cast<TStrColGrid*>(widget))
+        grid->setCurrentCell(cell.x(), cell.y() + grid->fixedRows());
 }
 
 // Tells the reader which cell has the focus.
@@ -88,7 +108,7 @@ bool ReaderTables::eventFilter(QObject* watched, QEvent* event)
     if (!table || table->rowCount() == 0 || table->columnCount() == 0)
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) {
-        QObject::eventFilter(watched, event);
+        followGrid(widget, table);
         tellFocusCell(widget, table);
         return false;
     }
@@ -97,6 +117,7 @@ bool ReaderTables::eventFilter(QObject* watched, QEvent* event)
     if (key->modifiers() & ~Qt::KeypadModifier || !moved(key->key(), table->rowCount(), table->columnCount(), cell))
         return QObject::eventFilter(watched, event);
     table->setFocusCell(cell.y(), cell.x());
+    moveGrid(widget, cell);
     tellFocusCell(widget, table);
     return true;
 }
