@@ -68,6 +68,14 @@ const Named kNames[] = {
     {"Img153", "宮型の指定車の霊柩車", false},
 };
 
+// Labels whose blank is where a list sits, and the list.
+const std::pair<const char*, const char*> kSentences[] = {
+    {"LblHanso1", "CBoxHanso"}, // 移動距離：[10]kmまで
+    {"LblHokan", "CBoxHokan"}, // 通夜は[2]日後 （霊安室に …）
+    {"LblHenrei1", "CBoxHenrei2"}, // ×[30]個
+    {"LblHenrei2", "CBoxReijo"}, // 礼状 （1枚…円）×[30]枚
+};
+
 // An item panel's header bar: its child named like it with "1" added
 // (PnlHokan -> PnlHokan1), whose caption is indented by two ideographic
 // spaces (a frame's caption or a note is not).
@@ -123,6 +131,14 @@ QString itemPanelTitle(const QWidget* panel)
     return header ? spokenText(header->caption()) : QString();
 }
 
+bool isSentenceLabel(const QWidget* label)
+{
+    for (const auto& [name, list] : kSentences)
+        if (label->objectName() == QLatin1String(name))
+            return true;
+    return false;
+}
+
 bool isItemHeader(const QWidget* panel)
 {
     return panel->parentWidget() && itemHeader(panel->parentWidget()) == panel;
@@ -130,6 +146,12 @@ bool isItemHeader(const QWidget* panel)
 
 void nameControls(QWidget* window)
 {
+    for (const auto& [label, list] : kSentences) {
+        QWidget* l = window->findChild<QWidget*>(QLatin1String(label));
+        QWidget* b = window->findChild<QWidget*>(QLatin1String(list));
+        if (l && b)
+            b->setProperty(kSentenceLabel, QVariant::fromValue<QObject*>(l));
+    }
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->accessibleName().isEmpty())
             continue;

@@ -18,3 +18,7 @@ void nameControls(QWidget* window);
 QString itemPanelTitle(const QWidget* panel);
 // Whether a panel is the header bar of an item panel.
 bool isItemHeader(const QWidget* panel);
+// Whether a label is a sentence whose blank is where a list sits (told by
+// its name, which it has before a screen reader can ask for it); its list
+// says it.
+bool isSentenceLabel(const QWidget* label);

@@ -1,33 +1,103 @@
 #include "PriceAnnouncer.h"
 
+#include "AccessibleNames.h"
 #include "SpokenText.h"
 #include "SsEdit.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
-#include <QEvent>
-#include <QLabel>
 #include <QStringList>
 #include <algorithm>
 
 namespace {
 
-// What a screen reader says of a choice ("選択", a list's entry) takes about
-// this long; the notice, which interrupts it, comes after it.
-constexpr auto kAfterChoice = std::chrono::milliseconds(600);
+// The notice is sent this long after the change, so that all that one key
+// changed is said at once; a screen reader queues it behind what it says of
+// the key itself.
+constexpr auto kAfterChoice = std::chrono::milliseconds(100);
 // A screen reader reads the notice as it shows; this long after, the notice
 // leaves the window's accessible tree again, saying nothing.
 constexpr auto kHeardWithin = std::chrono::milliseconds(2000);
 
+// How a money field is spoken: its item in a word or two after the amount
+// ("49,900円 柩"), so that the amount is heard first and the notice ends
+// before the user's next key, written as a voice reads it right (柩 ひつぎ,
+// not 棺 かん; あと飾り, not 後 こう); and what is said when a change
+// empties it.
+struct SpokenField {
+    const char* field;
+    const char* item;
+    const char* emptied;
+};
+
+const SpokenField kSpokenFields[] = {
+    {"SsEditMap", "式場", nullptr},
+    {"SsEditHanso", "搬送", nullptr},
+    {"SsEditHokan", "保管", nullptr},
+    {"SsEditShindan", "手続き", nullptr},
+    {"SsEditHitugi", "柩", nullptr},
+    {"SsEditSaidan", "祭壇", nullptr},
+    {"SsEditKesho", "死化粧", nullptr},
+    {"SsEditIei", "遺影写真", nullptr},
+    {"SsEditHenrei", "返礼品", nullptr},
+    {"SsEditSeika", "生花", nullptr},
+    {"SsEditUketuke", "受付設備", nullptr},
+    {"SsEditTuyaRyori", "通夜料理", nullptr},
+    {"SsEditTuyaShikai", "通夜の司会", nullptr},
+    {"SsEditTuyaHaizen", "通夜の配膳", nullptr},
+    {"SsEditKokuRyori", "告別式料理", nullptr},
+    {"SsEditKokuShikai", "告別式の司会", nullptr},
+    {"SsEditKokuHaizen", "告別式の配膳", nullptr},
+    {"SsEditReikyu", "霊柩車", "霊柩車の選択が外れました"},
+    {"SsEditAto", "あと飾り", nullptr},
+    {"SsEditKaso", "火葬料金", nullptr},
+    {"SsEditTubo", "骨壷", nullptr},
+    {"SsEditKokoro", "心付け", nullptr},
+    {"SsEditGokei", "合計", "合計は計算し直して下さい"},
+};
+
+const SpokenField* spokenField(const QWidget* field)
+{
+    for (const SpokenField& f : kSpokenFields)
+        if (field->objectName() == QLatin1String(f.field))
+            return &f;
+    return nullptr;
+}
+
+// The item panel a widget lies in, if any.
+const QWidget* itemOf(const QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+        if (!itemPanelTitle(w).isEmpty())
+            return w;
+    return nullptr;
+}
+
+// "49,900円 柩" for an amount, or only "49,900円" for the item the user is
+// on; for a field a change emptied, what that means; for a list with the
+// focus, its new entry (which the screen reader does not say itself).
 QString noticeOf(const QWidget* source)
 {
-    if (const auto* field = qobject_cast<const TSsEdit*>(source))
-        return field->text().isEmpty() ? QString() : field->accessibleName() + u' ' + field->text();
     if (const auto* list = qobject_cast<const QComboBox*>(source))
         return list->hasFocus() ? spokenText(list->currentText()) : QString();
-    if (const auto* note = qobject_cast<const QLabel*>(source))
-        return !note->isHidden() ? note->text().remove(u'\n') : QString();
-    return {};
+    const auto* field = static_cast<const TSsEdit*>(source);
+    const SpokenField* spoken = spokenField(field);
+    if (field->text().isEmpty())
+        return spoken && spoken->emptied ? QString::fromUtf8(spoken->emptied) : QString();
+    const QWidget* item = itemOf(field);
+    if (item && item == itemOf(QApplication::focusWidget()))
+        return spokenYen(field->text());
+    return spokenYen(field->text()) + u' ' + (spoken ? QString::fromUtf8(spoken->item) : field->accessibleName());
+}
+
+// The order of a notice: a list's entry, the new amounts, what was emptied.
+int rank(const QPointer<QWidget>& source)
+{
+    if (qobject_cast<QComboBox*>(source))
+        return 0;
+    const auto* field = qobject_cast<TSsEdit*>(source);
+    return field && field->text().isEmpty() ? 2 : 1;
 }
 
 } // namespace
@@ -60,25 +130,12 @@ PriceAnnouncer::PriceAnnouncer(QWidget* window)
 void PriceAnnouncer::watch(QWidget* root)
 {
     for (TSsEdit* field : root->findChildren<TSsEdit*>())
-        connect(field, &QLineEdit::textChanged, this, [this, field](const QString& text) {
-            if (!text.isEmpty())
-                queue(field);
-        });
+        connect(field, &QLineEdit::textChanged, this, [this, field] { queue(field); });
     for (QComboBox* list : root->findChildren<QComboBox*>())
         connect(list, &QComboBox::currentIndexChanged, this, [this, list] {
             if (list->hasFocus())
                 queue(list);
         });
-    for (QLabel* note : root->findChildren<QLabel*>())
-        if (note->property(kSpokenWhenShown).toBool())
-            note->installEventFilter(this);
-}
-
-bool PriceAnnouncer::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Show)
-        queue(static_cast<QWidget*>(watched));
-    return QObject::eventFilter(watched, event);
 }
 
 PriceAnnouncer::~PriceAnnouncer() { QAccessible::removeActivationObserver(this); }
@@ -104,9 +161,8 @@ void PriceAnnouncer::queue(QWidget* source)
 
 void PriceAnnouncer::speak()
 {
-    // A list's new entry first, then the prices it changed.
-    std::stable_partition(pending_.begin(), pending_.end(),
-                          [](const QPointer<QWidget>& source) { return qobject_cast<QComboBox*>(source); });
+    std::stable_sort(pending_.begin(), pending_.end(),
+                     [](const QPointer<QWidget>& a, const QPointer<QWidget>& b) { return rank(a) < rank(b); });
     QStringList parts;
     if (!said_.isEmpty())
         parts << std::exchange(said_, QString());

@@ -10,21 +10,22 @@
 class TSsEdit;
 
 // Lets a screen reader speak what a choice has changed, although the money
-// fields never take the focus: the new entry of a list, the items' names
-// with their new amounts ("棺の選択 ¥120,750") and the total that "計算"
-// shows. They are spoken as a notice (an unseen notification that the
-// window shows, and hides again with its text once it has been read), a
-// moment after the action, so that what the
-// screen reader says of the choice itself ("選択") is heard first. Nothing
-// happens while no assistive technology listens.
+// fields never take the focus: a list's new entry, which the screen reader
+// does not say, the new amounts, each before its item ("120,750円 柩"; the
+// item the user is on goes without saying), the total that "計算" shows, and
+// what the change emptied (the hearse a change of hall undid, a total to
+// calculate again). They are spoken as a notice (an unseen notification
+// that the window shows, and hides again with its text once it has been
+// read), a moment after the action, so that all one key changed is said at
+// once. Nothing happens while no assistive technology listens.
 class PriceAnnouncer : public QObject, public QAccessible::ActivationObserver {
 public:
     explicit PriceAnnouncer(QWidget* window);
     ~PriceAnnouncer() override;
 
-    // From now on a new amount in a money field under root is announced (a
-    // field that is emptied is not), a new entry of a list under root while
-    // the list has the focus, and a note under root as it appears.
+    // From now on a new amount in a money field under root is announced, the
+    // emptying of the hearse and of the total, and a new entry of a list
+    // under root while the list has the focus.
     void watch(QWidget* root);
     // Announces a field's amount after the current action even when it has
     // not changed (the same total calculated twice).
@@ -35,9 +36,6 @@ public:
 
     // Assistive technology started or stopped listening.
     void accessibilityActiveChanged(bool active) override { listening_ = active; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void queue(QWidget* source);

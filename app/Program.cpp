@@ -34,21 +34,31 @@ Program::Program()
     // Matches lumenta.desktop: a Wayland compositor finds the entry, and its
     // icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("lumenta"));
-    QApplication::setWindowIcon(builtInIcon());
     formMain_ = std::make_unique<TFormMain>();
-    formPrint_ = std::make_unique<TFormPrint>();
     TFormMain* window = formMain_.get();
-    TFormPrint* sheet = formPrint_.get();
+    // Decoding the icon's six pictures would cost the first frame a tenth
+    // of its time, and the frame does not show it.
+    QObject::connect(
+        window, &TFormMain::stepsReady, window, [] { QApplication::setWindowIcon(builtInIcon()); },
+        Qt::SingleShotConnection);
     // Every sheet carries the record of its estimate, which a saved PDF keeps.
-    QObject::connect(window, &TFormMain::printRequested, sheet, [window, sheet] {
-        sheet->setEstimateRecord(lumenta::writeRecord(lumenta::recordOf(window->estimate())));
-        sheet->printEstimate(lumenta::buildSheetText(window->estimate().grid(), window->estimate().state()), window);
+    QObject::connect(window, &TFormMain::printRequested, window, [this, window] {
+        TFormPrint& sheet = formPrint();
+        sheet.setEstimateRecord(lumenta::writeRecord(lumenta::recordOf(window->estimate())));
+        sheet.printEstimate(lumenta::buildSheetText(window->estimate().grid(), window->estimate().state()), window);
     });
-    QObject::connect(window, &TFormMain::sheetRequested, sheet, [window, sheet](lumenta::report::PrintWay way) {
-        sheet->setEstimateRecord(lumenta::writeRecord(lumenta::recordOf(window->estimate())));
-        sheet->sendEstimate(way, lumenta::buildSheetText(window->estimate().grid(), window->estimate().state()),
-                            window);
+    QObject::connect(window, &TFormMain::sheetRequested, window, [this, window](lumenta::report::PrintWay way) {
+        TFormPrint& sheet = formPrint();
+        sheet.setEstimateRecord(lumenta::writeRecord(lumenta::recordOf(window->estimate())));
+        sheet.sendEstimate(way, lumenta::buildSheetText(window->estimate().grid(), window->estimate().state()), window);
     });
 }
 
 Program::~Program() = default;
+
+TFormPrint& Program::formPrint()
+{
+    if (!formPrint_)
+        formPrint_ = std::make_unique<TFormPrint>();
+    return *formPrint_;
+}

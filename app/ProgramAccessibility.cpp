@@ -15,9 +15,11 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QMessageBox>
+#include <QLabel>
 #include <QLatin1StringView>
+#include <QMessageBox>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -52,11 +54,25 @@ public:
     }
 };
 
+// Whether a widget lies in an item panel, which groups it under the item's title.
+bool inItemPanel(const QWidget* w)
+{
+    for (const QWidget* a = w->parentWidget(); a; a = a->parentWidget())
+        if (!itemPanelTitle(a).isEmpty())
+            return true;
+    return false;
+}
+
 // A titled frame (a radio group, a group box) groups its controls under its
 // title, unless the title is its item's, which the item panel says already.
+// In an item panel it is a mere filler to a screen reader, which would
+// otherwise say both groups as the focus enters ("棺の選択", "棺の種類").
 class FrameAccessible : public QAccessibleWidget {
 public:
-    explicit FrameAccessible(QGroupBox* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+    explicit FrameAccessible(QGroupBox* frame)
+        : QAccessibleWidget(frame, inItemPanel(frame) ? QAccessible::Client : QAccessible::Grouping)
+    {
+    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -75,8 +91,9 @@ public:
 
 // A message box is a dialog, named by its title, that describes itself by
 // its message: a screen reader reads a dialog's labels only when they are
-// several words long, which a Japanese sentence, written without spaces,
-// never is.
+// three words long or more, which a Japanese sentence, written without
+// spaces, never is. A message it reads itself (one that names a file, or
+// spans lines) is not described again.
 class MessageBoxAccessible : public QAccessibleWidget {
 public:
     explicit MessageBoxAccessible(QMessageBox* box) : QAccessibleWidget(box, QAccessible::Dialog) {}
@@ -86,9 +103,18 @@ public:
         if (t != QAccessible::Description)
             return QAccessibleWidget::text(t);
         const auto* box = static_cast<const QMessageBox*>(widget());
-        QStringList lines{box->text(), box->informativeText()};
-        lines.removeAll(QString());
+        QStringList lines;
+        for (const QString& message : {box->text(), box->informativeText()})
+            if (!message.isEmpty() && !readByItself(message))
+                lines << message;
         return lines.join(u'\n');
+    }
+
+private:
+    static bool readByItself(const QString& label)
+    {
+        static const QRegularExpression space(QStringLiteral("\\s+"));
+        return label.split(space, Qt::SkipEmptyParts).size() >= 3;
     }
 };
 
@@ -116,6 +142,27 @@ public:
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Description ? OfficiantTable::note() : TextTableAccessible::text(t);
+    }
+};
+
+// A label that is a sentence around a list is read by the list (its
+// description): a screen reader reading it on its own would read its blank
+// and its placeholder, and read it where it comes in the window, away from
+// its list ("礼状 …× 枚" before the kind of gift). It is a filler, not a
+// label, which a screen reader reads with the panel it is in (being shown,
+// as the window tells it, it would be shown to the reader whatever its state).
+class SentenceLabelAccessible : public QAccessibleWidget {
+public:
+    explicit SentenceLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::Client) {}
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<const QLabel*>(widget())->text() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
     }
 };
 
@@ -153,6 +200,9 @@ const Made kMade[] = {
      }},
     {QLatin1StringView("QRadioButton"), [](QWidget* w) -> QAccessibleInterface* {
          return GroupedChoiceAccessible::createFor(static_cast<QRadioButton*>(w));
+     }},
+    {QLatin1StringView("QLabel"), [](QWidget* w) -> QAccessibleInterface* {
+         return isSentenceLabel(w) ? new SentenceLabelAccessible(static_cast<QLabel*>(w)) : nullptr;
      }},
     {QLatin1StringView("SpokenNotice"), [](QWidget* w) -> QAccessibleInterface* {
          return new QAccessibleWidget(w, QAccessible::Notification);

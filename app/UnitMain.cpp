@@ -15,6 +15,7 @@
 #include "ProgramAccessibility.h"
 #include "ReaderTables.h"
 #include "ShownToReader.h"
+#include "SpokenText.h"
 #include "SsEdit.h"
 #include "TabOrder.h"
 #include "UiFont.h"
@@ -133,6 +134,9 @@ void TFormMain::buildSteps()
     placeSteps();
     connectSteps();
     setReadingTabOrder(screens_);
+    // A screen reader names the step the focus enters (「2.準備」), by its button.
+    for (std::size_t i = 0; i < header_.steps.size(); ++i)
+        screens_.steps[i]->setAccessibleName(header_.steps[i]->captionA());
     new ReaderTables(
         {findChild<QWidget*>(QStringLiteral("ImgShukyosha")), findChild<QWidget*>(QStringLiteral("StrColGrid1"))},
         [this](const std::vector<QWidget*>& last) { setReadingTabOrder(screens_, last); }, this);
@@ -144,6 +148,7 @@ void TFormMain::buildSteps()
     buildingSteps_ = false;
     if (shown_)
         FormShow();
+    emit stepsReady();
 }
 
 // The seven panels lie on top of each other under the header bar; the start
@@ -527,7 +532,7 @@ void TFormMain::tellOpened(const lumenta::EstimateRecord& record, const QString&
 {
     const QString total = QString::fromStdString(lumenta::formatYen(estimate_->state().grandTotal));
     prices_->say(record.total
-                     ? QStringLiteral("見積り「%1」を開きました。合計（消費税込） %2").arg(fileName, total)
+                     ? QStringLiteral("見積り「%1」を開きました。合計 %2").arg(fileName, spokenYen(total))
                      : QStringLiteral("見積り「%1」を開きました。合計はまだ計算されていません。").arg(fileName));
     if (record.total && *record.total != estimate_->state().grandTotal)
         QMessageBox::information(

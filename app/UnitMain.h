@@ -99,6 +99,9 @@ signals:
     void printRequested();
     // The same, for the other ways of the print button's menu.
     void sheetRequested(lumenta::report::PrintWay way);
+    // The step screens are built, right after the first frame: what that
+    // frame does not show can be made now.
+    void stepsReady();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -6,7 +6,6 @@
 #include "ButtonChoice.h"
 #include "FormSetup.h"
 #include "QtEstimateView.h"
-#include "SpokenText.h"
 
 PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(parent), estimate_(estimate), ui_(std::make_unique<Ui::PnlMainBasho>())
 {
@@ -14,7 +13,6 @@ PlaceScreen::PlaceScreen(lumenta::Estimate& estimate, QWidget* parent) : TPanel(
     screens::setUpForm(this);
     // The note on the map appears only when a change of hall undid the hearse.
     ui_->LblMapNote->hide();
-    ui_->LblMapNote->setProperty(kSpokenWhenShown, true);
 
     for (QRadioButton* hall : {ui_->RBtnMap1, ui_->RBtnMap2, ui_->RBtnMap3, ui_->RBtnMap4, ui_->RBtnMap5, ui_->RBtnMap6}) {
         // A button fills its background with the button face; the hall

@@ -123,10 +123,18 @@ PA
     pids+=($!)
     for _ in $(seq 20); do [ -S "$PULSE_RUNTIME_PATH/native" ] && break; sleep 0.25; done
 fi
+# Orca and the program run under a Japanese locale, as on a Japanese desktop
+# (Orca's own words, 「選択」 and the key names, are Japanese only there); a
+# machine without one gets it compiled into the temporary home.
+export LANG=ja_JP.UTF-8 LANGUAGE=ja
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8'; then
+    mkdir -p "$HOME/locale"
+    localedef -i ja_JP -f UTF-8 "$HOME/locale/ja_JP.UTF-8" 2>/dev/null && export LOCPATH=$HOME/locale
+fi
 log=$out/orca.log
 rm -f "$log"
 # Its own process namespace: Orca sees no other Orca, and ends none.
-LANGUAGE=ja unshare --map-current-user --pid --fork --mount-proc --kill-child=TERM \
+unshare --map-current-user --pid --fork --mount-proc --kill-child=TERM \
     orca --debug-file="$log" >"$out/orca-stdout.txt" 2>&1 &
 orca=$!
 pids+=($orca)
@@ -217,8 +225,10 @@ if [ -n "${PACE:-}" ]; then
 import re, sys, unicodedata
 from datetime import datetime
 # A message is queued, then handed to the voice (its text comes in again,
-# with an end mark), begins to play, and is either played to the end or
-# stopped by a cancel; a cancel drops every message not yet begun.
+# with an end mark), begins to play, and is either played to the end (a
+# voice playing through speech-dispatcher says so, one of the generic kind
+# sends its END) or stopped by a cancel; a cancel drops every message not
+# yet begun.
 log_path, keys_path = sys.argv[1], sys.argv[2]
 mark = re.compile(r"<mark name=\"[^\"]*\"/>|</?speak>")
 stamp = re.compile(r"^\[\w+ (\w+ +\d+ [\d:]+ \d+) : (\d+)\]")
@@ -253,7 +263,7 @@ for line in open(log_path, encoding="utf-8", errors="replace"):
                 break
     elif "got begin" in line and current:
         current["begun"] = True
-    elif "playback thread reporting end" in line and current:
+    elif ("playback thread reporting end" in line or "got end" in line) and current:
         settle(current, "played to the end")
         current = None
     elif "Cancel received" in line:

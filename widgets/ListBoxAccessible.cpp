@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLabel>
 
 ListBoxAccessible::ListBoxAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
@@ -22,7 +23,12 @@ void* ListBoxAccessible::interface_cast(QAccessible::InterfaceType t)
 
 QString ListBoxAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Value ? entry() : QAccessibleWidget::text(t);
+    if (t == QAccessible::Value)
+        return entry();
+    if (t == QAccessible::Description && list()->accessibleDescription().isEmpty())
+        if (const auto* label = qobject_cast<const QLabel*>(list()->property(kSentenceLabel).value<QObject*>()))
+            return list()->currentIndex() < 0 ? QString() : filledSentence(label->text(), entry());
+    return QAccessibleWidget::text(t);
 }
 
 QAccessible::State ListBoxAccessible::state() const

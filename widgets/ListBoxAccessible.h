@@ -9,7 +9,8 @@ class QComboBox;
 // text it shows, which is what a screen reader reads as a list's value.
 // (Qt's own makes the current entry the list's name on this platform and
 // gives it no text, so that a screen reader never says which entry is
-// chosen.) Its child is the pop-up list, as with Qt's.
+// chosen.) Its child is the pop-up list, as with Qt's. A list that sits in
+// the blank of a sentence describes itself by that sentence, filled in.
 class ListBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ListBoxAccessible(QComboBox* list);

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -466,7 +467,8 @@ private slots:
     }
 
     // What a screen reader is told: the window is a window, panels are panes
-    // or groupings named once, the summary is a table, a field or a list
+    // or groupings named once (a step by its button, a frame in an item's
+    // grouping a filler, not a second grouping), the summary is a table, a field or a list
     // carries its item's name and its amount or entry.
     void accessibleRolesAndNames_data()
     {
@@ -474,24 +476,33 @@ private slots:
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
-        const auto row = [](const char* object, QAccessible::Role role, const char* name, const char* value = "") {
+        QTest::addColumn<QString>("description");
+        const auto row = [](const char* object, QAccessible::Role role, const char* name, const char* value = "",
+                            const char* description = "") {
             QTest::newRow(object) << QString::fromUtf8(object) << int(role) << QString::fromUtf8(name)
-                                  << QString::fromUtf8(value);
+                                  << QString::fromUtf8(value) << QString::fromUtf8(description);
         };
         row("FormMain", QAccessible::Window, "Lumenta ver.1.00");
-        row("PnlMainBasho", QAccessible::Pane, "");
+        row("PnlMainBasho", QAccessible::Pane, "1.場所"); // named like its step button
         row("PnlHitugi", QAccessible::Grouping, "棺の選択");
         row("PnlHitugi1", QAccessible::Pane, "");  // the item's header, not named again
         row("PnlImgHitugi", QAccessible::Pane, "種類をお選び下さい");
-        row("RBtnGrpHitugi", QAccessible::Grouping, "棺の種類");
-        row("GrpSeika", QAccessible::Grouping, "");  // titled like its item
-        row("GrpReikyu", QAccessible::Grouping, "何れかをお選び下さい");
+        row("RBtnGrpHitugi", QAccessible::Client, "棺の種類"); // in its item's grouping
+        row("GrpSeika", QAccessible::Client, ""); // titled like its item
+        row("GrpReikyu", QAccessible::Client, "何れかをお選び下さい");
         row("StrColGrid1", QAccessible::Table, "見積りの明細");
-        row("ImgShukyosha", QAccessible::Table, "各宗教・宗旨宗派のお礼と戒名の参考金額の表");
+        row("ImgShukyosha", QAccessible::Table, "各宗教・宗旨宗派のお礼と戒名の参考金額の表", "",
+            "戒名(法名・法号)は、俗名で行う場合は必要ありません");
         row("SsEditKaso", QAccessible::EditableText, "火葬料金", "¥48,300");
-        row("CBoxHenrei2", QAccessible::ComboBox, "返礼品と礼状：返礼品の個数", "0");
+        row("CBoxHenrei2", QAccessible::ComboBox, "返礼品と礼状：返礼品の個数", "0", "×0個");
         row("CBoxSeika1", QAccessible::ComboBox, "生花の選択：菊花の基数", "0");  // in a titled frame
         row("RBtnHitugi", QAccessible::RadioButton, "白木棺(6尺)");
+        // A list in the blank of a sentence says the sentence, filled in.
+        row("CBoxReijo", QAccessible::ComboBox, "返礼品と礼状：礼状の枚数", "0", "礼状（1枚84円）×0枚");
+        row("CBoxHokan", QAccessible::ComboBox, "保管日数：通夜までの日数", "", ""); // nothing chosen yet
+        // The sentence itself is not shown to the reader, which would read
+        // its blank where it comes in the window.
+        row("LblHenrei2", QAccessible::Client, "礼状 （1枚84円）×　　　　　 枚");
     }
 
     void accessibleRolesAndNames()
@@ -500,6 +511,7 @@ private slots:
         QFETCH(int, role);
         QFETCH(QString, name);
         QFETCH(QString, value);
+        QFETCH(QString, description);
         QObject* o = object == QLatin1String("FormMain") ? form.get() : panel(qPrintable(object));
         if (object == QLatin1String("RBtnHitugi"))  // the first entry of the coffin group
             o = form->findChild<TRadioGroup*>("RBtnGrpHitugi")->button(0);
@@ -508,6 +520,9 @@ private slots:
         QCOMPARE(int(iface->role()), role);
         QCOMPARE(iface->text(QAccessible::Name), name);
         QCOMPARE(iface->text(QAccessible::Value), value);
+        QCOMPARE(iface->text(QAccessible::Description), description);
+        if (object.startsWith(QLatin1String("Lbl")))
+            QVERIFY(iface->state().invisible);
         // Nothing inside the window is a window of its own, which a screen
         // reader would take for the window it is in.
         for (QAccessibleInterface* a = iface->parent(); a && a->object() != form.get(); a = a->parent())
@@ -515,7 +530,7 @@ private slots:
                      qPrintable(a->object()->objectName()));
         // A control's frame is the frame it is in, not its label too.
         for (const auto& label : iface->relations(QAccessible::Label))
-            QVERIFY(label.first->role() != QAccessible::Grouping);
+            QVERIFY(!qobject_cast<QGroupBox*>(label.first->object()));
     }
 
     // The summary and the officiants' fees are read cell by cell, under

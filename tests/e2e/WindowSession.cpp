@@ -1,5 +1,6 @@
 #include "WindowSession.h"
 
+#include "CupsOutput.h"
 #include "UnitMain.h"
 #include "UnitPrint.h"
 
@@ -7,7 +8,8 @@
 
 WindowSession::WindowSession() : user(nullptr)
 {
-    formPrint().setPrintServices(&printers, &prompter, &progress);
+    cups_output::pointServiceAt(cups_output::kNoService);
+    formPrint().setPrintServices(&prompter, &progress);
     form().setUrlOpener([this](const QUrl& url) {
         openedPages << url;
         return true;
@@ -34,7 +36,10 @@ QList<MessageBoxAnswerer::Box> WindowSession::pressPrint()
     });
 }
 
+// A job runs between the progress window's start and its finish, and a file
+// is written between its choice and the word that it was (or was not) saved:
+// the rest of a print happens on the window's thread, before these return.
 void WindowSession::waitWhileSending()
 {
-    QVERIFY(QTest::qWaitFor([this] { return !formPrint().sending(); }, 60000));
+    QVERIFY(QTest::qWaitFor([this] { return progress.started == progress.finished && prompter.saving == 0; }, 60000));
 }

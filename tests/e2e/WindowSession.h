@@ -15,10 +15,11 @@ namespace lumenta {
 class Estimate;
 }
 
-// The program as it starts, shown on the screen, with its printer list,
-// print dialogs, progress window and web browser replaced by stand-ins that
-// remember what was asked of them. Without a printer the print action offers
-// a PDF file; the stand-in prompter declines unless told otherwise.
+// The program as it starts, shown on the screen, with its print dialogs,
+// progress window and web browser replaced by stand-ins that remember what
+// was asked of them, and no print service to print on. Without a printer the
+// print action offers a PDF file; the stand-in prompter declines unless told
+// otherwise.
 class WindowSession {
 public:
     WindowSession();
@@ -36,7 +37,6 @@ public:
     // Waits until the sheet has gone the way last asked for.
     void waitWhileSending();
 
-    fakes::Printers printers;
     fakes::Prompter prompter;
     fakes::Progress progress;
     QList<QUrl> openedPages;

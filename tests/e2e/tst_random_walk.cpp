@@ -155,7 +155,10 @@ class RandomWalk : public QObject {
         note(QStringLiteral("印 刷"));
         const qsizetype offersBefore = session->prompter.questions.size();
         const qsizetype boxesBefore = boxes.size();
-        perform([&] { user().click("plBtnPrint"); });
+        perform([&] {
+            user().click("plBtnPrint");
+            session->waitWhileSending();
+        });
         const bool printed = session->prompter.questions.size() > offersBefore;
         counts.printOffers += printed ? 1 : 0;
         // A print follows exactly the calculations that succeed.
@@ -260,7 +263,7 @@ class RandomWalk : public QObject {
 
     void checkPrinting()
     {
-        if (session->progress.started != 0 || !session->prompter.suggestions.isEmpty() ||
+        if (session->progress.started != session->progress.finished || !session->prompter.suggestions.isEmpty() ||
             !session->prompter.messages.isEmpty())
             fail(QStringLiteral("printing went further than the declined PDF offer"));
     }

@@ -62,16 +62,34 @@ constexpr qint64 kCancelledWithinMs = 2000;
 constexpr qint64 kCancelledAtOnceMs = 250;
 // The program ends this soon after it is told to, in any phase of a job.
 constexpr qint64 kQuitWithinMs = 1000;
-constexpr const char* kNoService = "/nonexistent/lumenta-faults/cups.sock";
 
 // The operations of the print service's protocol that the stand-in tells apart.
-enum Operation { kEvery = 0, kCreateJob = 0x0005, kSendDocument = 0x0006, kGetDefault = 0x4001 };
+enum Operation {
+    kEvery = 0,
+    kCreateJob = 0x0005,
+    kSendDocument = 0x0006,
+    kGetPrinterAttributes = 0x000B,
+    kGetDefault = 0x4001
+};
 
 bool run(const QString& program, const QStringList& arguments) { return !pdf::run(program, arguments).isNull(); }
 int jobsWaiting(const QString& queue = kQueue) { return int(cups_output::jobsWaiting(queue).size()); }
 
-// The client library's address of the service, for this thread; null restores the default.
-void pointServiceAt(const char* address) { cupsSetServer(address); }
+using cups_output::kNoService;
+using cups_output::pointServiceAt;
+
+// Names the held queue as lp reads it (PRINTER) while it lives: the job
+// prints on it as on the user's default printer.
+struct PrinterNamed {
+    explicit PrinterNamed(bool named = true, const QString& queue = kQueue)
+    {
+        if (named)
+            qputenv("PRINTER", queue.toUtf8());
+    }
+    ~PrinterNamed() { qunsetenv("PRINTER"); }
+    PrinterNamed(const PrinterNamed&) = delete;
+    PrinterNamed& operator=(const PrinterNamed&) = delete;
+};
 
 // A job's state on the tests' print service (0: no such job).
 ipp_jstate_t stateOf(const QString& queue, int job)
@@ -382,14 +400,15 @@ struct Result {
     qint64 elapsedMs;
 };
 
-// stuckFirst: prints on the default printer started just before, which the
-// service keeps waiting.
-Result sendOnQueue(lumenta::report::PrintProgress* progress, lumenta::report::PrintPrompter* prompter,
-                   const lumenta::report::PrinterCatalog* printers, PrintWay way = PrintWay::DefaultPrinter,
-                   int stuckFirst = 0)
+// named: the held queue is named by PRINTER (else the service's default
+// printer is asked for). stuckFirst: prints on that printer started just
+// before, which the service keeps waiting.
+Result sendOnQueue(lumenta::report::PrintProgress* progress, lumenta::report::PrintPrompter* prompter, bool named,
+                   PrintWay way = PrintWay::DefaultPrinter, int stuckFirst = 0)
 {
+    const PrinterNamed printer(named);
     TFormPrint form;
-    form.setPrintServices(printers, prompter, progress);
+    form.setPrintServices(prompter, progress);
     // Each is cancelled, as a user does who gives up waiting, but stays stuck
     // where the client library cannot be interrupted (see the rows).
     for (int i = 0; i < stuckFirst; ++i) {
@@ -454,9 +473,8 @@ int quitDuringAJob(int phase, const QByteArray& how)
     } progress;
     progress.at = phase;
     progress.quit = quitSoon;
-    fakes::Printers queue(kQueue);
     TFormPrint form;
-    form.setPrintServices(&queue, &prompter, &progress);
+    form.setPrintServices(&prompter, &progress);
     form.printEstimate(samples::plainEstimate(), nullptr);
     return QApplication::exec();
 }
@@ -511,8 +529,6 @@ int closeDuringAJob(int phase, const QByteArray& how)
 class PrintFaultsTest : public QObject {
     Q_OBJECT
 
-    fakes::Printers queue_{kQueue};
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -543,7 +559,7 @@ private Q_SLOTS:
     {
         fakes::Prompter prompter;
         fakes::Progress progress;
-        const Result r = sendOnQueue(&progress, &prompter, &queue_);
+        const Result r = sendOnQueue(&progress, &prompter, true);
         QCOMPARE(r.outcome, PrintOutcome::Printed);
         QVERIFY2(prompter.silent(), qPrintable(prompter.messages.join(u'|')));
         QCOMPARE(jobsWaiting(), 1);
@@ -555,7 +571,7 @@ private Q_SLOTS:
         QVERIFY(run(QStringLiteral("cupsreject"), {kQueue}));
         fakes::Prompter prompter;
         fakes::Progress progress;
-        const Result r = sendOnQueue(&progress, &prompter, &queue_);
+        const Result r = sendOnQueue(&progress, &prompter, true);
         QCOMPARE(r.outcome, PrintOutcome::PrinterFailed);
         checkToldOnce(r, prompter, QStringLiteral("印刷できませんでした。\n"));
         QVERIFY(prompter.messages.first().contains(kQueue));
@@ -570,7 +586,7 @@ private Q_SLOTS:
         QVERIFY(run(QStringLiteral("cupsdisable"), {kQueue}));
         fakes::Prompter prompter;
         fakes::Progress progress;
-        const Result r = sendOnQueue(&progress, &prompter, &queue_);
+        const Result r = sendOnQueue(&progress, &prompter, true);
         QCOMPARE(r.outcome, PrintOutcome::Queued);
         checkToldOnce(r, prompter, QStringLiteral("見積書を印刷待ちにしました。\n"));
         QCOMPARE(jobsWaiting(), 1);
@@ -586,32 +602,34 @@ private Q_SLOTS:
         QTest::addColumn<PrintWay>("way");
         QTest::addColumn<bool>("hangUp");
         QTest::addColumn<QString>(
-            "printer"); // "": the default; "chosen": by the program; "PRINTER": by the environment
+            "printer"); // "": the default; "chosen": in the printer choice; "PRINTER": by the environment
         QTest::addColumn<int>("encryption");
         QTest::addColumn<int>("stuckPrints"); // the PDF file: prints the service keeps waiting, started first
         QTest::addColumn<qint64>("withinMs");
         QTest::addColumn<QString>("cause");
         const QString silent = QStringLiteral("パソコンの印刷機能が応答しません。");
         const QString chosen = QStringLiteral("chosen");
+        const QString named = QStringLiteral("PRINTER");
         const int plain = HTTP_ENCRYPTION_IF_REQUESTED;
         QTest::newRow("silent, default printer")
             << PrintWay::DefaultPrinter << false << QString() << plain << 0 << kPatienceMs << silent;
+        // The service listed its printers, and keeps silent about the one chosen.
         QTest::newRow("silent, named printer")
-            << PrintWay::DefaultPrinter << false << chosen << plain << 0 << kPatienceMs << silent;
+            << PrintWay::ChoosePrinter << false << chosen << plain << 0 << kPatienceMs << silent;
         // The printer is known without the service: the service is what failed.
         QTest::newRow("silent, printer named by PRINTER")
-            << PrintWay::DefaultPrinter << false << QStringLiteral("PRINTER") << plain << 0 << kPatienceMs << silent;
+            << PrintWay::DefaultPrinter << false << named << plain << 0 << kPatienceMs << silent;
         QTest::newRow("hangs up, named printer")
-            << PrintWay::DefaultPrinter << true << chosen << plain << 0 << kPatienceMs
+            << PrintWay::DefaultPrinter << true << named << plain << 0 << kPatienceMs
             << QStringLiteral("パソコンの印刷機能との接続が切れました。");
         // The TLS handshake is waited for as long as a connection: 3 s.
         QTest::newRow("silent TLS handshake, encryption required")
-            << PrintWay::DefaultPrinter << false << chosen << int(HTTP_ENCRYPTION_REQUIRED) << 0
+            << PrintWay::DefaultPrinter << false << named << int(HTTP_ENCRYPTION_REQUIRED) << 0
             << qint64(3000 + kStillWindowMs) << silent;
         // "Always" opens the connection anew for its handshake, which the
         // client library gives 10 s of its own, with no word why it failed.
         QTest::newRow("silent TLS handshake, encryption always")
-            << PrintWay::DefaultPrinter << false << chosen << int(HTTP_ENCRYPTION_ALWAYS) << 0
+            << PrintWay::DefaultPrinter << false << named << int(HTTP_ENCRYPTION_ALWAYS) << 0
             << qint64(10000 + kStillWindowMs)
             << QStringLiteral("パソコンの印刷機能と暗号化した接続を結べませんでした。");
         QTest::newRow("silent, printer choice")
@@ -623,7 +641,7 @@ private Q_SLOTS:
         // A save waits for no print: as many stuck prints as the machine has
         // cores, cancelled in a handshake the client library keeps for 10 s.
         QTest::newRow("silent, PDF file behind stuck prints")
-            << PrintWay::Pdf << false << chosen << int(HTTP_ENCRYPTION_ALWAYS)
+            << PrintWay::Pdf << false << named << int(HTTP_ENCRYPTION_ALWAYS)
             << std::max(2, QThread::idealThreadCount()) << qint64(1000) << QString();
     }
 
@@ -637,8 +655,9 @@ private Q_SLOTS:
         const auto restore = qScopeGuard([] { pointServiceAt(nullptr); });
         fakes::Prompter prompter;
         fakes::Progress progress;
+        const PrinterNamed printer;
         TFormPrint form;
-        form.setPrintServices(&queue_, &prompter, &progress);
+        form.setPrintServices(&prompter, &progress);
         const QFuture<PrintOutcome> first = form.printEstimate(samples::plainEstimate(), nullptr);
         QCOMPARE(fakes::outcome(form.printEstimate(samples::plainEstimate(), nullptr), 1000), PrintOutcome::Cancelled);
         QCOMPARE(progress.started, 1);
@@ -659,21 +678,21 @@ private Q_SLOTS:
         QFETCH(int, stuckPrints);
         QFETCH(qint64, withinMs);
         QFETCH(QString, cause);
-        StandInService service({kEvery, hangUp ? StandInService::Act::HangUp : StandInService::Act::Silent});
+        const bool chosen = printer == QLatin1String("chosen");
+        StandInService service({chosen ? int(kGetPrinterAttributes) : int(kEvery),
+                                hangUp ? StandInService::Act::HangUp : StandInService::Act::Silent});
         QVERIFY(service.listening());
         pointServiceAt(service.address().constData());
         cupsSetEncryption(http_encryption_t(encryption));
-        if (printer == QLatin1String("PRINTER"))
-            qputenv("PRINTER", kQueue.toUtf8());
         const auto restore = qScopeGuard([] {
             pointServiceAt(nullptr);
             cupsSetEncryption(HTTP_ENCRYPTION_IF_REQUESTED);
-            qunsetenv("PRINTER");
         });
         const bool named = !printer.isEmpty();
         QTemporaryDir dir;
         fakes::Prompter prompter;
         prompter.fileToChoose = dir.filePath(QStringLiteral("見積書.pdf"));
+        prompter.printerToChoose = kQueue;
         fakes::Progress progress;
         // The real preview, closed once it shows.
         lumenta::report::DialogPrintPrompter dialogs;
@@ -687,8 +706,7 @@ private Q_SLOTS:
         lumenta::report::PrintPrompter* asking = &prompter;
         if (way == PrintWay::Preview)
             asking = &dialogs;
-        const Result r =
-            sendOnQueue(&progress, asking, printer == QLatin1String("chosen") ? &queue_ : nullptr, way, stuckPrints);
+        const Result r = sendOnQueue(&progress, asking, printer == QLatin1String("PRINTER"), way, stuckPrints);
         qInfo("longest pause of the event loop: %lld ms; ended after %lld ms", watch.longestMs(), r.elapsedMs);
         QVERIFY2(watch.longestMs() < kStillWindowMs, qPrintable(QString::number(watch.longestMs())));
         QVERIFY2(r.elapsedMs < withinMs, qPrintable(QString::number(r.elapsedMs)));
@@ -697,8 +715,9 @@ private Q_SLOTS:
             QCOMPARE(progress.started, stuckPrints);
             return;
         }
-        QCOMPARE(progress.started, 1);
-        QCOMPARE(progress.finished, 1);
+        // The printer choice asks for the printers first, in a job of its own.
+        QCOMPARE(progress.started, chosen ? 2 : 1);
+        QCOMPARE(progress.finished, progress.started);
         if (!named) {
             QCOMPARE(r.outcome, PrintOutcome::NotSaved);
             QCOMPARE(prompter.questions.size(), 1);
@@ -734,7 +753,7 @@ private Q_SLOTS:
         pointServiceAt(service.address().constData());
         fakes::Prompter prompter; // chooses the default printer: there is none, so it cancels
         fakes::Progress progress;
-        const Result r = sendOnQueue(&progress, &prompter, nullptr, way);
+        const Result r = sendOnQueue(&progress, &prompter, false, way);
         pointServiceAt(nullptr);
         if (!printers) {
             QCOMPARE(r.outcome, PrintOutcome::NotSaved);
@@ -798,7 +817,7 @@ private Q_SLOTS:
             sinceCancel.start();
             progress.cancel();
         });
-        const Result r = sendOnQueue(&progress, &prompter, &queue_);
+        const Result r = sendOnQueue(&progress, &prompter, true);
         const qint64 afterCancel = sinceCancel.isValid() ? sinceCancel.elapsed() - 20 : -1; // less sendOnQueue's wait
         qInfo("ended %lld ms after the cancel", afterCancel);
         QCOMPARE(r.outcome, PrintOutcome::Cancelled);
@@ -815,7 +834,7 @@ private Q_SLOTS:
         pointServiceAt(kNoService);
         fakes::Prompter prompter;
         fakes::Progress progress;
-        const Result r = sendOnQueue(&progress, &prompter, nullptr);
+        const Result r = sendOnQueue(&progress, &prompter, false);
         pointServiceAt(nullptr);
         QCOMPARE(r.outcome, PrintOutcome::NotSaved);
         QVERIFY(r.elapsedMs < kPatienceMs);
@@ -863,7 +882,7 @@ private Q_SLOTS:
         pointServiceAt(service.address().constData());
         fakes::Prompter prompter;
         fakes::Progress progress;
-        const Result r = sendOnQueue(&progress, &prompter, named ? &queue_ : nullptr);
+        const Result r = sendOnQueue(&progress, &prompter, named);
         pointServiceAt(nullptr);
         QVERIFY2(prompter.questions.isEmpty(), qPrintable(prompter.questions.join(u'|')));
         QCOMPARE(r.outcome, PrintOutcome::PrinterFailed);
@@ -894,7 +913,7 @@ private Q_SLOTS:
         pointServiceAt(service.address().constData());
         const int newest = cups_output::newestJob(queue);
         fakes::Prompter prompter;
-        fakes::Printers printer(queue);
+        const PrinterNamed printer(true, queue);
         QWidget owner;
         // The real progress window's button, once its bar shows the sheet sent.
         QTimer press;
@@ -905,7 +924,7 @@ private Q_SLOTS:
         });
         press.start(20);
         TFormPrint form;
-        form.setPrintServices(&printer, &prompter, nullptr);
+        form.setPrintServices(&prompter, nullptr);
         const PrintOutcome outcome = fakes::outcome(form.printEstimate(samples::plainEstimate(), &owner));
         pointServiceAt(nullptr);
         QVERIFY(run(QStringLiteral("cupsenable"), {queue}));
@@ -967,7 +986,7 @@ private Q_SLOTS:
         fakes::Prompter prompter;
         prompter.signIns = answers;
         fakes::Progress progress;
-        const Result r = sendOnQueue(&progress, &prompter, named ? &queue_ : nullptr);
+        const Result r = sendOnQueue(&progress, &prompter, named);
         pointServiceAt(nullptr);
         QCOMPARE(r.outcome, outcome);
         QCOMPARE(prompter.signInsAsked, askedAgain);
@@ -1024,10 +1043,9 @@ private Q_SLOTS:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("LUMENTA_QUIT_AT"), QString::number(phase));
         environment.insert(QStringLiteral("LUMENTA_QUIT_BY"), how);
-        if (wholeProgram) {
+        if (wholeProgram)
             environment.insert(QStringLiteral("LUMENTA_WHOLE_PROGRAM"), QStringLiteral("1"));
-            environment.insert(QStringLiteral("PRINTER"), kQueue);
-        }
+        environment.insert(QStringLiteral("PRINTER"), kQueue);
         environment.insert(QStringLiteral("LUMENTA_STAND_IN"), QString::fromLatin1(service.address()));
         program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);

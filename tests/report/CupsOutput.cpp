@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include <cups/cups.h>
+
 namespace cups_output {
 
 namespace {
@@ -28,6 +30,8 @@ QList<int> jobs(const QString& queue, const QString& which)
 }
 
 } // namespace
+
+void pointServiceAt(const char* address) { cupsSetServer(address); }
 
 QString unavailable()
 {

@@ -13,6 +13,13 @@ inline const QString kPrinter = QStringLiteral("LumentaPDF");
 // A queue that holds every job until it is released.
 inline const QString kHeldQueue = QStringLiteral("LumentaFaults");
 
+// Where no print service listens: the client library finds no service there,
+// and so no printer.
+inline constexpr const char* kNoService = "/nonexistent/lumenta-tests/cups.sock";
+// Points the client library of the calling thread, which the print jobs
+// started from it use, at a service's address; null: back to the tests' own.
+void pointServiceAt(const char* address);
+
 // Why the print service can't be used (it did not start, or poppler-utils
 // is missing); empty when it can.
 QString unavailable();

@@ -3,7 +3,6 @@
 #include "PrintAction.h"
 #include "PrintProgress.h"
 #include "PrintPrompter.h"
-#include "PrinterCatalog.h"
 
 #include <QFuture>
 #include <QString>
@@ -12,24 +11,17 @@
 
 #include <algorithm>
 
-// Stand-ins for the printer list, the dialogs and the progress window.
+// Stand-ins for the dialogs and the progress window.
 namespace fakes {
-
-class Printers : public lumenta::report::PrinterCatalog {
-public:
-    explicit Printers(QString defaultPrinter = {}) : default_(std::move(defaultPrinter)) {}
-    QString defaultPrinter() const override { return default_; }
-
-private:
-    QString default_;
-};
 
 class Prompter : public lumenta::report::PrintPrompter {
 public:
     bool answer = false;
     QString fileToChoose;
-    // The printer choice: the default printer in this many copies; none cancels.
+    // The printer choice: this printer (empty: the default one) in this many
+    // copies; none cancels, and so does a printer that is not listed.
     std::optional<int> copies = 1;
+    QString printerToChoose;
     // Whether each file or folder opened in turn opens; the rest do.
     QList<bool> opens;
     // The preview: whether the user prints from it.
@@ -44,17 +36,24 @@ public:
     QList<std::vector<lumenta::report::PrinterEntry>> printerLists;
     int previews = 0;
     QList<bool> signInsAsked;  // each: asked again after a refusal
+    int saving = 0; // files chosen whose saving the user has not yet heard about
     std::function<void(std::optional<lumenta::report::SignIn>)> unanswered;
 
     bool ask(QWidget*, const QString& question) override
     {
         questions << question;
+        saving = std::max(0, saving - 1);
         return answer;
     }
-    void tell(QWidget*, const QString& message) override { messages << message; }
+    void tell(QWidget*, const QString& message) override
+    {
+        messages << message;
+        saving = std::max(0, saving - 1);
+    }
     void chooseSaveFile(QWidget*, const QString& suggestedPath, std::function<void(const QString&)> chosen) override
     {
         suggestions << suggestedPath;
+        saving += fileToChoose.isEmpty() ? 0 : 1;
         chosen(fileToChoose);
     }
     bool openFile(const QString& path) override
@@ -66,7 +65,9 @@ public:
     choosePrinter(QWidget*, const std::vector<lumenta::report::PrinterEntry>& printers) override
     {
         printerLists << printers;
-        const auto chosen = std::find_if(printers.begin(), printers.end(), [](auto& p) { return p.isDefault; });
+        const auto chosen = std::find_if(printers.begin(), printers.end(), [this](auto& p) {
+            return printerToChoose.isEmpty() ? p.isDefault : p.name == printerToChoose;
+        });
         if (!copies || chosen == printers.end())
             return std::nullopt;
         return lumenta::report::PrinterChoice{*chosen, *copies};

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
@@ -20,6 +21,17 @@ using lumenta::report::PrintOutcome;
 using lumenta::report::PrintWay;
 
 using namespace cups_output;
+
+namespace {
+
+// The held queue, named by PRINTER as lp reads it, while the case runs.
+auto printOnHeldQueue()
+{
+    qputenv("PRINTER", kHeldQueue.toUtf8());
+    return qScopeGuard([] { qunsetenv("PRINTER"); });
+}
+
+} // namespace
 
 class CupsPrintTest : public QObject {
     Q_OBJECT
@@ -54,7 +66,7 @@ private Q_SLOTS:
         TFormPrint form;
         fakes::Prompter prompter;
         prompter.printFromPreview = true;
-        form.setPrintServices(nullptr, &prompter, nullptr);
+        form.setPrintServices(&prompter, nullptr);
         const int newest = newestJob(printer_);
 
         QCOMPARE(fakes::outcome(form.sendEstimate(way, samples::discountedEstimate(), nullptr)), PrintOutcome::Printed);
@@ -78,17 +90,21 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 x %2 mm").arg(size.width()).arg(size.height())));
     }
 
-    // With the printer list empty the user is asked about a PDF file, and
-    // the installed printer receives nothing.
+    // With the print service the user's settings name out of reach, the
+    // user is asked about a PDF file, and no other service (the one the
+    // environment names) receives the sheet.
     void noPrinterMakesNoJob()
     {
         TFormPrint form;
-        fakes::Printers none;
         fakes::Prompter prompter;
-        form.setPrintServices(&none, &prompter, nullptr);
+        form.setPrintServices(&prompter, nullptr);
         const int newest = newestJob(printer_);
-        QCOMPARE(fakes::outcome(form.printEstimate(samples::plainEstimate(), nullptr)), PrintOutcome::NotSaved);
+        pointServiceAt(kNoService);
+        const PrintOutcome outcome = fakes::outcome(form.printEstimate(samples::plainEstimate(), nullptr));
+        pointServiceAt(nullptr);
+        QCOMPARE(outcome, PrintOutcome::NotSaved);
         QCOMPARE(prompter.questions.size(), 1);
+        QVERIFY(prompter.questions.first().startsWith(QStringLiteral("プリンタが見つかりません。")));
         QCOMPARE(jobsAfter(printer_, newest), QList<int>());
     }
 
@@ -107,10 +123,10 @@ private Q_SLOTS:
     {
         QFETCH(int, phase);
         TFormPrint form;
-        fakes::Printers held(kHeldQueue);
+        const auto held = printOnHeldQueue();
         fakes::Prompter prompter;
         fakes::Progress progress(phase);
-        form.setPrintServices(&held, &prompter, &progress);
+        form.setPrintServices(&prompter, &progress);
 
         QCOMPARE(fakes::outcome(form.printEstimate(samples::plainEstimate(), nullptr)), PrintOutcome::Cancelled);
         QCOMPARE(progress.finished, 1);
@@ -123,9 +139,9 @@ private Q_SLOTS:
     {
         TFormPrint form;
         QWidget owner;
-        fakes::Printers held(kHeldQueue);
+        const auto held = printOnHeldQueue();
         fakes::Prompter prompter;
-        form.setPrintServices(&held, &prompter, nullptr);
+        form.setPrintServices(&prompter, nullptr);
         QTimer::singleShot(0, &owner, [&owner] {
             auto* window = owner.findChild<QDialog*>(QStringLiteral("PrintProgress"));
             QVERIFY(window && window->isVisible());

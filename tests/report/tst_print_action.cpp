@@ -1,6 +1,7 @@
 // The print action's ways out that need no printer: no printer at all, a
 // printer that is not there, and the progress window itself.
 
+#include "CupsOutput.h"
 #include "EstimateSheet.h"
 #include "JapaneseDate.h"
 #include "PdfReader.h"
@@ -59,12 +60,21 @@ void runMounted(const QString& options, const QString& folder)
     QCOMPARE(copy.exitCode(), 0);
 }
 
+// No print service at all, and so no printer, while it lives.
+struct NoPrintService {
+    NoPrintService() { cups_output::pointServiceAt(cups_output::kNoService); }
+    ~NoPrintService() { cups_output::pointServiceAt(nullptr); }
+};
+
+const QString kNoServiceQuestion =
+    QStringLiteral("プリンタが見つかりません。パソコンの印刷機能（CUPS）が動いていません。\n"
+                   "見積書をPDFファイルとして保存しますか？");
+
 // The sheet sent to the default printer, with these stand-ins.
-PrintOutcome printWith(const lumenta::report::PrinterCatalog& printers, fakes::Prompter& prompter,
-                       fakes::Progress& progress)
+PrintOutcome printWith(fakes::Prompter& prompter, fakes::Progress& progress)
 {
     PrintAction action;
-    action.setServices(&printers, &prompter, &progress);
+    action.setServices(&prompter, &progress);
     return fakes::outcome(action.send(PrintWay::DefaultPrinter, sheet::build(), {}, nullptr));
 }
 
@@ -79,23 +89,22 @@ private:
 private Q_SLOTS:
     void initTestCase() { japanese_fonts::registerSubstitutes(); }
 
-    // No printer: the user is asked, and on "yes" the sheet is saved where
+    // No printer (no print service at all): the user is asked, and on "yes" the sheet is saved where
     // the user chooses, starting from 見積書_<today>.pdf in the documents
     // folder; the file names itself, and the user may open it.
     void noPrinterOffersPdf()
     {
         TFormPrint form;
-        fakes::Printers none;
+        const NoPrintService none;
         fakes::Prompter prompter;
         fakes::Progress progress;
         prompter.answer = true;
         prompter.fileToChoose = dir_.filePath(QStringLiteral("見積書.pdf"));
-        form.setPrintServices(&none, &prompter, &progress);
+        form.setPrintServices(&prompter, &progress);
 
         QCOMPARE(fakes::outcome(form.printEstimate(samples::plainEstimate(), nullptr)), PrintOutcome::SavedAsPdf);
         QCOMPARE(prompter.questions.size(), 2);
-        QCOMPARE(prompter.questions.first(),
-                 QStringLiteral("プリンタが見つかりません。見積書をPDFファイルとして保存しますか？"));
+        QCOMPARE(prompter.questions.first(), kNoServiceQuestion);
         QVERIFY(prompter.questions.last().contains(QDir::toNativeSeparators(prompter.fileToChoose)));
         QCOMPARE(prompter.opened, QStringList{prompter.fileToChoose});
         QCOMPARE(prompter.suggestions.size(), 1);
@@ -104,7 +113,7 @@ private Q_SLOTS:
                                             .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))))),
                  qPrintable(prompter.suggestions.first()));
         QVERIFY(prompter.messages.isEmpty());
-        QCOMPARE(progress.started, 0);
+        QCOMPARE(progress.finished, 1);
         const QString date = QString::fromStdString(lumenta::japaneseToday());
         QCOMPARE(form.sheet().text(sheet::kDateField), date);
         QVERIFY(QFileInfo(prompter.fileToChoose).size() > 0);
@@ -123,18 +132,19 @@ private Q_SLOTS:
     // "No", or no file chosen: nothing is written and nothing else is said.
     void noPrinterDeclined()
     {
-        fakes::Printers none;
+        const NoPrintService none;
         fakes::Progress progress;
 
         fakes::Prompter no;
-        QCOMPARE(printWith(none, no, progress), PrintOutcome::NotSaved);
+        QCOMPARE(printWith(no, progress), PrintOutcome::NotSaved);
+        QCOMPARE(no.questions, QStringList{kNoServiceQuestion});
         QVERIFY(no.suggestions.isEmpty() && no.messages.isEmpty());
 
         fakes::Prompter noFile;
         noFile.answer = true;
-        QCOMPARE(printWith(none, noFile, progress), PrintOutcome::NotSaved);
+        QCOMPARE(printWith(noFile, progress), PrintOutcome::NotSaved);
         QVERIFY(noFile.messages.isEmpty());
-        QCOMPARE(progress.started, 0);
+        QCOMPARE(progress.finished, 2);
     }
 
     // A file that cannot be written whole is not written at all: the user
@@ -173,12 +183,12 @@ private Q_SLOTS:
             if (folder.isEmpty())
                 return runMounted(mount, dir.path());
         }
-        fakes::Printers none;
+        const NoPrintService none;
         fakes::Progress progress;
         fakes::Prompter prompter;
         prompter.answer = true;
         prompter.fileToChoose = QDir(folder).filePath(QStringLiteral("見積書.pdf"));
-        QCOMPARE(printWith(none, prompter, progress), PrintOutcome::SaveFailed);
+        QCOMPARE(printWith(prompter, progress), PrintOutcome::SaveFailed);
         QCOMPARE(prompter.messages.size(), 1);
         QVERIFY(prompter.messages.first().startsWith(QStringLiteral("PDFファイルを保存できませんでした。")));
         QVERIFY2(prompter.messages.first().endsWith(reason), qPrintable(prompter.messages.first()));
@@ -212,7 +222,7 @@ private Q_SLOTS:
         prompter.fileToChoose = dir.filePath(QStringLiteral("見積書.pdf"));
         PrintAction action;
         fakes::Progress progress;
-        action.setServices(nullptr, &prompter, &progress);
+        action.setServices(&prompter, &progress);
         QCOMPARE(fakes::outcome(action.send(PrintWay::Pdf, sheet::build(), {}, nullptr)), PrintOutcome::SavedAsPdf);
         QCOMPARE(prompter.questions.size(), questions);
         if (questions > 1)
@@ -290,7 +300,7 @@ private Q_SLOTS:
         prompter.fileToChoose = chosen;
         PrintAction action;
         fakes::Progress progress;
-        action.setServices(nullptr, &prompter, &progress);
+        action.setServices(&prompter, &progress);
         QCOMPARE(fakes::outcome(action.send(PrintWay::Pdf, sheet::build(), {}, nullptr)), PrintOutcome::SavedAsPdf);
         QVERIFY2(prompter.messages.isEmpty(), qPrintable(prompter.messages.join(u'|')));
         QFile saved(target);
@@ -302,14 +312,16 @@ private Q_SLOTS:
             QCOMPARE(saved.permissions() & kOwnerGroupOther, QFile::ReadOwner | QFile::WriteOwner);
     }
 
-    // A printer name the print service (the tests' own) doesn't know is not
-    // silently replaced by another printer: the user hears that it is not there.
+    // A printer named by LPDEST that the print service (the tests' own)
+    // doesn't know is not silently replaced by another printer: the user
+    // hears that it is not there.
     void unknownPrinterIsReported()
     {
-        fakes::Printers missing(QStringLiteral("NoSuchPrinter-Lumenta"));
+        qputenv("LPDEST", "NoSuchPrinter-Lumenta");
+        const auto restore = qScopeGuard([] { qunsetenv("LPDEST"); });
         fakes::Prompter prompter;
         fakes::Progress progress;
-        QCOMPARE(printWith(missing, prompter, progress), PrintOutcome::PrinterFailed);
+        QCOMPARE(printWith(prompter, progress), PrintOutcome::PrinterFailed);
         QCOMPARE(prompter.messages,
                  QStringList{QStringLiteral("印刷できませんでした。\nプリンタ「NoSuchPrinter-Lumenta」が見つかりません。")});
         QVERIFY(prompter.questions.isEmpty());
@@ -326,7 +338,8 @@ private Q_SLOTS:
         lumenta::report::ProgressWindow window;
         int cancels = 0;
         window.start(&owner, 4, [&cancels] { ++cancels; });
-        QProgressDialog* dialog = window.dialog();
+        const auto shown = [&owner] { return owner.findChild<QProgressDialog*>(QStringLiteral("PrintProgress")); };
+        QProgressDialog* dialog = shown();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->parentWidget(), &owner);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("印刷中"));
@@ -348,12 +361,12 @@ private Q_SLOTS:
         QTest::qWait(100);
         QVERIFY2(!dialog->isVisible(), "a cancelled job's window does not come back");
         window.finish();
-        QTRY_VERIFY(!window.dialog());
+        QTRY_VERIFY(!shown());
 
         window.start(&owner, 4, [&cancels] { ++cancels; });
-        QTest::keyClick(window.dialog(), Qt::Key_Escape);
+        QTest::keyClick(shown(), Qt::Key_Escape);
         QCOMPARE(cancels, 2);
-        QVERIFY(!window.dialog()->isVisible());
+        QVERIFY(!shown()->isVisible());
         window.finish();
     }
 };

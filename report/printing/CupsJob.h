@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PdfDocument.h"
+#include "PrintTypes.h"
 #include "ReportPage.h"
 
 #include <QByteArray>
@@ -17,55 +18,6 @@
 typedef struct _http_s http_t;
 
 namespace lumenta::report {
-
-// How a job handed to the print service ended.
-enum class JobEnd {
-    Printed,          // the service took the job and its printer is running
-    Queued,           // the service took the job, but its printer is stopped
-    Listed,           // the printers were asked for, or none is the default: they are in the result
-    Cancelled,        // the user cancelled, and nothing will print
-    NotCancelled,     // the user cancelled, but the service kept the job (detail: why)
-    NoPrinter,        // the service knows no printer to print on
-    NotRunning,       // no print service to connect to
-    NotAnswering,     // the service did not answer in time
-    NotEncrypted,     // no encrypted connection, which the settings require, came about
-    ConnectionLost,   // the service hung up while the printer was asked for
-    CutBeforeSheet,   // ... after the job was opened, before the sheet went; the job was removed
-    CutWhileSending,  // ... while the sheet was being sent; the job was removed
-    CutAfterSending,  // ... before it said it had the sheet; the job was removed
-    UnknownPrinter,   // the service does not know the printer
-    Rejecting,        // the printer's queue does not accept jobs
-    Refused,          // the service refused the job for another reason (detail: its own words)
-    SignInRefused,    // the service did not take the user name and password
-    SignInTooLate,    // the user did not sign in in time
-    NotAllowed,       // the user may not print on this service
-    NoClient,         // the print service's client library is not installed
-    NoDocument,       // the sheet could not be made into a PDF document
-};
-
-struct PrinterEntry {
-    QString name;
-    bool stopped = false;
-    bool isDefault = false;
-};
-
-struct JobResult {
-    JobResult(JobEnd end = JobEnd::Printed, QString printer = {}, QString user = {})
-        : end(end), printer(std::move(printer)), user(std::move(user))
-    {
-    }
-    JobEnd end;
-    QString printer;                     // the printer's name, when known
-    QString user;                        // whom the service was asked for
-    QString detail;                      // the service's own words, when it refused
-    std::vector<PrinterEntry> printers;  // Listed: the service's printers
-    JobEnd cause = JobEnd::Printed;      // NotCancelled: why (Printed: it is being printed already)
-};
-
-struct SignIn {
-    QString user;
-    QString password;
-};
 
 // One print job sent to the print service (CUPS): asks for the printer it
 // prints on, lays the page out, opens the job and hands the document over,
@@ -141,8 +93,8 @@ private:
     // Why a step ended with this HTTP status: a broken connection when the status says so.
     JobResult broken(int status, JobEnd transport, const QString& printer) const;
     JobResult failure(JobEnd transport, const QString& printer) const;
-    class Live;
-    http_t* connect(int* cancel, Live* live = nullptr);
+    http_t* connect(int* cancel, bool live);
+    void follow(http_t* http);
     void expectAnswerWithin(std::chrono::milliseconds limit);
     void reach(Phase phase);
     void interrupt();
@@ -151,8 +103,8 @@ private:
     Order order_;
     std::atomic<bool> cancelled_{false};
     std::mutex liveMutex_;
-    int liveSocket_ = -1;   // the job's connection's socket, as a descriptor of its own, while it is open
-    Live* live_ = nullptr;  // the same, on the job's thread
+    int liveSocket_ = -1; // the job's connection's socket, as a descriptor of its own, while it is open
+    http_t* live_ = nullptr; // the connection, on the job's thread
     std::atomic<bool> quitting_{false};
     std::atomic<bool> sheetHandedOver_{false};
     // When the service's next answer is given up (the job's thread only),

@@ -3,6 +3,7 @@
 #include "CupsClient.h"
 
 #include <QDateTime>
+#include <QScopeGuard>
 
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -36,17 +37,8 @@ constexpr qsizetype kChunk = 16 * 1024;
 // opened this long before it at most (the service's clock may differ a little).
 constexpr qint64 kLostJobSeconds = 60;
 
-struct CloseConnection {
-    void operator()(http_t* http) const { cups().httpClose(http); }
-};
-struct DeleteAnswer {
-    void operator()(ipp_t* answer) const { cups().ippDelete(answer); }
-};
-struct FreeDestination {
-    void operator()(cups_dest_t* dest) const { cups().cupsFreeDests(1, dest); }
-};
-using Connection = std::unique_ptr<http_t, CloseConnection>;
-using Answer = std::unique_ptr<ipp_t, DeleteAnswer>;
+using Connection = std::unique_ptr<http_t, void (*)(http_t*)>;
+using Answer = std::unique_ptr<ipp_t, void (*)(ipp_t*)>;
 
 int onSilence(http_t*, void* job) { return static_cast<CupsJob*>(job)->keepWaiting() ? 1 : 0; }
 const char* onPasswordWanted(const char*, http_t* http, const char*, const char*, void* job)
@@ -58,17 +50,14 @@ bool failed(ipp_status_t status) { return status > IPP_STATUS_OK_EVENTS_COMPLETE
 
 // The client library keeps its password question and its user for each
 // thread: the job sets them on its thread, and puts them back on every way out.
-class OnThisThread {
-public:
-    explicit OnThisThread(CupsJob* job) { cups().cupsSetPasswordCB2(&onPasswordWanted, job); }
-    ~OnThisThread()
-    {
+auto askPasswordsOnThisThread(CupsJob* job)
+{
+    cups().cupsSetPasswordCB2(&onPasswordWanted, job);
+    return qScopeGuard([] {
         cups().cupsSetPasswordCB2(nullptr, nullptr);
         cups().cupsSetUser(nullptr);
-    }
-    OnThisThread(const OnThisThread&) = delete;
-    OnThisThread& operator=(const OnThisThread&) = delete;
-};
+    });
+}
 
 // The printer the user's environment names, as lp reads it (LPDEST, then
 // PRINTER unless it is "lp"): known without asking the service, and so
@@ -94,41 +83,21 @@ CupsJob::Service CupsJob::callingThreadsService()
 
 CupsJob::CupsJob(Order order) : order_(std::move(order)) {}
 
-// The job's connection's socket, published while it is open, so that a
+// The job's connection's socket is published while it is open, so that a
 // cancel from another thread can end a wait the client library does not
 // let its callback end (the second it waits for "100 Continue"). It is
 // published as a descriptor of the job's own, taken anew on the job's
 // thread before each step: the client library may open the connection
 // again, and a number it closed may by then name another file.
-class CupsJob::Live {
-public:
-    explicit Live(CupsJob& job) : job_(job) { job_.live_ = this; }
-    ~Live()
-    {
-        job_.live_ = nullptr;
-        follow(nullptr);
-    }
-    Live(const Live&) = delete;
-    Live& operator=(const Live&) = delete;
-    // The connection is open (null: closed); its socket is published anew.
-    void follow(http_t* http)
-    {
-        http_ = http;
-        follow();
-    }
-    void follow()
-    {
-        const int socket = http_ ? fcntl(cups().httpGetFd(http_), F_DUPFD_CLOEXEC, 0) : -1;
-        const std::lock_guard lock(job_.liveMutex_);
-        if (job_.liveSocket_ >= 0)
-            ::close(job_.liveSocket_);
-        job_.liveSocket_ = socket;
-    }
-
-private:
-    CupsJob& job_;
-    http_t* http_ = nullptr;
-};
+void CupsJob::follow(http_t* http)
+{
+    live_ = http;
+    const int socket = http ? fcntl(cups().httpGetFd(http), F_DUPFD_CLOEXEC, 0) : -1;
+    const std::lock_guard lock(liveMutex_);
+    if (liveSocket_ >= 0)
+        ::close(liveSocket_);
+    liveSocket_ = socket;
+}
 
 void CupsJob::interrupt()
 {
@@ -179,7 +148,7 @@ void CupsJob::expectAnswerWithin(std::chrono::milliseconds limit)
     timedOut_ = false;
     deadline_ = (Clock::now() + limit).time_since_epoch().count();
     if (live_)
-        live_->follow();
+        follow(live_);
 }
 
 void CupsJob::reach(Phase phase)
@@ -191,8 +160,9 @@ void CupsJob::reach(Phase phase)
 // Connects in the clear, puts the deadline in place, and only then raises
 // encryption where the settings require it, so that the TLS handshake is
 // waited for as briefly as any answer and a cancel ends it. cancel: set by
-// another thread to give up connecting.
-http_t* CupsJob::connect(int* cancel, Live* live)
+// another thread to give up connecting; live: the job's own connection,
+// whose socket a cancel shuts.
+http_t* CupsJob::connect(int* cancel, bool live)
 {
     const CupsClient& c = cups();
     const int within = quitting_ ? int(kCleanUpWhileQuitting.count()) : kConnectWithinMs;
@@ -204,22 +174,20 @@ http_t* CupsJob::connect(int* cancel, Live* live)
         return nullptr;
     c.httpSetTimeout(http, kPollSeconds, &onSilence, this);
     if (live)
-        live->follow(http);
+        follow(http);
     if (!encrypted)
         return http;
     expectAnswerWithin(std::chrono::milliseconds(within));
     // "Always" opens the connection anew for its handshake: its socket is
     // published again once it is there.
     if (live && wanted == HTTP_ENCRYPTION_ALWAYS)
-        live->follow(nullptr);
-    if ((!cancelled_ || cleaningUp_) && c.httpEncryption(http, wanted) == 0) {
-        if (live)
-            live->follow(http);
-        return http;
-    }
-    notEncrypted_ = !cancelled_;
+        follow(nullptr);
+    const bool done = (!cancelled_ || cleaningUp_) && c.httpEncryption(http, wanted) == 0;
     if (live)
-        live->follow(nullptr);
+        follow(done ? http : nullptr);
+    if (done)
+        return http;
+    notEncrypted_ = !cancelled_;
     c.httpClose(http);
     return nullptr;
 }
@@ -314,17 +282,21 @@ JobResult CupsJob::run()
 {
     if (!cups().loaded)
         return {JobEnd::NoClient, order_.printer};
-    const OnThisThread settings(this);
+    const auto settings = askPasswordsOnThisThread(this);
     reach(kConnecting);
-    Live live(*this);
-    const Connection http(connect(&cancelConnect_, &live));
-    // A handshake that timed out under the deadline is a silent service.
-    if (!http)
-        return {cancelled_      ? JobEnd::Cancelled
-                : timedOut_     ? JobEnd::NotAnswering
-                : notEncrypted_ ? JobEnd::NotEncrypted
-                                : JobEnd::NotRunning,
-                order_.printer};
+    const auto unpublish = qScopeGuard([this] { follow(nullptr); });
+    const Connection http(connect(&cancelConnect_, true), cups().httpClose);
+    if (!http) {
+        // A handshake that timed out under the deadline is a silent service.
+        const JobEnd end = cancelled_      ? JobEnd::Cancelled
+                           : timedOut_     ? JobEnd::NotAnswering
+                           : notEncrypted_ ? JobEnd::NotEncrypted
+                                           : JobEnd::NotRunning;
+        // A service that is there failed a printer the settings name; with
+        // no service at all, the sheet can still be saved.
+        const bool named = order_.printer.isEmpty() && end != JobEnd::NotRunning;
+        return {end, named ? printerNamedBySettings() : order_.printer};
+    }
     if (cancelled_)
         return {JobEnd::Cancelled, order_.printer};
     if (order_.listOnly)
@@ -353,6 +325,10 @@ JobResult CupsJob::listPrinters(http_t* http)
     const int count = c.cupsGetDests2(http, &dests);
     JobResult result(JobEnd::Listed);
     for (int i = 0; i < count; ++i) {
+        // Printers the client library found on the network, which the
+        // service has no queue for, are left out: a job prints on a queue.
+        if (!c.cupsGetOption("printer-uri-supported", dests[i].num_options, dests[i].options))
+            continue;
         QString name = QString::fromUtf8(dests[i].name);
         if (dests[i].instance)
             name += u'/' + QString::fromUtf8(dests[i].instance);
@@ -360,7 +336,7 @@ JobResult CupsJob::listPrinters(http_t* http)
         result.printers.push_back({name, state && atoi(state) == IPP_PSTATE_STOPPED, dests[i].is_default != 0});
     }
     c.cupsFreeDests(count, dests);
-    if (count > 0)
+    if (!result.printers.empty())
         return result;
     // A service without printers answers that it found none.
     if (cancelled_ || timedOut_ || failed(c.cupsLastError()))
@@ -377,7 +353,8 @@ std::optional<JobResult> CupsJob::findPrinter(http_t* http, Target& target)
     const CupsClient& c = cups();
     expectAnswerWithin(kAnswerWithin);
     if (order_.printer.isEmpty()) {
-        const std::unique_ptr<cups_dest_t, FreeDestination> dest(c.cupsGetNamedDest(http, nullptr, nullptr));
+        const auto release = [](cups_dest_t* dest) { cups().cupsFreeDests(1, dest); };
+        const std::unique_ptr<cups_dest_t, decltype(release)> dest(c.cupsGetNamedDest(http, nullptr, nullptr), release);
         if (!dest) {
             // The library reports a refusal of the service, and a broken
             // connection, as "no default printer".
@@ -412,7 +389,7 @@ std::optional<JobResult> CupsJob::findPrinter(http_t* http, Target& target)
     static const char* const kAttributes[] = {"printer-state", "printer-is-accepting-jobs"};
     c.ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(kAttributes)),
                     nullptr, kAttributes);
-    const Answer answer(c.cupsDoRequest(http, request, "/"));
+    const Answer answer(c.cupsDoRequest(http, request, "/"), c.ippDelete);
     if (!answer || failed(c.cupsLastError()))
         return failure(JobEnd::ConnectionLost, target.name);
     ipp_attribute_t* state = c.ippFindAttribute(answer.get(), "printer-state", IPP_TAG_ENUM);
@@ -434,7 +411,7 @@ int CupsJob::createJob(http_t* http, const Target& target)
     c.ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "sides", nullptr, "one-sided");
     c.ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_INTEGER, "copies", order_.copies);
     expectAnswerWithin(kAnswerWithin);
-    const Answer answer(c.cupsDoRequest(http, request, ("/printers/" + target.queue).constData()));
+    const Answer answer(c.cupsDoRequest(http, request, ("/printers/" + target.queue).constData()), c.ippDelete);
     if (!answer || failed(c.cupsLastError()))
         return 0;
     ipp_attribute_t* id = c.ippFindAttribute(answer.get(), "job-id", IPP_TAG_INTEGER);
@@ -472,7 +449,7 @@ JobResult CupsJob::send(http_t* http, const Target& target, const QByteArray& sh
     sheetHandedOver_ = true;
     reach(kWaiting);
     expectAnswerWithin(kAnswerWithin);
-    const Answer answer(c.cupsGetResponse(http, ("/printers/" + target.queue).constData()));
+    const Answer answer(c.cupsGetResponse(http, ("/printers/" + target.queue).constData()), c.ippDelete);
     const bool taken = answer && !failed(c.ippGetStatusCode(answer.get()));
     if (quitting_ && !cancelled_)
         return {JobEnd::Printed, target.name};  // the service has the whole sheet: it is left there
@@ -488,7 +465,7 @@ JobResult CupsJob::send(http_t* http, const Target& target, const QByteArray& sh
 
 JobResult CupsJob::withdraw()
 {
-    const OnThisThread settings(this);
+    const auto settings = askPasswordsOnThisThread(this);
     cups().cupsSetUser(signIn_ ? signIn_->user.toUtf8().constData() : nullptr);
     return removed(jobId_, target_, {JobEnd::Cancelled, target_.name});
 }
@@ -503,7 +480,7 @@ JobResult CupsJob::removed(int id, const Target& target, JobResult why)
     expectAnswerWithin(kCleanUpWithin);
     // A connection of its own, which neither a cancel nor the end of the
     // program gives up: the end of the program only shortens its waits.
-    const Connection http(connect(nullptr));
+    const Connection http(connect(nullptr, false), c.httpClose);
     if (http && id < 0)
         id = lostJob(http.get(), target);
     if (id == 0)

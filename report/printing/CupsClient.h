@@ -12,7 +12,7 @@ namespace lumenta::report {
     F(cupsServer) F(ippPort) F(cupsEncryption) F(cupsSetServer) F(ippSetPort) F(cupsUser) F(cupsSetUser)               \
     F(cupsSetPasswordCB2) F(httpConnect2) F(httpEncryption) F(httpSetTimeout) F(httpGetFd) F(httpError) F(httpGetStatus) F(httpClose) F(cupsLastError) F(cupsLastErrorString)       \
     F(ippNewRequest) F(ippAddString) F(ippAddStrings) F(ippAddInteger) F(ippFindAttribute) F(ippGetInteger) F(ippGetBoolean)            \
-    F(ippDelete) F(cupsDoRequest) F(cupsGetDefault2) F(cupsGetNamedDest) F(cupsGetDests2) F(cupsFreeDests) F(cupsGetOption)               \
+    F(ippDelete) F(cupsDoRequest) F(cupsGetNamedDest) F(cupsGetDests2) F(cupsFreeDests) F(cupsGetOption)               \
     F(cupsStartDocument) F(cupsWriteRequestData) F(cupsGetResponse) F(ippGetStatusCode) F(cupsCancelJob2) F(cupsGetJobs2)               \
     F(cupsFreeJobs)
 

@@ -16,7 +16,6 @@ class QWidget;
 
 namespace lumenta::report {
 
-class PrinterCatalog;
 class PrintPrompter;
 class PrintProgress;
 
@@ -50,14 +49,11 @@ public:
     // "印刷中" cancels nothing the service has whole.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // printers: a fixed printer list (tests); null asks the print service.
-    void setServices(const PrinterCatalog* printers, PrintPrompter* prompter, PrintProgress* progress);
+    void setServices(PrintPrompter* prompter, PrintProgress* progress);
 
     // Starts sending a copy of the page; the future ends with how it went,
     // once the user has been told.
     QFuture<PrintOutcome> send(PrintWay way, const ReportPage& page, const PdfInfo& info, QWidget* parent);
-    // Whether a send has not ended yet.
-    bool sending() const { return underWay_ > 0; }
 
     // The hall the sheets sent from now on are for; it names their PDF files.
     void setHall(const QString& hall) { hall_ = hall; }
@@ -70,7 +66,6 @@ public:
 private:
     struct Request;
     struct Mailbox;
-    void printOnDefault(Request* request);
     void startJob(Request* request, CupsJob::Order order);
     void watch(Request* request, std::function<JobResult()> step);
     void jobEnded(Request* request, const JobResult& result);
@@ -86,13 +81,11 @@ private:
     void quitJobs();
     CupsJob::Order orderFor(const Request& request) const;
 
-    const PrinterCatalog* printers_ = nullptr;
     PrintPrompter* prompter_ = nullptr;
     PrintProgress* progress_ = nullptr;
     QThreadPool* pool_;
     std::shared_ptr<Mailbox> mailbox_;
     Request* front_ = nullptr;  // the request the progress window shows
-    int underWay_ = 0;
     QString hall_;
 };
 

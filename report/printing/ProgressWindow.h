@@ -24,9 +24,6 @@ public:
     void reach(int phase) override;
     void finish() override;
 
-    // The dialog of the job under way, if any.
-    QProgressDialog* dialog() const { return dialog_; }
-
 private:
     QPointer<QProgressDialog> dialog_;
     QProgressBar* bar_ = nullptr;

@@ -3,7 +3,6 @@
 #include "PdfFile.h"
 #include "PrintProgress.h"
 #include "PrintPrompter.h"
-#include "PrinterCatalog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -150,9 +149,8 @@ bool PrintAction::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void PrintAction::setServices(const PrinterCatalog* printers, PrintPrompter* prompter, PrintProgress* progress)
+void PrintAction::setServices(PrintPrompter* prompter, PrintProgress* progress)
 {
-    printers_ = printers;
     prompter_ = prompter;
     progress_ = progress;
 }
@@ -161,7 +159,6 @@ QFuture<PrintOutcome> PrintAction::send(PrintWay way, const ReportPage& page, co
 {
     auto* request = new Request(this, page, info, parent);
     request->hall = hall_;
-    ++underWay_;
     QFuture<PrintOutcome> future = request->promise.future();
     request->promise.start();
     // One print at a time: while "印刷中" shows a job the user can still
@@ -182,7 +179,7 @@ QFuture<PrintOutcome> PrintAction::send(PrintWay way, const ReportPage& page, co
         choosePrinter(request);
         break;
     case PrintWay::DefaultPrinter:
-        printOnDefault(request);
+        startJob(request, orderFor(*request));
         break;
     }
     return future;
@@ -191,17 +188,6 @@ QFuture<PrintOutcome> PrintAction::send(PrintWay way, const ReportPage& page, co
 CupsJob::Order PrintAction::orderFor(const Request& request) const
 {
     return {CupsJob::callingThreadsService(), {}, false, 1, false, request.page, request.info};
-}
-
-void PrintAction::printOnDefault(Request* request)
-{
-    CupsJob::Order order = orderFor(*request);
-    if (printers_) {
-        order.printer = printers_->defaultPrinter();
-        if (order.printer.isEmpty())
-            return offerPdf(request, kNoPrinter);
-    }
-    startJob(request, std::move(order));
 }
 
 // The job runs on a thread of the action's own; the progress window hears
@@ -274,8 +260,6 @@ void PrintAction::jobEnded(Request* request, const JobResult& result)
 // The service's printers are asked for first, off this thread.
 void PrintAction::choosePrinter(Request* request)
 {
-    if (printers_)
-        return printOnChosen(request, {{printers_->defaultPrinter(), false, true}});
     CupsJob::Order order = orderFor(*request);
     order.listOnly = true;
     startJob(request, std::move(order));
@@ -283,7 +267,7 @@ void PrintAction::choosePrinter(Request* request)
 
 void PrintAction::printOnChosen(Request* request, const std::vector<PrinterEntry>& printers)
 {
-    if (printers.empty() || printers.front().name.isEmpty())
+    if (printers.empty())
         return offerPdf(request, kNoPrinter);
     const std::optional<PrinterChoice> choice = prompter_->choosePrinter(request->parent, printers);
     if (!choice)
@@ -393,7 +377,6 @@ void PrintAction::finish(Request* request, PrintOutcome outcome)
     request->promise.addResult(outcome);
     request->promise.finish();
     request->deleteLater();
-    --underWay_;
 }
 
 QString PrintAction::suggestedPdfPath(const QDate& day, const QString& hall, const QString& folder)

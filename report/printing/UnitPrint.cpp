@@ -30,7 +30,7 @@ TFormPrint::TFormPrint(QWidget* parent) : QWidget(parent), QuickRep1(sheet::buil
     setObjectName(QStringLiteral("FormPrint"));
     setAttribute(Qt::WA_DontShowOnScreen);
     hide();
-    setPrintServices(nullptr, nullptr, nullptr);
+    setPrintServices(nullptr, nullptr);
 }
 
 TFormPrint::~TFormPrint() = default;
@@ -67,8 +67,7 @@ lumenta::report::PdfInfo TFormPrint::pdfInfo() const
             programName(), record_};
 }
 
-void TFormPrint::setPrintServices(const lumenta::report::PrinterCatalog* printers,
-                                  lumenta::report::PrintPrompter* prompter, lumenta::report::PrintProgress* progress)
+void TFormPrint::setPrintServices(lumenta::report::PrintPrompter* prompter, lumenta::report::PrintProgress* progress)
 {
-    action_.setServices(printers, prompter ? prompter : &dialogs_, progress ? progress : &progressWindow_);
+    action_.setServices(prompter ? prompter : &dialogs_, progress ? progress : &progressWindow_);
 }

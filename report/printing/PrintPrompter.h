@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CupsJob.h"
+#include "PrintTypes.h"
 #include "ReportPage.h"
 
 #include <QString>

@@ -13,10 +13,6 @@ namespace lumenta {
 struct SheetText;
 }
 
-namespace lumenta::report {
-class PrinterCatalog;
-}
-
 // The report form: holds the printed estimate sheet and prints it. It is
 // created at start-up and never shown; the sheet goes to the printer, to a
 // PDF file or into Qt's print preview. Printing goes on while the window
@@ -38,9 +34,6 @@ public:
     QFuture<lumenta::report::PrintOutcome> sendEstimate(lumenta::report::PrintWay way, const lumenta::SheetText& sheet,
                                                         QWidget* parent);
 
-    // Whether the sheet is still on its way (a job, a dialog, a file being written).
-    bool sending() const { return action_.sending(); }
-
     // Writes all 165 texts of the sheet anew: the 160 line fields, the three
     // totals, the version line and the date.
     void fill(const lumenta::SheetText& sheet, const QString& date);
@@ -52,10 +45,9 @@ public:
     // What a PDF file of the sheet as it stands says about itself.
     lumenta::report::PdfInfo pdfInfo() const;
 
-    // Replaces the printer list, the dialogs or the progress window (for
-    // tests); a null pointer keeps the platform's own. Not owned.
-    void setPrintServices(const lumenta::report::PrinterCatalog* printers, lumenta::report::PrintPrompter* prompter,
-                          lumenta::report::PrintProgress* progress);
+    // Replaces the dialogs or the progress window; a null pointer keeps
+    // the platform's own. Not owned.
+    void setPrintServices(lumenta::report::PrintPrompter* prompter, lumenta::report::PrintProgress* progress);
 
 private:
     lumenta::report::ReportPage QuickRep1;
