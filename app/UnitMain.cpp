@@ -375,7 +375,7 @@ void TFormMain::focusStep(int index, Qt::FocusReason reason)
     if (!target || !target->isEnabled() || !target->isVisibleTo(step) || target->focusPolicy() == Qt::NoFocus)
         target = firstStop(step);
     if (target && target == screens_.total)
-        focusField(target);
+        focusField(screens_.total);
     else if (target)
         target->setFocus(reason);
 }
@@ -398,12 +398,14 @@ void TFormMain::showTotal()
     focusField(screens_.total);
 }
 
-// A money field takes the focus without its amount selected, which a
-// screen reader would read as a selection; it is brought into view.
-void TFormMain::focusField(QWidget* field)
+// A money field taken to by a key is brought into view, with its cursor
+// before the amount instead of the selection it makes as it gets the focus,
+// which a screen reader would read out as a selection.
+void TFormMain::focusField(TSsEdit* field)
 {
     field->setFocus(Qt::OtherFocusReason);
     area_->showControl(field);
+    QTimer::singleShot(0, field, [field] { field->setCursorPosition(0); });  // after the field's own selectAll
 }
 
 void TFormMain::plBtnStartMouseEnter(QObject* sender)

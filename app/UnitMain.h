@@ -22,6 +22,7 @@ class PrintMenu;
 class QAbstractButton;
 class QScreen;
 class QTimer;
+class TSsEdit;
 
 namespace lumenta {
 class Estimate;
@@ -130,7 +131,7 @@ private:
     void focusStep(int index, Qt::FocusReason reason);
     // A button pressed by its key moves the focus as a key does.
     Qt::FocusReason pressReason() const;
-    void focusField(QWidget* field);
+    void focusField(TSsEdit* field);
     // Opens a web page; when no browser takes it, the user is told so.
     void openPage(const char* address);
     // Shows the warning of a refused calculation and moves to the item's step.
