@@ -534,6 +534,15 @@ private slots:
         };
         for (const auto& [name, spoken] : expected)
             QCOMPARE(accessibleName(widget(name)), QString::fromUtf8(spoken));
+
+        // A money field's amount is one run of text, from which a screen
+        // reader puts its line together whole.
+        QAccessibleTextInterface* fee = QAccessible::queryAccessibleInterface(widget("SsEditKaso"))->textInterface();
+        QVERIFY(fee && fee->characterCount() > 2);
+        int start = -1;
+        int end = -1;
+        fee->attributes(2, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(0, fee->characterCount()));
     }
 
     // The gradient buttons are push buttons to assistive technology, and
