@@ -4,9 +4,11 @@
 #include "GroupedChoiceAccessible.h"
 #include "ListBoxAccessible.h"
 #include "OfficiantTable.h"
-#include "PriceAnnouncer.h"
 #include "Panel.h"
+#include "PriceAnnouncer.h"
 #include "SpokenText.h"
+#include "SsEdit.h"
+#include "SsEditAccessible.h"
 #include "StrCGrid.h"
 #include "TextTableAccessible.h"
 #include "plButton.h"
@@ -176,45 +178,46 @@ struct Made {
 const Made kMade[] = {
     // A window of its own that is neither a main window nor a dialog, which
     // Qt would show as a mere filler that no screen reader follows.
-    {QLatin1StringView("TFormMain"), [](QWidget* w) -> QAccessibleInterface* {
-         return new QAccessibleWidget(w, QAccessible::Window);
-     }},
+    {QLatin1StringView("TFormMain"),
+     [](QWidget* w) -> QAccessibleInterface* { return new QAccessibleWidget(w, QAccessible::Window); }},
     // Qt presents a frame as a border, which assistive technology takes for
     // a window of its own.
-    {QLatin1StringView("TPanel"), [](QWidget* w) -> QAccessibleInterface* {
-         return new PanelAccessible(static_cast<TPanel*>(w));
-     }},
-    {QLatin1StringView("TplButton"), [](QWidget* w) -> QAccessibleInterface* {
-         return new TplButtonAccessible(static_cast<TplButton*>(w));
-     }},
-    {QLatin1StringView("TStrColGrid"), [](QWidget* w) -> QAccessibleInterface* {
+    {QLatin1StringView("TPanel"),
+     [](QWidget* w) -> QAccessibleInterface* { return new PanelAccessible(static_cast<TPanel*>(w)); }},
+    {QLatin1StringView("TplButton"),
+     [](QWidget* w) -> QAccessibleInterface* { return new TplButtonAccessible(static_cast<TplButton*>(w)); }},
+    {QLatin1StringView("TSsEdit"),
+     [](QWidget* w) -> QAccessibleInterface* { return new TSsEditAccessible(static_cast<TSsEdit*>(w)); }},
+    {QLatin1StringView("TStrColGrid"),
+     [](QWidget* w) -> QAccessibleInterface* {
          return new TextTableAccessible(w, gridTexts(static_cast<TStrColGrid*>(w)));
      }},
-    {QLatin1StringView("OfficiantTable"), [](QWidget* w) -> QAccessibleInterface* {
-         return new OfficiantTableAccessible(w);
-     }},
+    {QLatin1StringView("OfficiantTable"),
+     [](QWidget* w) -> QAccessibleInterface* { return new OfficiantTableAccessible(w); }},
     // (A list one can type into, in Qt's dialogs, stays Qt's.)
-    {QLatin1StringView("QComboBox"), [](QWidget* w) -> QAccessibleInterface* {
+    {QLatin1StringView("QComboBox"),
+     [](QWidget* w) -> QAccessibleInterface* {
          auto* list = static_cast<QComboBox*>(w);
          return list->isEditable() ? nullptr : new ListBoxAccessible(list);
      }},
-    {QLatin1StringView("QRadioButton"), [](QWidget* w) -> QAccessibleInterface* {
+    {QLatin1StringView("QRadioButton"),
+     [](QWidget* w) -> QAccessibleInterface* {
          return GroupedChoiceAccessible::createFor(static_cast<QRadioButton*>(w));
      }},
-    {QLatin1StringView("QLabel"), [](QWidget* w) -> QAccessibleInterface* {
+    {QLatin1StringView("QLabel"),
+     [](QWidget* w) -> QAccessibleInterface* {
          return isSentenceLabel(w) ? new SentenceLabelAccessible(static_cast<QLabel*>(w)) : nullptr;
      }},
-    {QLatin1StringView("SpokenNotice"), [](QWidget* w) -> QAccessibleInterface* {
-         return new QAccessibleWidget(w, QAccessible::Notification);
-     }},
+    {QLatin1StringView("SpokenNotice"),
+     [](QWidget* w) -> QAccessibleInterface* { return new QAccessibleWidget(w, QAccessible::Notification); }},
     // Qt makes a message box an alert, which a screen reader announces as
     // "警告" before its title, so that a warning titled 警告 was heard twice
     // and a box that only informs was heard as a warning.
-    {QLatin1StringView("QMessageBox"), [](QWidget* w) -> QAccessibleInterface* {
-         return new MessageBoxAccessible(static_cast<QMessageBox*>(w));
-     }},
+    {QLatin1StringView("QMessageBox"),
+     [](QWidget* w) -> QAccessibleInterface* { return new MessageBoxAccessible(static_cast<QMessageBox*>(w)); }},
     // (A frame that is a check box itself stays Qt's.)
-    {QLatin1StringView("QGroupBox"), [](QWidget* w) -> QAccessibleInterface* {
+    {QLatin1StringView("QGroupBox"),
+     [](QWidget* w) -> QAccessibleInterface* {
          auto* frame = static_cast<QGroupBox*>(w);
          return frame->isCheckable() ? nullptr : new FrameAccessible(frame);
      }},

@@ -38,9 +38,11 @@ std::vector<QWidget*> readingStops(QWidget* screen)
     return stops;
 }
 
-void orderScreen(QWidget* screen)
+void orderScreen(QWidget* screen, const std::vector<QWidget*>& last)
 {
-    const std::vector<QWidget*> stops = readingStops(screen);
+    std::vector<QWidget*> stops = readingStops(screen);
+    std::stable_partition(stops.begin(), stops.end(),
+                          [&last](QWidget* w) { return std::find(last.begin(), last.end(), w) == last.end(); });
     for (std::size_t i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(stops[i - 1], stops[i]);
 }
@@ -59,10 +61,10 @@ QWidget* checkedOfSet(QWidget* control)
 
 } // namespace
 
-void setReadingTabOrder(const Screens& screens)
+void setReadingTabOrder(const Screens& screens, const std::vector<QWidget*>& last)
 {
     for (QWidget* step : screens.steps)
-        orderScreen(step);
+        orderScreen(step, last);
 }
 
 QWidget* firstStop(QWidget* screen)

@@ -13,7 +13,10 @@
 #include "PriceAnnouncer.h"
 #include "PrintMenu.h"
 #include "ProgramAccessibility.h"
+#include "ReaderTables.h"
+#include "ShownToReader.h"
 #include "SpokenText.h"
+#include "SsEdit.h"
 #include "TabOrder.h"
 #include "UiFont.h"
 #include "WebPages.h"
@@ -29,6 +32,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
@@ -105,6 +109,7 @@ void TFormMain::FormCreate()
         if (button == keys::Button::plBtnPrint)
             printMenu_->tellNotYet();
     });
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_G), this), &QShortcut::activated, this, &TFormMain::showTotal);
     opener_ = new EstimateOpener(
         this, [this](const lumenta::EstimateRecord& record, const QString& name) { openEstimate(record, name); });
     windowMenu_ = new WindowMenu(this, QList<QAction*>{opener_->action(), nullptr} + printMenu_->actions());
@@ -132,6 +137,9 @@ void TFormMain::buildSteps()
     // A screen reader names the step the focus enters (「2.準備」), by its button.
     for (std::size_t i = 0; i < header_.steps.size(); ++i)
         screens_.steps[i]->setAccessibleName(header_.steps[i]->captionA());
+    new ReaderTables(
+        {findChild<QWidget*>(QStringLiteral("ImgShukyosha")), findChild<QWidget*>(QStringLiteral("StrColGrid1"))},
+        [this](const std::vector<QWidget*>& last) { setReadingTabOrder(screens_, last); }, this);
     nameControls(this);
     prices_->watch(area_->content());
     area_->takeControls(area_->content());
@@ -333,6 +341,7 @@ void TFormMain::plBtnStartClick()
         b->setEnabled(true);
     paint(header_.steps[0], kActive);
     shortcuts_->startScreenLeft();
+    tellShownToReader(screens_.steps[0]);
 }
 
 // The step shown gets the focus before the others are hidden, so that no
@@ -356,6 +365,7 @@ void TFormMain::showStep(int index, Qt::FocusReason reason)
             screens_.steps[i]->hide();
     for (int i = 0; i < 5; ++i)
         paint(header_.steps[std::size_t(i)], i == index ? kActive : kInactive);
+    tellShownToReader(screens_.steps[index]);
 }
 
 void TFormMain::focusStep(int index, Qt::FocusReason reason)
@@ -364,7 +374,9 @@ void TFormMain::focusStep(int index, Qt::FocusReason reason)
     QWidget* target = lastFocus_[std::size_t(index)];
     if (!target || !target->isEnabled() || !target->isVisibleTo(step) || target->focusPolicy() == Qt::NoFocus)
         target = firstStop(step);
-    if (target)
+    if (target && target == screens_.total)
+        focusField(screens_.total);
+    else if (target)
         target->setFocus(reason);
 }
 
@@ -376,6 +388,24 @@ Qt::FocusReason TFormMain::pressReason() const
 bool TFormMain::focusNextPrevChild(bool next)
 {
     return screens_.top->isVisible() || QWidget::focusNextPrevChild(next);
+}
+
+void TFormMain::showTotal()
+{
+    if (screens_.top->isVisible())
+        return;
+    showStep(4, Qt::ShortcutFocusReason);
+    focusField(screens_.total);
+}
+
+// A money field taken to by a key is brought into view, with its cursor
+// before the amount instead of the selection it makes as it gets the focus,
+// which a screen reader would read out as a selection.
+void TFormMain::focusField(TSsEdit* field)
+{
+    field->setFocus(Qt::OtherFocusReason);
+    area_->showControl(field);
+    QTimer::singleShot(0, field, [field] { field->setCursorPosition(0); });  // after the field's own selectAll
 }
 
 void TFormMain::plBtnStartMouseEnter(QObject* sender)

@@ -22,6 +22,7 @@ class PrintMenu;
 class QAbstractButton;
 class QScreen;
 class QTimer;
+class TSsEdit;
 
 namespace lumenta {
 class Estimate;
@@ -76,6 +77,9 @@ public slots:
     void plBtnCloseClick();
     void PnlCM1Click();
     void plButton1Click();
+    // Alt+G: step 5, with the keyboard focus on the total, where a screen
+    // reader reads it again; nothing on the start screen.
+    void showTotal();
     // "計算": true when the total could be made; otherwise the user has been
     // told which item is missing and its step is shown.
     bool plBntCalClick();
@@ -127,6 +131,7 @@ private:
     void focusStep(int index, Qt::FocusReason reason);
     // A button pressed by its key moves the focus as a key does.
     Qt::FocusReason pressReason() const;
+    void focusField(TSsEdit* field);
     // Opens a web page; when no browser takes it, the user is told so.
     void openPage(const char* address);
     // Shows the warning of a refused calculation and moves to the item's step.

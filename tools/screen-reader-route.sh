@@ -4,6 +4,7 @@
 #
 #   bash tools/screen-reader-route.sh [build folder] [output folder] [display]
 #   PACE=3 bash tools/screen-reader-route.sh ...   one key every 3 s, heard in real time
+#   ROUTE=keys.sh bash tools/screen-reader-route.sh ...   the keys of keys.sh instead
 #
 # The route: the start button, F9 too early (the refusal), every choice of
 # steps 1 to 5 with Tab, the arrow keys and Space, F9, a look at the total
@@ -159,35 +160,42 @@ key() {
     done
 }
 
-key Return                                     # 見積りを開始します
-key F9 Return                                  # 計算 refused: no hall yet; OK
-key space Tab Down Tab Down Tab space          # step 1: hall, distance, days, procedures
-key alt+2 space Tab space Tab space Tab space  # step 2: coffin, altar, make-up, portrait
-key Tab Down Tab Down Tab Down                 #         gifts, count, letters
-key alt+3 Down Tab Down Tab space Tab space    # step 3: flowers, reception, wake food
-key alt+4 Down Tab Down Tab space              # step 4: meal, people, hearse
-key alt+5 space Tab space                      # step 5: after-altar, discount
-key F9                                         # 計算
-key KP_Up KP_Home KP_Home KP_Home              # flat review: the total's line, then up the summary
-sleep 1
-/usr/bin/python3 "$(dirname "$0")/atspi-tree.py" --showing >"$out/tree.txt" 2>&1 || true
-import -window root "$out/route.png" 2>/dev/null || true
-rm -f "$out/route.pdf"
-key ctrl+p                                     # 印 刷
-for _ in $(seq 30); do
-    job=$(LC_ALL=C lpstat -W completed -o LumentaPDF 2>/dev/null | awk 'NR == 1 { sub(/.*-/, "", $1); print $1 }')
-    [ -n "$job" ] && break
-    sleep 0.5
-done
-[ -n "${job:-}" ] && cp "$(dirname "$CUPS_SERVER")/spool/d$(printf %05d "$job")-001" "$out/route.pdf"
-# The printed sheet carries the estimate's choices: 見積りを開く… takes it in
-# again, over the same estimate (置き換える, left of the default answer).
-if [ -f "$out/route.pdf" ]; then
-    key ctrl+o
-    xdotool type --delay 20 "$out/route.pdf"
-    key Return
-    key shift+Tab space
-    sleep 2
+# ROUTE=<file> presses the keys of that file instead (a bash fragment that
+# calls key, xdotool and sleep; $out and $keys are at hand).
+if [ -n "${ROUTE:-}" ]; then
+    # shellcheck source=/dev/null
+    source "$ROUTE"
+else
+    key Return                                     # 見積りを開始します
+    key F9 Return                                  # 計算 refused: no hall yet; OK
+    key space Tab Down Tab Down Tab space          # step 1: hall, distance, days, procedures
+    key alt+2 space Tab space Tab space Tab space  # step 2: coffin, altar, make-up, portrait
+    key Tab Down Tab Down Tab Down                 #         gifts, count, letters
+    key alt+3 Down Tab Down Tab space Tab space    # step 3: flowers, reception, wake food
+    key alt+4 Down Tab Down Tab space              # step 4: meal, people, hearse
+    key alt+5 space Tab space                      # step 5: after-altar, discount
+    key F9                                         # 計算
+    key KP_Up KP_Home KP_Home KP_Home              # flat review: the total's line, then up the summary
+    sleep 1
+    /usr/bin/python3 "$(dirname "$0")/atspi-tree.py" --showing >"$out/tree.txt" 2>&1 || true
+    import -window root "$out/route.png" 2>/dev/null || true
+    rm -f "$out/route.pdf"
+    key ctrl+p                                     # 印 刷
+    for _ in $(seq 30); do
+        job=$(LC_ALL=C lpstat -W completed -o LumentaPDF 2>/dev/null | awk 'NR == 1 { sub(/.*-/, "", $1); print $1 }')
+        [ -n "$job" ] && break
+        sleep 0.5
+    done
+    [ -n "${job:-}" ] && cp "$(dirname "$CUPS_SERVER")/spool/d$(printf %05d "$job")-001" "$out/route.pdf"
+    # The printed sheet carries the estimate's choices: 見積りを開く… takes it in
+    # again, over the same estimate (置き換える, left of the default answer).
+    if [ -f "$out/route.pdf" ]; then
+        key ctrl+o
+        xdotool type --delay 20 "$out/route.pdf"
+        key Return
+        key shift+Tab space
+        sleep 2
+    fi
 fi
 
 # Orca writes its log when it ends. It is the only child of the unshare

@@ -37,7 +37,12 @@ public:
     {
         QAccessible::State s;
         s.readOnly = true;
-        s.invisible = !table_->tableWidget()->isVisible();
+        const QWidget* w = table_->tableWidget();
+        s.invisible = !w->isVisible();
+        if (row_ >= 0 && (w->focusPolicy() & Qt::TabFocus)) {
+            s.focusable = true;
+            s.focused = w->hasFocus() && table_->focusCell() == QPoint(column_, row_);
+        }
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType t) override
@@ -119,6 +124,13 @@ QAccessibleInterface* TextTableAccessible::cellAt(int row, int column) const
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return nullptr;
     return cellInterface(row, column);
+}
+
+QAccessibleInterface* TextTableAccessible::focusChild() const
+{
+    if (!widget()->hasFocus())
+        return nullptr;
+    return cellAt(focusCell_.y(), focusCell_.x());
 }
 
 QString TextTableAccessible::columnDescription(int column) const

@@ -55,8 +55,13 @@ public:
     QWidget* tableWidget() const { return widget(); }
     // The heading cell of a column (row -1) or a data cell.
     QAccessibleInterface* cellInterface(int row, int column) const;
+    // The data cell that has the keyboard focus while the table has it.
+    QPoint focusCell() const { return focusCell_; } // column, row
+    void setFocusCell(int row, int column) { focusCell_ = QPoint(column, row); }
+    QAccessibleInterface* focusChild() const override;
 
 private:
     TableTexts texts_;
     mutable QHash<int, QAccessible::Id> cells_;  // by child index
+    QPoint focusCell_;
 };

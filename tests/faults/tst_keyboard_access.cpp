@@ -1,5 +1,6 @@
 // The window used with the keyboard alone, and seen through a screen reader.
 
+#include "Currency.h"
 #include "Estimate.h"
 #include "EstimateRecord.h"
 #include "KeyDriver.h"
@@ -13,14 +14,20 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -53,6 +60,56 @@ QStringList from(QStringList round, const QString& first)
 {
     const qsizetype at = round.indexOf(first);
     return at < 0 ? round : round.mid(at) + round.mid(0, at);
+}
+
+// What Qt's bridge to a screen reader does with the window system's keys:
+// it holds each press and release until the reader has looked at it, then
+// hands it back to the program, in order.
+class ReaderBridge : public QObject {
+public:
+    ReaderBridge() { qApp->installEventFilter(this); } // last installed, first asked
+    void answer()
+    {
+        for (auto& [target, key] : held_)
+            if (target)
+                QCoreApplication::postEvent(target, key.release());
+        held_.clear();
+        QCoreApplication::processEvents();
+    }
+
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override
+    {
+        if (!event->spontaneous() || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        held_.emplace_back(target, std::make_unique<QKeyEvent>(key->type(), key->key(), key->modifiers(), key->text(),
+                                                               key->isAutoRepeat(), key->count()));
+        return true;
+    }
+
+private:
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QKeyEvent>>> held_;
+};
+
+// A key as the window system gives it to Qt: the focused control may claim
+// a shortcut's key first; a key claimed comes as a key press, any other is
+// tried as a shortcut before it is one.
+void pressFromWindowSystem(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* target = keydriver::focused();
+    QKeyEvent claim(QEvent::ShortcutOverride, key, modifiers);
+    QSpontaneKeyEvent::setSpontaneous(&claim);
+    qApp->notify(target, &claim);
+    if (!claim.isAccepted()) {
+        QTest::keyClick(target, key, modifiers);
+        return;
+    }
+    for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent press(type, key, modifiers);
+        QSpontaneKeyEvent::setSpontaneous(&press);
+        qApp->notify(target, &press);
+    }
 }
 
 } // namespace
@@ -231,31 +288,115 @@ private slots:
         QCOMPARE(choices() != before, changes);
     }
 
+    // No key overtakes another: while a screen reader holds a key, "計算"
+    // pressed after it waits, and totals the estimate with that key's
+    // choice. Without a reader a shortcut acts at once, as Qt makes it.
+    void keysKeepTheirOrder_data()
+    {
+        QTest::addColumn<bool>("reader");
+        QTest::addColumn<bool>("held"); // the reader's bridge holds the keys
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("totalAtOnce");
+        QTest::addColumn<bool>("totalAtEnd");
+        const int none = Qt::NoModifier;
+        const int alt = Qt::AltModifier;
+        QTest::newRow("Up, F9 held by the reader") << true << true << int(Qt::Key_F9) << none << false << true;
+        QTest::newRow("Up, Alt+K held by the reader") << true << true << int(Qt::Key_K) << alt << false << true;
+        QTest::newRow("Up, F9, reader not holding keys") << true << false << int(Qt::Key_F9) << none << true << true;
+        QTest::newRow("Up held, F9, no reader") << false << true << int(Qt::Key_F9) << none << true << false;
+    }
+    void keysKeepTheirOrder()
+    {
+        QFETCH(bool, reader);
+        QFETCH(bool, held);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, totalAtOnce);
+        QFETCH(bool, totalAtEnd);
+        QCOMPARE(keydriver::completeEstimate(form.get()), QString());
+        keydriver::press(form.get(), Qt::Key_2, Qt::AltModifier);
+        QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnGrpHitugi")));
+        keydriver::press(form.get(), Qt::Key_Down); // another coffin empties the total
+        QCOMPARE(total(), QString());
+        auto* coffins = form->findChild<TRadioGroup*>(QStringLiteral("RBtnGrpHitugi"));
+
+        QAccessible::setActive(reader);
+        const auto restore = qScopeGuard([] { QAccessible::setActive(false); });
+        std::optional<ReaderBridge> bridge;
+        if (held)
+            bridge.emplace();
+        pressFromWindowSystem(Qt::Key_Up, Qt::NoModifier);
+        pressFromWindowSystem(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(!total().isEmpty(), totalAtOnce);
+        if (bridge)
+            bridge->answer();
+        QCOMPARE(coffins->itemIndex(), 0);
+        QCOMPARE(!total().isEmpty(), totalAtEnd);
+        if (totalAtEnd)
+            QCOMPARE(total(), QString::fromStdString(lumenta::formatYen(form->estimate().state().grandTotal)));
+    }
+
     // Tab visits each screen's choices in reading order: the left column's
     // items, top to bottom, then the right column's.
     void tabFollowsReadingOrder_data()
     {
         QTest::addColumn<int>("step");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("1.場所") << 0
-                              << QStringList{"RBtnMap", "CBoxHanso", "CBoxHokan", "RBtnShindan"};
-        QTest::newRow("2.準備") << 1
-                              << QStringList{"RBtnGrpHitugi", "RBtnGrpSaidan", "RBtnKesho", "RBtnIei",
-                                             "CBoxHenrei1", "CBoxHenrei2", "CBoxReijo"};
-        QTest::newRow("3.通夜") << 2
-                              << QStringList{"CBoxSeika1", "CBoxSeika2", "RBtnUke", "RBtnGrpTuyaRyori"};
-        QTest::newRow("4.告別式") << 3
-                                << QStringList{"CBoxKokuRyori", "CBoxKokuRyoriKazu", "RBtnReikyu"};
-        QTest::newRow("5.火葬") << 4 << QStringList{"RBtnAto", "ChkDiscount"};
+        QTest::addColumn<bool>("reader");
+        QTest::newRow("1.場所") << 0 << QStringList{"RBtnMap", "CBoxHanso", "CBoxHokan", "RBtnShindan"} << false;
+        QTest::newRow("2.準備") << 1 << QStringList{"RBtnGrpHitugi", "RBtnGrpSaidan", "RBtnKesho", "RBtnIei",
+                                                    "CBoxHenrei1",   "CBoxHenrei2",   "CBoxReijo"}
+                                << false;
+        QTest::newRow("3.通夜") << 2 << QStringList{"CBoxSeika1", "CBoxSeika2", "RBtnUke", "RBtnGrpTuyaRyori"} << false;
+        QTest::newRow("4.告別式") << 3 << QStringList{"CBoxKokuRyori", "CBoxKokuRyoriKazu", "RBtnReikyu"} << false;
+        QTest::newRow("5.火葬") << 4 << QStringList{"RBtnAto", "ChkDiscount"} << false;
+        // While a screen reader runs, the tables take the focus too, after
+        // the choices.
+        QTest::newRow("4.告別式, reader")
+            << 3 << QStringList{"CBoxKokuRyori", "CBoxKokuRyoriKazu", "RBtnReikyu", "ImgShukyosha"} << true;
+        QTest::newRow("5.火葬, reader") << 4 << QStringList{"RBtnAto", "ChkDiscount", "StrColGrid1"} << true;
     }
 
     void tabFollowsReadingOrder()
     {
         QFETCH(int, step);
         QFETCH(QStringList, order);
+        QFETCH(bool, reader);
+        QAccessible::setActive(reader);
+        const auto restore = qScopeGuard([] { QAccessible::setActive(false); });
         keydriver::press(form.get(), Qt::Key_Return);
         keydriver::press(form.get(), Qt::Key(Qt::Key_1 + step), Qt::AltModifier);
         QCOMPARE(from(keydriver::tabRound(form.get()), order.first()), order);
+    }
+
+    // While a screen reader runs, Tab reaches the tables and the arrows move
+    // the focus from cell to cell, each cell read under its column heading.
+    void tablesTakeTheFocusWithAReader_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("heading"); // of the cell reached by Down, Right, End, Left
+        QTest::newRow("見積りの明細") << 4 << QStringLiteral("StrColGrid1") << QStringLiteral("単価");
+        QTest::newRow("officiants") << 3 << QStringLiteral("ImgShukyosha") << QStringLiteral("戒名のお礼");
+    }
+    void tablesTakeTheFocusWithAReader()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, table);
+        QFETCH(QString, heading);
+        QAccessible::setActive(true);
+        const auto restore = qScopeGuard([] { QAccessible::setActive(false); });
+        keydriver::press(form.get(), Qt::Key_Return);
+        keydriver::press(form.get(), Qt::Key(Qt::Key_1 + step), Qt::AltModifier);
+        QVERIFY(keydriver::tabToChoice(form.get(), table));
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_End, Qt::Key_Left})
+            keydriver::press(form.get(), key);
+        QVERIFY(keydriver::focused()->objectName() == table); // the arrows stayed in the table
+        QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(keydriver::focused())->focusChild();
+        QVERIFY(cell && cell->state().focused);
+        QCOMPARE(cell->tableCellInterface()->rowIndex(), 1);
+        QCOMPARE(cell->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name), heading);
     }
 
     // The keyboard acts only on what is shown: a step shown by its key, by
@@ -265,24 +406,29 @@ private slots:
     {
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("Alt+1") << 0 << QStringLiteral("RBtnShindan");  // where it was left
-        QTest::newRow("Alt+2") << 1 << QStringLiteral("RBtnGrpHitugi");
-        QTest::newRow("Alt+3") << 2 << QStringLiteral("CBoxSeika1");
-        QTest::newRow("Alt+4") << 3 << QStringLiteral("CBoxKokuRyori");
-        QTest::newRow("Alt+5") << 4 << QStringLiteral("RBtnAto");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Alt+1") << 0 << QStringLiteral("RBtnShindan") << int(Qt::Key_1); // where it was left
+        QTest::newRow("Alt+2") << 1 << QStringLiteral("RBtnGrpHitugi") << int(Qt::Key_2);
+        QTest::newRow("Alt+3") << 2 << QStringLiteral("CBoxSeika1") << int(Qt::Key_3);
+        QTest::newRow("Alt+4") << 3 << QStringLiteral("CBoxKokuRyori") << int(Qt::Key_4);
+        QTest::newRow("Alt+5") << 4 << QStringLiteral("RBtnAto") << int(Qt::Key_5);
+        // The total, where a screen reader reads it again.
+        QTest::newRow("Alt+G") << 4 << QStringLiteral("SsEditGokei") << int(Qt::Key_G);
     }
 
     void focusFollowsTheShownStep()
     {
         QFETCH(int, step);
         QFETCH(QString, focus);
+        QFETCH(int, key);
+        keydriver::press(form.get(), Qt::Key(key), Qt::AltModifier); // nothing yet on the start screen
         QCOMPARE(keydriver::focused(), widget("plBtnStart"));
         keydriver::press(form.get(), Qt::Key_Return);
         QCOMPARE(keydriver::choiceName(keydriver::focused()), QStringLiteral("RBtnMap"));
         QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnShindan")));
         QWidget* left = keydriver::focused();
         keydriver::press(form.get(), Qt::Key(Qt::Key_1 + (step + 1) % 5), Qt::AltModifier);  // away first
-        keydriver::press(form.get(), Qt::Key(Qt::Key_1 + step), Qt::AltModifier);
+        keydriver::press(form.get(), Qt::Key(key), Qt::AltModifier);
         QWidget* now = keydriver::focused();
         QVERIFY(now && now->isVisible());
         QVERIFY(widget(kSteps[step])->isAncestorOf(now));
@@ -388,6 +534,15 @@ private slots:
         };
         for (const auto& [name, spoken] : expected)
             QCOMPARE(accessibleName(widget(name)), QString::fromUtf8(spoken));
+
+        // A money field's amount is one run of text, from which a screen
+        // reader puts its line together whole.
+        QAccessibleTextInterface* fee = QAccessible::queryAccessibleInterface(widget("SsEditKaso"))->textInterface();
+        QVERIFY(fee && fee->characterCount() > 2);
+        int start = -1;
+        int end = -1;
+        fee->attributes(2, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(0, fee->characterCount()));
     }
 
     // The gradient buttons are push buttons to assistive technology, and
