@@ -1,7 +1,7 @@
 #include "PrintAction.h"
 
 #include "PdfFile.h"
-#include "PrintProgress.h"
+#include "ProgressWindow.h"
 #include "PrintPrompter.h"
 
 #include <QCoreApplication>
