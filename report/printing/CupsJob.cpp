@@ -256,7 +256,7 @@ JobEnd CupsJob::serviceEnd(JobEnd transport) const
 // broke, which leaves the service's last error as it was before.
 JobResult CupsJob::failure(JobEnd transport, const QString& printer, bool broke) const
 {
-    JobResult result(serviceEnd(transport), printer, QString::fromUtf8(cups().cupsUser()));
+    JobResult result{serviceEnd(transport), printer, QString::fromUtf8(cups().cupsUser())};
     if (cancelled_)
         result.end = signInTooLate_ ? JobEnd::SignInTooLate : JobEnd::Cancelled;
     else if (broke)
@@ -311,7 +311,7 @@ JobResult CupsJob::listPrinters(http_t* http)
     cups_dest_t* dests = nullptr;
     expectAnswerWithin(kAnswerWithin);
     const int count = c.cupsGetDests2(http, &dests);
-    JobResult result(JobEnd::Listed);
+    JobResult result{JobEnd::Listed};
     for (int i = 0; i < count; ++i) {
         // Printers the client library found on the network, which the
         // service has no queue for, are left out: a job prints on a queue.
@@ -330,7 +330,7 @@ JobResult CupsJob::listPrinters(http_t* http)
     if (cancelled_ || timedOut_ || failed(c.cupsLastError()))
         if (JobResult why = failure(JobEnd::ConnectionLost, {}); why.end != JobEnd::UnknownPrinter)
             return why;
-    return JobResult(JobEnd::NoPrinter);
+    return JobResult{JobEnd::NoPrinter};
 }
 
 // The default printer is the one lp would print on (LPDEST, PRINTER, the
@@ -347,15 +347,15 @@ std::optional<JobResult> CupsJob::findPrinter(http_t* http, Target& target)
             // The library reports a refusal of the service, and a broken
             // connection, as "no default printer".
             if (c.httpGetStatus(http) == HTTP_STATUS_FORBIDDEN && !cancelled_)
-                return JobResult(JobEnd::NotAllowed, {}, QString::fromUtf8(c.cupsUser()));
+                return JobResult{JobEnd::NotAllowed, {}, QString::fromUtf8(c.cupsUser())};
             const QString named = printerNamedBySettings();
             if (!cancelled_ && (timedOut_ || c.httpError(http) != 0))
-                return JobResult(timedOut_ ? JobEnd::NotAnswering : JobEnd::ConnectionLost, named,
-                                 QString::fromUtf8(c.cupsUser()));
+                return JobResult{timedOut_ ? JobEnd::NotAnswering : JobEnd::ConnectionLost, named,
+                                 QString::fromUtf8(c.cupsUser())};
             const JobResult why = failure(JobEnd::ConnectionLost, named);
             if (why.end == JobEnd::UnknownPrinter || !failed(c.cupsLastError())) {
                 if (!named.isEmpty())
-                    return JobResult(JobEnd::UnknownPrinter, named);
+                    return JobResult{JobEnd::UnknownPrinter, named};
                 // No default printer: the service's printers, if it has any, to choose from.
                 return listPrinters(http);
             }

@@ -110,8 +110,8 @@ private:
     // and when every wait ends because the program does (any thread).
     std::chrono::steady_clock::rep deadline_ = 0;
     std::atomic<std::chrono::steady_clock::rep> quitBy_{std::numeric_limits<std::chrono::steady_clock::rep>::max()};
-    alignas(std::atomic_ref<int>::required_alignment) int cancelConnect_ =
-        0; // read by the client library while it connects
+    // Read by the client library while it connects.
+    alignas(std::atomic_ref<int>::required_alignment) int cancelConnect_ = 0;
     bool cleaningUp_ = false;
     bool timedOut_ = false;
     bool notEncrypted_ = false;
