@@ -151,12 +151,6 @@ void CupsJob::expectAnswerWithin(std::chrono::milliseconds limit)
         follow(live_);
 }
 
-void CupsJob::reach(Phase phase)
-{
-    if (reached)
-        reached(phase);
-}
-
 // Connects in the clear, puts the deadline in place, and only then raises
 // encryption where the settings require it, so that the TLS handshake is
 // waited for as briefly as any answer and a cancel ends it. cancel: set by
@@ -201,7 +195,7 @@ const char* CupsJob::password(http_t* http)
         signedInOn_ = http;
         return password_.constData();
     }
-    if (!askSignIn || cancelled_ || quitting_)
+    if (cancelled_ || quitting_)
         return nullptr;
     const QString user = signIn_ ? signIn_->user : QString::fromUtf8(cups().cupsUser());
     std::future<std::optional<SignIn>> answer = askSignIn(user, signIn_.has_value());
@@ -209,8 +203,7 @@ const char* CupsJob::password(http_t* http)
     while (answer.wait_for(kPoll) != std::future_status::ready) {
         if (cancelled_ || quitting_ || Clock::now() > tooLate) {
             signInTooLate_ = !cancelled_ && !quitting_;
-            if (withdrawSignIn)
-                withdrawSignIn();
+            withdrawSignIn();
             stop();
             return nullptr;
         }
@@ -218,7 +211,7 @@ const char* CupsJob::password(http_t* http)
     try {
         signIn_ = answer.get();
     } catch (const std::future_error&) {
-        signIn_.reset();  // the question went without an answer
+        signIn_.reset(); // the question went without an answer
     }
     expectAnswerWithin(kAnswerWithin);
     if (!signIn_) {
@@ -259,23 +252,18 @@ JobEnd CupsJob::serviceEnd(JobEnd transport) const
     return JobEnd::Refused;
 }
 
-JobResult CupsJob::failure(JobEnd transport, const QString& printer) const
+// Why a step ended. broke: the step's own status says the connection
+// broke, which leaves the service's last error as it was before.
+JobResult CupsJob::failure(JobEnd transport, const QString& printer, bool broke) const
 {
-    JobResult result(JobEnd::Cancelled, printer, QString::fromUtf8(cups().cupsUser()));
+    JobResult result{serviceEnd(transport), printer, QString::fromUtf8(cups().cupsUser())};
     if (cancelled_)
         result.end = signInTooLate_ ? JobEnd::SignInTooLate : JobEnd::Cancelled;
-    else
-        result.end = serviceEnd(transport);
+    else if (broke)
+        result.end = timedOut_ ? JobEnd::NotAnswering : transport;
     if (result.end == JobEnd::Refused)
         result.detail = QString::fromUtf8(cups().cupsLastErrorString());
     return result;
-}
-
-JobResult CupsJob::broken(int status, JobEnd transport, const QString& printer) const
-{
-    if (status != HTTP_STATUS_ERROR || cancelled_)
-        return failure(transport, printer);
-    return {timedOut_ ? JobEnd::NotAnswering : transport, printer, QString::fromUtf8(cups().cupsUser())};
 }
 
 JobResult CupsJob::run()
@@ -283,7 +271,7 @@ JobResult CupsJob::run()
     if (!cups().loaded)
         return {JobEnd::NoClient, order_.printer};
     const auto settings = askPasswordsOnThisThread(this);
-    reach(kConnecting);
+    reached(kConnecting);
     const auto unpublish = qScopeGuard([this] { follow(nullptr); });
     const Connection http(connect(&cancelConnect_, true), cups().httpClose);
     if (!http) {
@@ -306,13 +294,13 @@ JobResult CupsJob::run()
         return *why;
     if (!target.accepting)
         return {JobEnd::Rejecting, target.name};
-    reach(kLayingOut);
+    reached(kLayingOut);
     const QByteArray sheet = order_.sheet.isEmpty() ? pdfDocument(order_.page, order_.info) : order_.sheet;
     if (sheet.isEmpty())
         return {JobEnd::NoDocument, target.name};
     if (cancelled_)
         return failure(JobEnd::Cancelled, target.name);
-    reach(kSending);
+    reached(kSending);
     return send(http.get(), target, sheet);
 }
 
@@ -323,7 +311,7 @@ JobResult CupsJob::listPrinters(http_t* http)
     cups_dest_t* dests = nullptr;
     expectAnswerWithin(kAnswerWithin);
     const int count = c.cupsGetDests2(http, &dests);
-    JobResult result(JobEnd::Listed);
+    JobResult result{JobEnd::Listed};
     for (int i = 0; i < count; ++i) {
         // Printers the client library found on the network, which the
         // service has no queue for, are left out: a job prints on a queue.
@@ -342,7 +330,7 @@ JobResult CupsJob::listPrinters(http_t* http)
     if (cancelled_ || timedOut_ || failed(c.cupsLastError()))
         if (JobResult why = failure(JobEnd::ConnectionLost, {}); why.end != JobEnd::UnknownPrinter)
             return why;
-    return JobResult(JobEnd::NoPrinter);
+    return JobResult{JobEnd::NoPrinter};
 }
 
 // The default printer is the one lp would print on (LPDEST, PRINTER, the
@@ -359,15 +347,15 @@ std::optional<JobResult> CupsJob::findPrinter(http_t* http, Target& target)
             // The library reports a refusal of the service, and a broken
             // connection, as "no default printer".
             if (c.httpGetStatus(http) == HTTP_STATUS_FORBIDDEN && !cancelled_)
-                return JobResult(JobEnd::NotAllowed, {}, QString::fromUtf8(c.cupsUser()));
+                return JobResult{JobEnd::NotAllowed, {}, QString::fromUtf8(c.cupsUser())};
             const QString named = printerNamedBySettings();
             if (!cancelled_ && (timedOut_ || c.httpError(http) != 0))
-                return JobResult(timedOut_ ? JobEnd::NotAnswering : JobEnd::ConnectionLost, named,
-                                 QString::fromUtf8(c.cupsUser()));
+                return JobResult{timedOut_ ? JobEnd::NotAnswering : JobEnd::ConnectionLost, named,
+                                 QString::fromUtf8(c.cupsUser())};
             const JobResult why = failure(JobEnd::ConnectionLost, named);
             if (why.end == JobEnd::UnknownPrinter || !failed(c.cupsLastError())) {
                 if (!named.isEmpty())
-                    return JobResult(JobEnd::UnknownPrinter, named);
+                    return JobResult{JobEnd::UnknownPrinter, named};
                 // No default printer: the service's printers, if it has any, to choose from.
                 return listPrinters(http);
             }
@@ -385,7 +373,8 @@ std::optional<JobResult> CupsJob::findPrinter(http_t* http, Target& target)
     target.name = order_.printer;
     target.queue = order_.printer.section(u'/', 0, 0).toUtf8();
     ipp_t* request = c.ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    c.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(target.queue).constData());
+    c.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                   printerUri(target.queue).constData());
     static const char* const kAttributes[] = {"printer-state", "printer-is-accepting-jobs"};
     c.ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(kAttributes)),
                     nullptr, kAttributes);
@@ -404,9 +393,11 @@ int CupsJob::createJob(http_t* http, const Target& target)
 {
     const CupsClient& c = cups();
     ipp_t* request = c.ippNewRequest(IPP_OP_CREATE_JOB);
-    c.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(target.queue).constData());
+    c.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                   printerUri(target.queue).constData());
     c.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, c.cupsUser());
-    c.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, order_.info.title.toUtf8().constData());
+    c.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
+                   order_.info.title.toUtf8().constData());
     c.ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "media", nullptr, "iso_a4_210x297mm");
     c.ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "sides", nullptr, "one-sided");
     c.ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_INTEGER, "copies", order_.copies);
@@ -430,34 +421,32 @@ JobResult CupsJob::send(http_t* http, const Target& target, const QByteArray& sh
         const bool unanswered = cancelled_ || timedOut_ || why.end == JobEnd::CutBeforeSheet;
         return unanswered ? removed(-1, target, why) : why;
     }
-    // A broken connection leaves the last error as it was: the status of
-    // each step is looked at, not cupsLastError() alone.
     const QByteArray title = order_.info.title.toUtf8();
     expectAnswerWithin(kAnswerWithin);
     const http_status_t started =
         c.cupsStartDocument(http, target.queue.constData(), id, title.constData(), CUPS_FORMAT_PDF, 1);
     if (started != HTTP_STATUS_CONTINUE)
-        return removed(id, target, broken(started, JobEnd::CutBeforeSheet, target.name));
+        return removed(id, target, failure(JobEnd::CutBeforeSheet, target.name, started == HTTP_STATUS_ERROR));
     for (qsizetype at = 0; at < sheet.size(); at += kChunk) {
         expectAnswerWithin(kAnswerWithin);
         const size_t length = size_t(std::min(kChunk, sheet.size() - at));
         const http_status_t written =
             cancelled_ ? HTTP_STATUS_ERROR : c.cupsWriteRequestData(http, sheet.constData() + at, length);
         if (written != HTTP_STATUS_CONTINUE)
-            return removed(id, target, broken(written, JobEnd::CutWhileSending, target.name));
+            return removed(id, target, failure(JobEnd::CutWhileSending, target.name, written == HTTP_STATUS_ERROR));
     }
     sheetHandedOver_ = true;
-    reach(kWaiting);
+    reached(kWaiting);
     expectAnswerWithin(kAnswerWithin);
     const Answer answer(c.cupsGetResponse(http, ("/printers/" + target.queue).constData()), c.ippDelete);
     const bool taken = answer && !failed(c.ippGetStatusCode(answer.get()));
     if (quitting_ && !cancelled_)
-        return {JobEnd::Printed, target.name};  // the service has the whole sheet: it is left there
+        return {JobEnd::Printed, target.name}; // the service has the whole sheet: it is left there
     // A connection reset, not closed, means the service threw away what it
     // had not read yet: part of the sheet, which the system had taken in.
     const JobEnd cut = c.httpError(http) == ECONNRESET ? JobEnd::CutWhileSending : JobEnd::CutAfterSending;
     if (!taken || cancelled_)
-        return removed(id, target, answer ? failure(cut, target.name) : broken(HTTP_STATUS_ERROR, cut, target.name));
+        return removed(id, target, failure(cut, target.name, !answer));
     jobId_ = id;
     target_ = target;
     return {target.stopped ? JobEnd::Queued : JobEnd::Printed, target.name};
@@ -484,7 +473,7 @@ JobResult CupsJob::removed(int id, const Target& target, JobResult why)
     if (http && id < 0)
         id = lostJob(http.get(), target);
     if (id == 0)
-        return why;  // the service never opened it
+        return why; // the service never opened it
     if (http && !failed(c.cupsCancelJob2(http.get(), target.queue.constData(), id, 0)))
         return why;
     // A job that never got its whole sheet cannot print.

@@ -42,21 +42,22 @@ public:
 
     struct Order {
         Service service;
-        QString printer;  // empty: the user's default printer, as lp finds it
-        bool stopped = false;  // the named printer's queue is stopped
+        QString printer; // empty: the user's default printer, as lp finds it
+        bool stopped = false; // the named printer's queue is stopped
         int copies = 1;
-        bool listOnly = false;  // asks for the printers and prints nothing
+        bool listOnly = false; // asks for the printers and prints nothing
         ReportPage page;
         PdfInfo info;
         QByteArray sheet; // the document as made already (the preview's); else made from page and info
     };
     explicit CupsJob(Order order);
 
-    // Told on the job's thread, as the job goes on; it does not wait.
+    // All three are set before run(). reached is told on the job's thread,
+    // as the job goes on; it does not wait. askSignIn puts the sign-in
+    // question to the user, off the job's thread; the answer is empty when
+    // the user declined. withdrawSignIn takes the question back when the
+    // job no longer waits for it.
     std::function<void(int phase)> reached;
-    // Puts the sign-in question to the user, off the job's thread; the
-    // answer is empty when the user declined. withdrawSignIn takes the
-    // question back when the job no longer waits for it.
     std::function<std::future<std::optional<SignIn>>(const QString& user, bool refused)> askSignIn;
     std::function<void()> withdrawSignIn;
 
@@ -91,13 +92,10 @@ private:
     JobResult removed(int id, const Target& target, JobResult why);
     int lostJob(http_t* http, const Target& target) const;
     JobEnd serviceEnd(JobEnd transport) const;
-    // Why a step ended with this HTTP status: a broken connection when the status says so.
-    JobResult broken(int status, JobEnd transport, const QString& printer) const;
-    JobResult failure(JobEnd transport, const QString& printer) const;
+    JobResult failure(JobEnd transport, const QString& printer, bool broke = false) const;
     http_t* connect(int* cancel, bool live);
     void follow(http_t* http);
     void expectAnswerWithin(std::chrono::milliseconds limit);
-    void reach(Phase phase);
     void interrupt();
     void stop();
 
@@ -112,13 +110,14 @@ private:
     // and when every wait ends because the program does (any thread).
     std::chrono::steady_clock::rep deadline_ = 0;
     std::atomic<std::chrono::steady_clock::rep> quitBy_{std::numeric_limits<std::chrono::steady_clock::rep>::max()};
-    alignas(std::atomic_ref<int>::required_alignment) int cancelConnect_ = 0;  // read by the client library while it connects
+    // Read by the client library while it connects.
+    alignas(std::atomic_ref<int>::required_alignment) int cancelConnect_ = 0;
     bool cleaningUp_ = false;
     bool timedOut_ = false;
     bool notEncrypted_ = false;
     bool signInTooLate_ = false;
-    qint64 openedAt_ = 0;  // when the job was asked to be opened, by the clock
-    int jobId_ = 0;        // the job on the service, once it took the whole sheet
+    qint64 openedAt_ = 0; // when the job was asked to be opened, by the clock
+    int jobId_ = 0; // the job on the service, once it took the whole sheet
     Target target_;
     std::optional<SignIn> signIn_;
     http_t* signedInOn_ = nullptr;

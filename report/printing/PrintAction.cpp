@@ -1,8 +1,8 @@
 #include "PrintAction.h"
 
 #include "PdfFile.h"
-#include "PrintProgress.h"
 #include "PrintPrompter.h"
+#include "ProgressWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -16,13 +16,6 @@ const QString kSubject = QStringLiteral("葬儀費用のお見積り");
 // The brand line: the maker's name as the sheet shows it.
 const QString kMakerLabel = QStringLiteral("QRLabel12");
 
-// The program and its version, as a saved file names its maker.
-QString programName()
-{
-    const lumenta::ProductInfo product;
-    return QString::fromStdString(product.appTitle + " " + product.appVersion);
-}
-
 } // namespace
 
 TFormPrint::TFormPrint(QWidget* parent) : QWidget(parent), QuickRep1(sheet::build())
@@ -51,8 +44,7 @@ void TFormPrint::fill(const lumenta::SheetText& text, const QString& date)
 {
     for (int line = 1; line <= sheet::kFilledLines; ++line) {
         for (int column = 0; column < sheet::kColumns; ++column)
-            QuickRep1.setText(sheet::lineFieldName(column, line),
-                              QString::fromStdString(text.lines[line - 1][column]));
+            QuickRep1.setText(sheet::lineFieldName(column, line), QString::fromStdString(text.lines[line - 1][column]));
     }
     QuickRep1.setText(sheet::kSubtotalField, QString::fromStdString(text.subtotal));
     QuickRep1.setText(sheet::kDiscountField, QString::fromStdString(text.discount));
@@ -61,10 +53,12 @@ void TFormPrint::fill(const lumenta::SheetText& text, const QString& date)
     QuickRep1.setText(sheet::kDateField, date);
 }
 
+// The program and its version name the file's maker.
 lumenta::report::PdfInfo TFormPrint::pdfInfo() const
 {
+    const lumenta::ProductInfo product;
     return {kDocumentName, kSubject + u'\u3000' + QuickRep1.text(sheet::kDateField), QuickRep1.text(kMakerLabel),
-            programName(), record_};
+            QString::fromStdString(product.appTitle + " " + product.appVersion), record_};
 }
 
 void TFormPrint::setPrintServices(lumenta::report::PrintPrompter* prompter, lumenta::report::PrintProgress* progress)

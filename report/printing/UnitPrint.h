@@ -2,9 +2,7 @@
 
 #include "PrintAction.h"
 #include "PrintPrompter.h"
-#include "PrintWay.h"
 #include "ProgressWindow.h"
-#include "ReportPage.h"
 
 #include <QFuture>
 #include <QWidget>
@@ -17,10 +15,6 @@ struct SheetText;
 // created at start-up and never shown; the sheet goes to the printer, to a
 // PDF file or into the print preview. Printing goes on while the window
 // answers: each call returns at once, and its future ends with how it went.
-//
-// The main window's print button calculates first and, when the
-// calculation completes, calls
-//     formPrint.printEstimate(lumenta::buildSheetText(estimate.grid(), estimate.state()), this);
 class TFormPrint : public QWidget {
     Q_OBJECT
 public:

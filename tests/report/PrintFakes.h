@@ -1,8 +1,8 @@
 #pragma once
 
 #include "PrintAction.h"
-#include "PrintProgress.h"
 #include "PrintPrompter.h"
+#include "ProgressWindow.h"
 
 #include <QFuture>
 #include <QString>
