@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <iterator>
 #include <memory>
+#include <thread>
 
 namespace lumenta::report {
 
@@ -36,6 +37,9 @@ constexpr qsizetype kChunk = 16 * 1024;
 // A job that lost the answer to its opening is looked for among the jobs
 // opened this long before it at most (the service's clock may differ a little).
 constexpr qint64 kLostJobSeconds = 60;
+// An opening cut on its way may still reach the service and open the job a
+// moment after the first look for it: it is looked for again this long.
+constexpr auto kLostJobAppears = 1000ms;
 
 using Connection = std::unique_ptr<http_t, void (*)(http_t*)>;
 using Answer = std::unique_ptr<ipp_t, void (*)(ipp_t*)>;
@@ -470,8 +474,13 @@ JobResult CupsJob::removed(int id, const Target& target, JobResult why)
     // A connection of its own, which neither a cancel nor the end of the
     // program gives up: the end of the program only shortens its waits.
     const Connection http(connect(nullptr, false), c.httpClose);
-    if (http && id < 0)
+    for (const auto lookUntil = Clock::now() + kLostJobAppears; http && id < 0;) {
         id = lostJob(http.get(), target);
+        if (id == 0 && Clock::now() < lookUntil && keepWaiting()) {
+            std::this_thread::sleep_for(kPoll);
+            id = -1;
+        }
+    }
     if (id == 0)
         return why; // the service never opened it
     if (http && !failed(c.cupsCancelJob2(http.get(), target.queue.constData(), id, 0)))
