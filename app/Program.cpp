@@ -42,16 +42,14 @@ Program::Program()
         window, &TFormMain::stepsReady, window, [] { QApplication::setWindowIcon(builtInIcon()); },
         Qt::SingleShotConnection);
     // Every sheet carries the record of its estimate, which a saved PDF keeps.
-    QObject::connect(window, &TFormMain::printRequested, window, [this, window] {
-        TFormPrint& sheet = formPrint();
-        sheet.setEstimateRecord(lumenta::writeRecord(lumenta::recordOf(window->estimate())));
-        sheet.printEstimate(lumenta::buildSheetText(window->estimate().grid(), window->estimate().state()), window);
-    });
-    QObject::connect(window, &TFormMain::sheetRequested, window, [this, window](lumenta::report::PrintWay way) {
+    const auto send = [this, window](lumenta::report::PrintWay way) {
         TFormPrint& sheet = formPrint();
         sheet.setEstimateRecord(lumenta::writeRecord(lumenta::recordOf(window->estimate())));
         sheet.sendEstimate(way, lumenta::buildSheetText(window->estimate().grid(), window->estimate().state()), window);
-    });
+    };
+    QObject::connect(window, &TFormMain::printRequested, window,
+                     [send] { send(lumenta::report::PrintWay::DefaultPrinter); });
+    QObject::connect(window, &TFormMain::sheetRequested, window, send);
 }
 
 Program::~Program() = default;

@@ -474,13 +474,8 @@ JobResult CupsJob::removed(int id, const Target& target, JobResult why)
     // A connection of its own, which neither a cancel nor the end of the
     // program gives up: the end of the program only shortens its waits.
     const Connection http(connect(nullptr, false), c.httpClose);
-    for (const auto lookUntil = Clock::now() + kLostJobAppears; http && id < 0;) {
+    if (http && id < 0)
         id = lostJob(http.get(), target);
-        if (id == 0 && Clock::now() < lookUntil && keepWaiting()) {
-            std::this_thread::sleep_for(kPoll);
-            id = -1;
-        }
-    }
     if (id == 0)
         return why; // the service never opened it
     if (http && !failed(c.cupsCancelJob2(http.get(), target.queue.constData(), id, 0)))
@@ -501,8 +496,16 @@ JobResult CupsJob::removed(int id, const Target& target, JobResult why)
 
 // The newest job of this user on the queue with this title and no document
 // yet, opened since this job was asked to be: the job whose opening's
-// answer never came. 0 when there is none.
-int CupsJob::lostJob(http_t* http, const Target& target) const
+// answer never came. 0 when there is none, after looking again for a while.
+int CupsJob::lostJob(http_t* http, const Target& target)
+{
+    for (const auto lookUntil = Clock::now() + kLostJobAppears;; std::this_thread::sleep_for(kPoll)) {
+        if (const int id = newestOpenedJob(http, target); id != 0 || Clock::now() >= lookUntil || !keepWaiting())
+            return id;
+    }
+}
+
+int CupsJob::newestOpenedJob(http_t* http, const Target& target) const
 {
     const CupsClient& c = cups();
     cups_job_t* jobs = nullptr;

@@ -90,7 +90,8 @@ private:
     JobResult send(http_t* http, const Target& target, const QByteArray& sheet);
     int createJob(http_t* http, const Target& target);
     JobResult removed(int id, const Target& target, JobResult why);
-    int lostJob(http_t* http, const Target& target) const;
+    int lostJob(http_t* http, const Target& target);
+    int newestOpenedJob(http_t* http, const Target& target) const;
     JobEnd serviceEnd(JobEnd transport) const;
     JobResult failure(JobEnd transport, const QString& printer, bool broke = false) const;
     http_t* connect(int* cancel, bool live);
