@@ -4,15 +4,15 @@
 
 #include "PrintPrompter.h"
 
+#include "OwnModule.h"
+
 #include <QAbstractScrollArea>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLibrary>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -44,16 +44,8 @@ QDialogButtonBox* buttons(QDialog* dialog, const QString& ok)
 QWidget* sheetPreview(const QByteArray& sheet, QWidget* parent)
 {
     using Entry = QWidget* (*)(const QByteArray*, QWidget*);
-    static const Entry entry = [] {
-        for (const QString& path :
-             {QStringLiteral(LUMENTA_PREVIEW_MODULE_BUILT),
-              QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(LUMENTA_PREVIEW_MODULE_INSTALLED)}) {
-            QLibrary module(path);
-            if (auto found = reinterpret_cast<Entry>(module.resolve("lumenta_sheet_preview")))
-                return found;
-        }
-        return Entry(nullptr);
-    }();
+    static const auto entry = reinterpret_cast<Entry>(
+        ownModuleEntry(LUMENTA_PREVIEW_MODULE_BUILT, LUMENTA_PREVIEW_MODULE_INSTALLED, "lumenta_sheet_preview"));
     return entry ? entry(&sheet, parent) : nullptr;
 }
 
