@@ -131,6 +131,14 @@ QString itemPanelTitle(const QWidget* panel)
     return header ? spokenText(header->caption()) : QString();
 }
 
+const QWidget* itemPanelOf(const QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+        if (!itemPanelTitle(w).isEmpty())
+            return w;
+    return nullptr;
+}
+
 bool isSentenceLabel(const QWidget* label)
 {
     for (const auto& [name, list] : kSentences)

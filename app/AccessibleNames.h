@@ -16,6 +16,8 @@ void nameControls(QWidget* window);
 // The spoken title of an item panel (PnlHokan: "保管日数"), taken from its
 // header bar, or empty for any other widget.
 QString itemPanelTitle(const QWidget* panel);
+// The item panel a widget is, or lies in; null for none.
+const QWidget* itemPanelOf(const QWidget* w);
 // Whether a panel is the header bar of an item panel.
 bool isItemHeader(const QWidget* panel);
 // Whether a label is a sentence whose blank is where a list sits (told by

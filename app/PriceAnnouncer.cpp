@@ -65,15 +65,6 @@ const SpokenField* spokenField(const QWidget* field)
     return nullptr;
 }
 
-// The item panel a widget lies in, if any.
-const QWidget* itemOf(const QWidget* w)
-{
-    for (; w; w = w->parentWidget())
-        if (!itemPanelTitle(w).isEmpty())
-            return w;
-    return nullptr;
-}
-
 // "49,900円 柩" for an amount, or only "49,900円" for the item the user is
 // on; for a field a change emptied, what that means; for a list with the
 // focus, its new entry (which the screen reader does not say itself).
@@ -85,8 +76,8 @@ QString noticeOf(const QWidget* source)
     const SpokenField* spoken = spokenField(field);
     if (field->text().isEmpty())
         return spoken && spoken->emptied ? QString::fromUtf8(spoken->emptied) : QString();
-    const QWidget* item = itemOf(field);
-    if (item && item == itemOf(QApplication::focusWidget()))
+    const QWidget* item = itemPanelOf(field);
+    if (item && item == itemPanelOf(QApplication::focusWidget()))
         return spokenYen(field->text());
     return spokenYen(field->text()) + u' ' + (spoken ? QString::fromUtf8(spoken->item) : field->accessibleName());
 }

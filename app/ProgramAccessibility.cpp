@@ -56,15 +56,6 @@ public:
     }
 };
 
-// Whether a widget lies in an item panel, which groups it under the item's title.
-bool inItemPanel(const QWidget* w)
-{
-    for (const QWidget* a = w->parentWidget(); a; a = a->parentWidget())
-        if (!itemPanelTitle(a).isEmpty())
-            return true;
-    return false;
-}
-
 // A titled frame (a radio group, a group box) groups its controls under its
 // title, unless the title is its item's, which the item panel says already.
 // In an item panel it is a mere filler to a screen reader, which would
@@ -72,7 +63,7 @@ bool inItemPanel(const QWidget* w)
 class FrameAccessible : public QAccessibleWidget {
 public:
     explicit FrameAccessible(QGroupBox* frame)
-        : QAccessibleWidget(frame, inItemPanel(frame) ? QAccessible::Client : QAccessible::Grouping)
+        : QAccessibleWidget(frame, itemPanelOf(frame->parentWidget()) ? QAccessible::Client : QAccessible::Grouping)
     {
     }
 
