@@ -1,6 +1,7 @@
 #include "PriceAnnouncer.h"
 
 #include "AccessibleNames.h"
+#include "DirectSpeech.h"
 #include "SpokenText.h"
 #include "SsEdit.h"
 
@@ -102,7 +103,7 @@ SpokenNotice::SpokenNotice(QWidget* window) : QWidget(window)
 }
 
 PriceAnnouncer::PriceAnnouncer(QWidget* window)
-    : QObject(window), window_(window), listening_(QAccessible::isActive())
+    : QObject(window), window_(window), speech_(new DirectSpeech(this)), listening_(QAccessible::isActive())
 {
     QAccessible::installActivationObserver(this);
     delay_.setSingleShot(true);
@@ -138,6 +139,7 @@ void PriceAnnouncer::say(const QString& text)
     if (!listening_)
         return;
     said_ = text;
+    speech_->prepare();
     delay_.start();
 }
 
@@ -147,6 +149,7 @@ void PriceAnnouncer::queue(QWidget* source)
         return;
     if (std::find(pending_.begin(), pending_.end(), source) == pending_.end())
         pending_.emplace_back(source);
+    speech_->prepare();
     delay_.start();
 }
 
@@ -165,10 +168,15 @@ void PriceAnnouncer::speak()
     pending_.clear();
     if (parts.isEmpty())
         return;
+    const QString notice = parts.join(QStringLiteral("、"));
+    // Said beside the screen reader's own words where its speech service
+    // takes it, shown to the reader, behind its words, where not.
+    if (speech_->say(notice))
+        return;
     // Made at the first announcement: without a screen reader there is none.
     if (!notice_)
         notice_ = new SpokenNotice(window_);
-    notice_->setAccessibleName(parts.join(QStringLiteral("、")));
+    notice_->setAccessibleName(notice);
     // Shown again, the notice is announced again.
     notice_->hide();
     notice_->show();

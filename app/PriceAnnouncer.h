@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <vector>
 
+class DirectSpeech;
 class TSsEdit;
 
 // Lets a screen reader speak what a choice has changed, although the money
@@ -14,10 +15,11 @@ class TSsEdit;
 // does not say, the new amounts, each before its item ("120,750円 柩"; the
 // item the user is on goes without saying), the total that "計算" shows, and
 // what the change emptied (the hearse a change of hall undid, a total to
-// calculate again). They are spoken as a notice (an unseen notification
-// that the window shows, and hides again with its text once it has been
-// read), a moment after the action, so that all one key changed is said at
-// once. Nothing happens while no assistive technology listens.
+// calculate again). They are said a moment after the action, so that all
+// one key changed is said at once: by the desktop's speech service beside
+// the screen reader (DirectSpeech), or else as a notice (an unseen
+// notification that the window shows, and hides again with its text once it
+// has been read). Nothing happens while no assistive technology listens.
 class PriceAnnouncer : public QObject, public QAccessible::ActivationObserver {
 public:
     explicit PriceAnnouncer(QWidget* window);
@@ -45,6 +47,7 @@ private:
     std::vector<QPointer<QWidget>> pending_;
     QString said_;
     QWidget* notice_ = nullptr;
+    DirectSpeech* speech_;
     QTimer delay_;
     QTimer heard_;
     bool listening_;

@@ -84,6 +84,9 @@ command -v openbox >/dev/null && { openbox >/dev/null 2>&1 & pids+=($!); }
 pids+=($!)
 sleep 1
 gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null || true
+# The desktop's "screen reader on", as its settings turn it on: the
+# accessibility bus tells applications that a screen reader runs.
+gsettings set org.gnome.desktop.a11y.applications screen-reader-enabled true 2>/dev/null || true
 
 # speech-dispatcher speaks with espeak-ng (or SPEECHD_MODULE). Without
 # PACE it plays into ALSA's null device: a virtual machine has no sound
@@ -241,17 +244,24 @@ def clean(text):
 def same(a, b):
     return unicodedata.normalize("NFKC", a) == unicodedata.normalize("NFKC", b)
 
-events, pending, current = [], [], None
+# Each message belongs to the client whose text came in last before it was
+# queued (the log names clients by their socket); a client's cancel stops
+# its own messages only, and an important message stops the one playing.
+events, pending, current, client = [], [], None, None
 def settle(message, fate):
     message["fate"] = fate
+data = re.compile(r"speechd: +(\d+):DATA:")
 for line in open(log_path, encoding="utf-8", errors="replace"):
     m = stamp.match(line)
     if not m:
         continue
     when = datetime.strptime(m.group(1), "%b %d %H:%M:%S %Y").strftime("%H:%M:%S") + ".%06d" % int(m.group(2))
-    if "Queueing message |" in line:
+    if data.search(line):
+        client = data.search(line).group(1)
+    elif "Queueing message |" in line:
         text = clean(line.split("|", 1)[1].rsplit("|", 1)[0])
-        message = {"when": when, "text": text, "fate": None}
+        message = {"when": when, "text": text, "fate": None, "client": client,
+                   "important": " with priority 1" in line}
         events.append(message)
         pending.append(message)
     elif "Incoming text: |" in line:
@@ -266,13 +276,17 @@ for line in open(log_path, encoding="utf-8", errors="replace"):
     elif ("playback thread reporting end" in line or "got end" in line) and current:
         settle(current, "played to the end")
         current = None
-    elif "Cancel received" in line:
-        if current:
+    elif "got stopped" in line and current:
+        settle(current, "stopped while playing" if current.get("begun") else "cancelled before it began")
+        current = None
+    elif "Cancel received from fd" in line:
+        who = line.rsplit("fd", 1)[1].strip(" .\n")
+        if current and current["client"] == who:
             settle(current, "stopped while playing" if current.get("begun") else "cancelled before it began")
             current = None
-        for message in pending:
+        for message in [m for m in pending if m["client"] == who]:
             settle(message, "cancelled before it began")
-        pending.clear()
+            pending.remove(message)
 if current:
     settle(current, "still playing at the end")
 for message in pending:
@@ -284,7 +298,9 @@ for line in open(keys_path, encoding="utf-8"):
     rows.append((when, key))
 for _, text in sorted(rows, key=lambda r: r[0]):
     print(text)
-notices = [m for m in events if m["text"].startswith("通知")]
+# The program's notices: said beside the reader as important messages, or
+# by the reader as a notification.
+notices = [m for m in events if m["important"] or m["text"].startswith("通知")]
 print()
 print("notices: %d" % len(notices))
 for fate in ("played to the end", "stopped while playing", "cancelled before it began",

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland qt6-translations-l10n libgl-dev qt6-pdf-dev
   libicu-dev libgtest-dev libbenchmark-dev libqpdf-dev qpdf
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-vlgothic
-  xvfb xauth imagemagick poppler-utils
+  xvfb xauth imagemagick poppler-utils dbus-daemon
   cups-daemon cups-client libcups2-dev
   appstream desktop-file-utils
 )

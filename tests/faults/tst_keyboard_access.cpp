@@ -14,14 +14,21 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QDBusVirtualObject>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QtTest/qtestspontaneevent.h>
@@ -90,6 +97,75 @@ protected:
 
 private:
     std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QKeyEvent>>> held_;
+};
+
+// The desktop's accessibility bus on the test's own session bus, saying
+// that a screen reader runs.
+class ReaderOnBus : public QDBusVirtualObject {
+public:
+    ReaderOnBus()
+    {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        registered_ = bus.registerService(kService) && bus.registerVirtualObject(kPath, this);
+    }
+    ~ReaderOnBus() override
+    {
+        QDBusConnection::sessionBus().unregisterObject(kPath);
+        QDBusConnection::sessionBus().unregisterService(kService);
+    }
+    bool registered() const { return registered_; }
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& bus) override
+    {
+        if (message.member() != QLatin1String("Get") ||
+            message.arguments().value(1) != QLatin1String("ScreenReaderEnabled"))
+            return false;
+        return bus.send(message.createReply(QVariant::fromValue(QDBusVariant(true))));
+    }
+
+private:
+    inline static const QString kService = QStringLiteral("org.a11y.Bus");
+    inline static const QString kPath = QStringLiteral("/org/a11y/bus");
+    bool registered_ = false;
+};
+
+// A speech service answering as speech-dispatcher does: a yes to every
+// line, and the text after SPEAK kept up to its closing dot.
+class SpeechService : public QLocalServer {
+public:
+    QStringList commands;
+    QStringList said;
+
+    explicit SpeechService(const QString& path)
+    {
+        listen(path);
+        connect(this, &QLocalServer::newConnection, this, [this] {
+            QLocalSocket* client = nextPendingConnection();
+            connect(client, &QLocalSocket::readyRead, this, [this, client] { answer(client); });
+        });
+    }
+
+private:
+    void answer(QLocalSocket* client)
+    {
+        while (client->canReadLine()) {
+            const QString line = QString::fromUtf8(client->readLine()).chopped(2);
+            if (text_) {
+                if (line != QLatin1String(".")) {
+                    *text_ += line.startsWith(QLatin1String("..")) ? line.mid(1) : line;
+                    continue;
+                }
+                said << *std::exchange(text_, std::nullopt);
+                client->write("225-1\r\n225 OK MESSAGE QUEUED\r\n");
+                continue;
+            }
+            commands << line;
+            if (line == QLatin1String("SPEAK"))
+                text_.emplace();
+            client->write(text_ ? "230 OK RECEIVING DATA\r\n" : "200 OK\r\n");
+        }
+    }
+    std::optional<QString> text_;
 };
 
 // A key as the window system gives it to Qt: the focused control may claim
@@ -206,7 +282,7 @@ private slots:
             QStringLiteral("見積書をPDFファイルとして保存しました。\n/tmp/見積書.pdf\n\nこのファイルを開きますか？"));
         QCOMPARE(QAccessible::queryAccessibleInterface(&saved)->text(QAccessible::Description), QString());
         QVERIFY(stepShown(0));
-        QVERIFY(widget("PnlMainBasho")->isAncestorOf(form->focusWidget()));  // once the window is active again
+        QVERIFY(widget("PnlMainBasho")->isAncestorOf(form->focusWidget())); // once the window is active again
         QCOMPARE(total(), QString());
     }
 
@@ -233,7 +309,7 @@ private slots:
         // In the group's two columns an arrow goes the way it points, and
         // nowhere at the edge: Right on the last column stays there.
         const std::pair<Qt::Key, int> moves[] = {{Qt::Key_Right, 4}, {Qt::Key_Down, 5}, {Qt::Key_Right, 5},
-                                                 {Qt::Key_Down, 5}, {Qt::Key_Up, 4}, {Qt::Key_Left, 1}};
+                                                 {Qt::Key_Down, 5},  {Qt::Key_Up, 4},   {Qt::Key_Left, 1}};
         for (const auto& [key, index] : moves) {
             keydriver::press(form.get(), key);
             QCOMPARE(coffins->itemIndex(), index);
@@ -427,7 +503,7 @@ private slots:
         QCOMPARE(keydriver::choiceName(keydriver::focused()), QStringLiteral("RBtnMap"));
         QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnShindan")));
         QWidget* left = keydriver::focused();
-        keydriver::press(form.get(), Qt::Key(Qt::Key_1 + (step + 1) % 5), Qt::AltModifier);  // away first
+        keydriver::press(form.get(), Qt::Key(Qt::Key_1 + (step + 1) % 5), Qt::AltModifier); // away first
         keydriver::press(form.get(), Qt::Key(key), Qt::AltModifier);
         QWidget* now = keydriver::focused();
         QVERIFY(now && now->isVisible());
@@ -438,7 +514,7 @@ private slots:
         // Arrows and Space then act on that step alone: the procedures
         // choice left on step 1 stays unmade.
         keydriver::press(form.get(), Qt::Key_Right);
-        if (!qobject_cast<QComboBox*>(now))  // Space would open a list
+        if (!qobject_cast<QComboBox*>(now)) // Space would open a list
             keydriver::press(form.get(), Qt::Key_Space);
         QCOMPARE(form->estimate().state()[lumenta::Flag::proceduresChosen], step == 0);
     }
@@ -447,9 +523,32 @@ private slots:
     // itself: a list's new entry, the new amounts (an item's name after its
     // amount, but for the item the user is on), the total, and what the
     // change emptied, as a notification shown to it. The notice then leaves
-    // the window's tree, saying nothing more.
+    // the window's tree, saying nothing more. Where the desktop says a
+    // screen reader runs and its speech service listens, the same words are
+    // said by the service beside the reader, each replacing the one before,
+    // and nothing is shown to the reader.
+    void changesAreSpoken_data()
+    {
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("told to the screen reader") << false;
+        QTest::newRow("said beside it") << true;
+    }
     void changesAreSpoken()
     {
+        QFETCH(bool, beside);
+        // Never the machine's own speech service.
+        QTemporaryDir folder;
+        const QString socket = folder.filePath(QStringLiteral("speechd.sock"));
+        qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket.toLocal8Bit());
+        const auto unset = qScopeGuard([] { qunsetenv("SPEECHD_ADDRESS"); });
+        std::optional<ReaderOnBus> readerOn;
+        std::optional<SpeechService> service;
+        if (beside) {
+            readerOn.emplace();
+            QVERIFY2(readerOn->registered(),
+                     "needs a session bus of its own: run under dbus-run-session, as ctest does");
+            service.emplace(socket);
+        }
         QAccessible::setActive(true);
         // What a screen reader is told: each notification as it is shown,
         // with its text at that moment (the platform's bridge, which
@@ -466,7 +565,7 @@ private slots:
                 return false;
             }
         } screenReader;
-        QStringList& heard = screenReader.heard;
+        QStringList& heard = beside ? service->said : screenReader.heard;
         qApp->installEventFilter(&screenReader);
         const auto restore = qScopeGuard([] { QAccessible::setActive(false); });
         const auto said = [&heard] { return heard.isEmpty() ? QString() : heard.last(); };
@@ -484,15 +583,17 @@ private slots:
         QCOMPARE(keydriver::completeEstimate(form.get()), QString());
         QTRY_VERIFY(said().endsWith(QStringLiteral("、") + spokenYen(total()) + QStringLiteral(" 合計")));
         heard.clear();
-        keydriver::press(form.get(), Qt::Key_F9);  // the same total again
+        keydriver::press(form.get(), Qt::Key_F9); // the same total again
         QTRY_COMPARE(said(), spokenYen(total()) + QStringLiteral(" 合計"));
         // A choice that empties the total says its price, then that the
         // total is to be calculated again.
         keydriver::press(form.get(), Qt::Key_Down);
         QTRY_COMPARE(said(), QStringLiteral("0円、合計は計算し直して下さい"));
-        const QWidget* notice = widget("SpokenNotice");
-        QTRY_VERIFY(!notice->isVisible() && notice->accessibleName().isEmpty());
-        QCOMPARE(heard.last(), QStringLiteral("0円、合計は計算し直して下さい")); // hidden, not shown again
+        if (!beside) {
+            const QWidget* notice = widget("SpokenNotice");
+            QTRY_VERIFY(!notice->isVisible() && notice->accessibleName().isEmpty());
+            QCOMPARE(heard.last(), QStringLiteral("0円、合計は計算し直して下さい")); // hidden, not shown again
+        }
         // An estimate opened is named by its file, with its total, and
         // not by the prices it changed.
         keydriver::press(form.get(), Qt::Key_F9);
@@ -500,7 +601,7 @@ private slots:
         MessageBoxAnswerer boxes;
         boxes.during([&] { form->openEstimate(record, QStringLiteral("見積書_1.pdf")); });
         QTRY_COMPARE(said(), QStringLiteral("見積り「見積書_1.pdf」を開きました。合計 ") + spokenYen(total()));
-        form->activateWindow();  // the question gives the window back its activation
+        form->activateWindow(); // the question gives the window back its activation
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         // A change of hall after a hearse was chosen and the total calculated
         // says that both were emptied.
@@ -508,6 +609,13 @@ private slots:
         QVERIFY(keydriver::tabToChoice(form.get(), QStringLiteral("RBtnMap")));
         keydriver::press(form.get(), Qt::Key_Down);
         QTRY_COMPARE(said(), QStringLiteral("霊柩車の選択が外れました、合計は計算し直して下さい"));
+        if (!beside)
+            return;
+        QVERIFY(screenReader.heard.isEmpty()); // said once
+        QCOMPARE(service->commands.mid(1, 2),
+                 QStringList({QStringLiteral("SET self PRIORITY important"), QStringLiteral("SET self LANGUAGE ja")}));
+        QCOMPARE(service->commands.count(QStringLiteral("CANCEL self")),
+                 service->commands.count(QStringLiteral("SPEAK")));
     }
 
     // Every control a user can act on, and every picture, has a name a
@@ -576,7 +684,7 @@ private slots:
         using lumenta::report::PrintWay;
         const auto menuOpensWith = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
             QStringList entries;
-            const QObject scope;  // no menu: the look ends with this call
+            const QObject scope; // no menu: the look ends with this call
             QTimer::singleShot(0, &scope, [&entries] {
                 if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                     for (QAction* action : menu->actions())
