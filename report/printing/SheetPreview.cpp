@@ -1,7 +1,6 @@
-#include "SheetPreview.h"
-
 #include <QBuffer>
 #include <QGraphicsItem>
+#include <QGraphicsView>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QScrollBar>
@@ -93,85 +92,100 @@ private:
 
 } // namespace
 
-SheetPreview::SheetPreview(const QByteArray& pdf, QWidget* parent) : QGraphicsView(parent)
-{
-    auto* bytes = new QBuffer(this);
-    bytes->setData(pdf);
-    bytes->open(QIODevice::ReadOnly);
-    document_ = new QPdfDocument(this);
-    document_->load(bytes);
-    setInteractive(false);
-    setDragMode(ScrollHandDrag);
-    setViewportUpdateMode(SmartViewportUpdate);
-    setScene(new QGraphicsScene(this));
-    scene()->setBackgroundBrush(Qt::gray);
-    if (pageCount() == 0)
-        return;
-    const QSize paper = (document_->pagePointSize(0) * kSceneDpi / kPointsPerInch).toSize();
-    page_ = new PageItem(document_, paper);
-    scene()->addItem(page_);
-    scene()->setSceneRect(scene()->itemsBoundingRect());
-}
-
-int SheetPreview::pageCount() const
-{
-    return document_->status() == QPdfDocument::Status::Ready ? document_->pageCount() : 0;
-}
-
-void SheetPreview::fitInView() { fit(Zoom::FitInView, true); }
-
-void SheetPreview::fitToWidth() { fit(Zoom::FitToWidth, true); }
-
-void SheetPreview::zoomIn() { zoomBy(kZoomStep); }
-
-void SheetPreview::zoomOut() { zoomBy(1 / kZoomStep); }
-
-void SheetPreview::zoomBy(qreal factor)
-{
-    zoom_ = Zoom::Custom;
-    scale(factor, factor);
-}
-
-// The whole page, or its width, in view; the page steps by its height.
-// Asked for, the width goes to the top of the page.
-void SheetPreview::fit(Zoom zoom, bool asked)
-{
-    zoom_ = zoom;
-    if (!page_)
-        return;
-    const QRectF target = page_->sceneBoundingRect();
-    if (zoom == Zoom::FitToWidth) {
-        const qreal scale = viewport()->width() / target.width();
-        setTransform(QTransform::fromScale(scale, scale));
-        if (!asked)
+// The printed PDF document's page, drawn by Qt PDF on grey with a shadow
+// below and to its right, as print previews show paper. It zooms as Qt's
+// print preview does, in steps of a tenth, and "fit" zooms follow the
+// window's size. The scene counts in dots of a 600 dpi page.
+//
+// It lives in a module of its own (lumenta_preview), loaded at the first
+// preview: Qt PDF and the libraries it brings cost nothing at start-up.
+// The window that holds it reaches its zooms by name (invokeMethod).
+class SheetPreview : public QGraphicsView {
+    Q_OBJECT
+public:
+    // Shows the document read from pdf, which it keeps a copy of.
+    SheetPreview(const QByteArray& pdf, QWidget* parent) : QGraphicsView(parent)
+    {
+        auto* bytes = new QBuffer(this);
+        bytes->setData(pdf);
+        bytes->open(QIODevice::ReadOnly);
+        document_->load(bytes);
+        setInteractive(false);
+        setDragMode(ScrollHandDrag);
+        setViewportUpdateMode(SmartViewportUpdate);
+        setScene(new QGraphicsScene(this));
+        scene()->setBackgroundBrush(Qt::gray);
+        if (pageCount() == 0)
             return;
-        QRectF shown = viewportTransform().mapRect(QRectF(viewport()->rect()));
-        shown.moveTop(target.top());
-        ensureVisible(shown);
-        return;
+        page_ = new PageItem(document_, (document_->pagePointSize(0) * kSceneDpi / kPointsPerInch).toSize());
+        scene()->addItem(page_);
+        scene()->setSceneRect(scene()->itemsBoundingRect());
     }
-    QGraphicsView::fitInView(target, Qt::KeepAspectRatio);
-    const int step = qRound(transform().mapRect(target).height());
-    verticalScrollBar()->setSingleStep(step);
-    verticalScrollBar()->setPageStep(step);
-}
 
-// A fitting zoom follows the window's size.
-void SheetPreview::resizeEvent(QResizeEvent* event)
-{
-    QGraphicsView::resizeEvent(event);
-    if (zoom_ != Zoom::Custom)
-        fit(zoom_, false);
-}
+    // The pages the document holds once read (0: it could not be read).
+    Q_INVOKABLE int pageCount() const
+    {
+        return document_->status() == QPdfDocument::Status::Ready ? document_->pageCount() : 0;
+    }
+    Q_INVOKABLE void fitInView() { fit(Zoom::FitInView, true); }
+    Q_INVOKABLE void fitToWidth() { fit(Zoom::FitToWidth, true); }
+    Q_INVOKABLE void zoomIn() { zoomBy(kZoomStep); }
+    Q_INVOKABLE void zoomOut() { zoomBy(1 / kZoomStep); }
 
-void SheetPreview::showEvent(QShowEvent* event)
-{
-    QGraphicsView::showEvent(event);
-    if (zoom_ != Zoom::Custom)
+protected:
+    // A fitting zoom follows the window's size.
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QGraphicsView::resizeEvent(event);
         fit(zoom_, false);
-}
+    }
+    void showEvent(QShowEvent* event) override
+    {
+        QGraphicsView::showEvent(event);
+        fit(zoom_, false);
+    }
+
+private:
+    enum class Zoom { Custom, FitInView, FitToWidth };
+
+    void zoomBy(qreal factor)
+    {
+        zoom_ = Zoom::Custom;
+        scale(factor, factor);
+    }
+
+    // The whole page, or its width, in view; the page steps by its height.
+    // Asked for, the width goes to the top of the page.
+    void fit(Zoom zoom, bool asked)
+    {
+        zoom_ = zoom;
+        if (!page_ || zoom == Zoom::Custom)
+            return;
+        const QRectF target = page_->sceneBoundingRect();
+        if (zoom == Zoom::FitToWidth) {
+            const qreal scale = viewport()->width() / target.width();
+            setTransform(QTransform::fromScale(scale, scale));
+            if (!asked)
+                return;
+            QRectF shown = viewportTransform().mapRect(QRectF(viewport()->rect()));
+            shown.moveTop(target.top());
+            ensureVisible(shown);
+            return;
+        }
+        QGraphicsView::fitInView(target, Qt::KeepAspectRatio);
+        const int step = qRound(transform().mapRect(target).height());
+        verticalScrollBar()->setSingleStep(step);
+        verticalScrollBar()->setPageStep(step);
+    }
+
+    QPdfDocument* document_ = new QPdfDocument(this);
+    QGraphicsItem* page_ = nullptr;
+    Zoom zoom_ = Zoom::FitInView;
+};
 
 } // namespace lumenta::report
+
+#include "SheetPreview.moc"
 
 // The module's entry: the preview of a PDF document, or null when Qt PDF
 // cannot read it.

@@ -1,4 +1,4 @@
-#include "ProgressWindow.h"
+#include "PrintProgress.h"
 
 #include "CupsJob.h"
 
@@ -19,9 +19,7 @@ static_assert(std::size(kPhaseTexts) == CupsJob::kPhases);
 
 } // namespace
 
-ProgressWindow::~ProgressWindow() { finish(); }
-
-void ProgressWindow::start(QWidget* parent, int phases, std::function<void()> cancel)
+void PrintProgress::start(QWidget* parent, int phases, std::function<void()> cancel)
 {
     finish();
     auto* dialog = new QProgressDialog(parent);
@@ -52,7 +50,7 @@ void ProgressWindow::start(QWidget* parent, int phases, std::function<void()> ca
     dialog->show();
 }
 
-void ProgressWindow::reach(int phase)
+void PrintProgress::reach(int phase)
 {
     if (!dialog_ || phase < 1 || phase > int(std::size(kPhaseTexts)))
         return;
@@ -62,7 +60,7 @@ void ProgressWindow::reach(int phase)
     bar_->setValue(phase);
 }
 
-void ProgressWindow::finish()
+void PrintProgress::finish()
 {
     if (dialog_) {
         dialog_->hide();
