@@ -34,10 +34,10 @@ void PrintProgress::start(QWidget* parent, int phases, std::function<void()> can
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);
     // The bar is moved directly: the dialog's own setValue() would run the event loop.
-    bar_ = new QProgressBar(dialog);
-    bar_->setRange(0, phases);
-    bar_->setTextVisible(false);
-    dialog->setBar(bar_);
+    auto* bar = new QProgressBar(dialog);
+    bar->setRange(0, phases);
+    bar->setTextVisible(false);
+    dialog->setBar(bar);
     // The button and the close box emit canceled; Escape rejects.
     const auto cancelled = [dialog, cancel = std::move(cancel)] {
         if (!dialog->wasCanceled())
@@ -57,7 +57,7 @@ void PrintProgress::reach(int phase)
     const QString text = QString::fromUtf8(kPhaseTexts[phase - 1]);
     dialog_->setLabelText(QStringLiteral("見積書を印刷しています。\n") + text);
     dialog_->setAccessibleDescription(text);
-    bar_->setValue(phase);
+    dialog_->findChild<QProgressBar*>()->setValue(phase);
 }
 
 void PrintProgress::finish()
@@ -67,7 +67,6 @@ void PrintProgress::finish()
         dialog_->deleteLater();
     }
     dialog_ = nullptr;
-    bar_ = nullptr;
 }
 
 } // namespace lumenta::report

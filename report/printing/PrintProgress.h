@@ -4,8 +4,6 @@
 #include <QProgressDialog>
 #include <functional>
 
-class QProgressBar;
-
 namespace lumenta::report {
 
 // What the user sees while a print job runs on another thread: the progress
@@ -30,7 +28,6 @@ public:
 
 private:
     QPointer<QProgressDialog> dialog_;
-    QProgressBar* bar_ = nullptr;
 };
 
 } // namespace lumenta::report
