@@ -189,10 +189,7 @@ QWidget* PrintPrompter::askSignIn(QWidget* parent, const QString& user, bool ref
     form->addRow(QStringLiteral("パスワード(&P):"), password);
     form->addRow(buttons(dialog, QStringLiteral("サインイン")));
     QObject::connect(dialog, &QDialog::finished, dialog, [name, password, answer = std::move(answer)](int result) {
-        if (result == QDialog::Accepted)
-            answer(SignIn{name->text(), password->text()});
-        else
-            answer(std::nullopt);
+        answer(result == QDialog::Accepted ? std::optional(SignIn{name->text(), password->text()}) : std::nullopt);
     });
     (user.isEmpty() ? name : password)->setFocus();
     dialog->open();
