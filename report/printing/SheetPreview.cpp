@@ -1,10 +1,8 @@
 #include <QBuffer>
-#include <QGraphicsItem>
 #include <QGraphicsView>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QScrollBar>
-#include <QStyleOptionGraphicsItem>
 #include <QtMath>
 
 #include <algorithm>
@@ -22,73 +20,6 @@ constexpr qreal kZoomStep = 1.1;
 // own painter covers part of the pixel: the page is rendered at this many
 // pixels across for each pixel of the window and scaled down smoothly.
 constexpr int kSamplesPerPixel = 4;
-
-// The paper with its page rendered on it, and a shadow below and to its
-// right fading out over a hundredth of its width, within a grey border of
-// a 25th of its longer side.
-class PageItem : public QGraphicsItem {
-public:
-    PageItem(QPdfDocument* document, QSize paper) : document_(document), paper_(QPoint(0, 0), paper)
-    {
-        const int border = std::max(paper.width(), paper.height()) / 25;
-        bounds_ = QRectF(paper_).adjusted(-border, -border, border, border);
-        // Painted where it shows, straight on the view: the page is rendered
-        // for the part of the window it covers, at any zoom.
-        setFlag(ItemUsesExtendedStyleOption);
-    }
-    QRectF boundingRect() const override { return bounds_; }
-
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) override
-    {
-        painter->setClipRect(option->exposedRect);
-        const qreal shadow = paper_.width() / 100;
-        const QPointF corner = paper_.bottomRight();
-        QLinearGradient right(paper_.topRight(), paper_.topRight() + QPointF(shadow, 0));
-        QLinearGradient below(paper_.bottomLeft(), paper_.bottomLeft() + QPointF(0, shadow));
-        QRadialGradient round(corner, shadow, corner);
-        for (QGradient* fade : std::initializer_list<QGradient*>{&right, &below, &round}) {
-            fade->setColorAt(0, QColor(0, 0, 0, 255));
-            fade->setColorAt(1, QColor(0, 0, 0, 0));
-        }
-        painter->fillRect(QRectF(paper_.topRight() + QPointF(0, shadow), corner + QPointF(shadow, 0)), right);
-        painter->fillRect(QRectF(paper_.bottomLeft() + QPointF(shadow, 0), corner + QPointF(0, shadow)), below);
-        painter->fillRect(QRectF(corner, corner + QPointF(shadow, shadow)), round);
-        painter->setClipRect(paper_ & option->exposedRect);
-        painter->fillRect(paper_, Qt::white);
-        drawPage(painter, paper_ & option->exposedRect);
-    }
-
-private:
-    // The page rendered for the pixels it covers on the device, where it shows.
-    void drawPage(QPainter* painter, const QRectF& shown) const
-    {
-        const qreal ratio = painter->device()->devicePixelRatioF();
-        const QTransform toPixels = painter->worldTransform() * QTransform::fromScale(ratio, ratio);
-        const QRectF page = toPixels.mapRect(paper_);
-        const QRect window(QPoint(0, 0),
-                           QSizeF(painter->device()->width() * ratio, painter->device()->height() * ratio).toSize());
-        const QRect part = toPixels.mapRect(shown).toAlignedRect() & page.toAlignedRect() & window;
-        if (part.isEmpty())
-            return;
-        const int ss = std::max(1, qCeil(kSamplesPerPixel / ratio));
-        QPdfDocumentRenderOptions options;
-        options.setScaledSize((page.size() * ss).toSize());
-        // Qt PDF 6.4 scales a clip by (its width - 1) / the image's width:
-        // one pixel more than the image keeps the page at its scaled size.
-        const QPoint from = ((QPointF(part.topLeft()) - page.topLeft()) * ss).toPoint();
-        options.setScaledClipRect(QRect(from, part.size() * ss).adjusted(0, 0, 1, 1));
-        QImage image = document_->render(0, part.size() * ss, options);
-        if (ss > 1)
-            image = image.scaled(part.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        image.setDevicePixelRatio(ratio);
-        painter->setWorldTransform(QTransform());
-        painter->drawImage(QPointF(part.topLeft()) / ratio, image);
-    }
-
-    QPdfDocument* document_;
-    QRectF paper_;
-    QRectF bounds_;
-};
 
 } // namespace
 
@@ -117,9 +48,10 @@ public:
         scene()->setBackgroundBrush(Qt::gray);
         if (pageCount() == 0)
             return;
-        page_ = new PageItem(document_, (document_->pagePointSize(0) * kSceneDpi / kPointsPerInch).toSize());
-        scene()->addItem(page_);
-        scene()->setSceneRect(scene()->itemsBoundingRect());
+        // The paper within a grey border of a 25th of its longer side.
+        paper_ = QRectF(QPointF(0, 0), (document_->pagePointSize(0) * kSceneDpi / kPointsPerInch).toSize());
+        const int border = int(std::max(paper_.width(), paper_.height())) / 25;
+        scene()->setSceneRect(paper_.adjusted(-border, -border, border, border));
     }
 
     // The pages the document holds once read (0: it could not be read).
@@ -133,6 +65,34 @@ public:
     Q_INVOKABLE void zoomOut() { zoomBy(1 / kZoomStep); }
 
 protected:
+    // The paper with its page rendered on it, and a shadow below and to its
+    // right fading out over a hundredth of its width. It is painted where it
+    // shows, straight on the view: the page is rendered for the part of the
+    // window it covers, at any zoom.
+    void drawForeground(QPainter* painter, const QRectF& exposed) override
+    {
+        if (paper_.isEmpty())
+            return;
+        painter->save();
+        painter->setClipRect(exposed);
+        const qreal shadow = paper_.width() / 100;
+        const QPointF corner = paper_.bottomRight();
+        QLinearGradient right(paper_.topRight(), paper_.topRight() + QPointF(shadow, 0));
+        QLinearGradient below(paper_.bottomLeft(), paper_.bottomLeft() + QPointF(0, shadow));
+        QRadialGradient round(corner, shadow, corner);
+        for (QGradient* fade : std::initializer_list<QGradient*>{&right, &below, &round}) {
+            fade->setColorAt(0, QColor(0, 0, 0, 255));
+            fade->setColorAt(1, QColor(0, 0, 0, 0));
+        }
+        painter->fillRect(QRectF(paper_.topRight() + QPointF(0, shadow), corner + QPointF(shadow, 0)), right);
+        painter->fillRect(QRectF(paper_.bottomLeft() + QPointF(shadow, 0), corner + QPointF(0, shadow)), below);
+        painter->fillRect(QRectF(corner, corner + QPointF(shadow, shadow)), round);
+        painter->setClipRect(paper_ & exposed);
+        painter->fillRect(paper_, Qt::white);
+        drawPage(painter, paper_ & exposed);
+        painter->restore();
+    }
+
     // A fitting zoom follows the window's size.
     void resizeEvent(QResizeEvent* event) override
     {
@@ -148,6 +108,32 @@ protected:
 private:
     enum class Zoom { Custom, FitInView, FitToWidth };
 
+    // The page rendered for the pixels it covers on the device, where it shows.
+    void drawPage(QPainter* painter, const QRectF& shown) const
+    {
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        const QTransform toPixels = painter->worldTransform() * QTransform::fromScale(ratio, ratio);
+        const QRectF page = toPixels.mapRect(paper_);
+        const QRect window(QPoint(0, 0),
+                           QSizeF(painter->device()->width() * ratio, painter->device()->height() * ratio).toSize());
+        const QRect part = toPixels.mapRect(shown).toAlignedRect() & page.toAlignedRect() & window;
+        if (part.isEmpty())
+            return;
+        const int ss = std::max(1, qCeil(kSamplesPerPixel / ratio));
+        QPdfDocumentRenderOptions options;
+        options.setScaledSize((page.size() * ss).toSize());
+        // Qt PDF 6.4 scales a clip by (its width - 1) / the image's width:
+        // one pixel more than the image keeps the page at its scaled size.
+        const QPoint from = ((QPointF(part.topLeft()) - page.topLeft()) * ss).toPoint();
+        options.setScaledClipRect(QRect(from, part.size() * ss).adjusted(0, 0, 1, 1));
+        QImage image = document_->render(0, part.size() * ss, options);
+        if (ss > 1)
+            image = image.scaled(part.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(ratio);
+        painter->setWorldTransform(QTransform());
+        painter->drawImage(QPointF(part.topLeft()) / ratio, image);
+    }
+
     void zoomBy(qreal factor)
     {
         zoom_ = Zoom::Custom;
@@ -159,9 +145,9 @@ private:
     void fit(Zoom zoom, bool asked)
     {
         zoom_ = zoom;
-        if (!page_ || zoom == Zoom::Custom)
+        if (paper_.isEmpty() || zoom == Zoom::Custom)
             return;
-        const QRectF target = page_->sceneBoundingRect();
+        const QRectF target = sceneRect();
         if (zoom == Zoom::FitToWidth) {
             const qreal scale = viewport()->width() / target.width();
             setTransform(QTransform::fromScale(scale, scale));
@@ -179,7 +165,7 @@ private:
     }
 
     QPdfDocument* document_ = new QPdfDocument(this);
-    QGraphicsItem* page_ = nullptr;
+    QRectF paper_; // empty when the document could not be read
     Zoom zoom_ = Zoom::FitInView;
 };
 
