@@ -22,19 +22,6 @@ const Entry kEntries[] = {
     {"プリンタを選んで印刷…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), PrintWay::ChoosePrinter},
 };
 
-// The button's tool tip: what it does with its own keys, what its menu
-// holds and how the menu opens, and when it can be used.
-QString tipText(const QString& ownKeys, const QStringList& entries)
-{
-    QString tip = QStringLiteral("見積書を印刷します");
-    if (!ownKeys.isEmpty())
-        tip += QStringLiteral("（%1）").arg(ownKeys);
-    tip += QStringLiteral("\n右クリックのメニュー（メニューキー、Shift+F10）:");
-    for (const QString& entry : entries)
-        tip += QStringLiteral("\n　") + entry;
-    return tip + QStringLiteral("\n「計算」で合計を出した後に使えます。");
-}
-
 const QString kNotYet = QStringLiteral("「計算」で合計を出した後に、印刷やPDFファイルへの保存ができます。");
 // How long the passing note stays.
 constexpr int kNoteMs = 5000;
@@ -43,7 +30,12 @@ constexpr int kNoteMs = 5000;
 
 PrintMenu::PrintMenu(QWidget* printButton, QWidget* window, Send send) : QObject(window), button_(printButton)
 {
-    QStringList named;
+    // The button's tool tip: what it does with its own keys, what its menu
+    // holds and how the menu opens, and when it can be used.
+    QString tip = QStringLiteral("見積書を印刷します");
+    if (!button_->toolTip().isEmpty())
+        tip += QStringLiteral("（%1）").arg(button_->toolTip());
+    tip += QStringLiteral("\n右クリックのメニュー（メニューキー、Shift+F10）:");
     for (const Entry& entry : kEntries) {
         auto* action = new QAction(QString::fromUtf8(entry.text), window);
         action->setShortcut(entry.keys);
@@ -56,10 +48,9 @@ PrintMenu::PrintMenu(QWidget* printButton, QWidget* window, Send send) : QObject
         });
         window->addAction(action);
         actions_ << action;
-        named << QStringLiteral("%1 (%2)").arg(action->text(), entry.keys.toString(QKeySequence::NativeText));
+        tip += QStringLiteral("\n　%1 (%2)").arg(action->text(), entry.keys.toString(QKeySequence::NativeText));
     }
-    // The button's own keys come first.
-    button_->setToolTip(tipText(button_->toolTip(), named));
+    button_->setToolTip(tip + QStringLiteral("\n「計算」で合計を出した後に使えます。"));
     button_->installEventFilter(this);
 }
 

@@ -1,8 +1,8 @@
 #include "PrintAction.h"
 
 #include "PdfFile.h"
+#include "PrintProgress.h"
 #include "PrintPrompter.h"
-#include "ProgressWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -162,33 +162,19 @@ QFuture<PrintOutcome> PrintAction::send(PrintWay way, const ReportPage& page, co
     request->hall = hall_;
     QFuture<PrintOutcome> future = request->promise.future();
     request->promise.start();
+    if (way == PrintWay::Pdf)
+        savePdf(request);
+    else if (way == PrintWay::Preview)
+        showPreview(request);
     // One print at a time: while "印刷中" shows a job the user can still
     // cancel, a second press of 印 刷 (a double click) prints nothing more.
-    const bool printing = way == PrintWay::DefaultPrinter || way == PrintWay::ChoosePrinter;
-    if (printing && front_ && front_->job && !front_->job->cancelled()) {
+    else if (front_ && front_->job && !front_->job->cancelled())
         finish(request, PrintOutcome::Cancelled);
-        return future;
-    }
-    switch (way) {
-    case PrintWay::Pdf:
-        savePdf(request);
-        break;
-    case PrintWay::Preview:
-        showPreview(request);
-        break;
-    case PrintWay::ChoosePrinter:
+    else if (way == PrintWay::ChoosePrinter)
         choosePrinter(request);
-        break;
-    case PrintWay::DefaultPrinter:
-        startJob(request, orderFor(*request));
-        break;
-    }
+    else
+        startJob(request, CupsJob::orderHere(request->page, request->info, {}));
     return future;
-}
-
-CupsJob::Order PrintAction::orderFor(const Request& request) const
-{
-    return {CupsJob::callingThreadsService(), {}, false, 1, false, request.page, request.info, request.sheet};
 }
 
 // The job runs on a thread of the action's own; the progress window hears
@@ -261,7 +247,7 @@ void PrintAction::jobEnded(Request* request, const JobResult& result)
 // The service's printers are asked for first, off this thread.
 void PrintAction::choosePrinter(Request* request)
 {
-    CupsJob::Order order = orderFor(*request);
+    CupsJob::Order order = CupsJob::orderHere(request->page, request->info, request->sheet);
     order.listOnly = true;
     startJob(request, std::move(order));
 }
@@ -273,7 +259,7 @@ void PrintAction::printOnChosen(Request* request, const std::vector<PrinterEntry
     const std::optional<PrinterChoice> choice = prompter_->choosePrinter(request->parent, printers);
     if (!choice)
         return finish(request, PrintOutcome::Cancelled);
-    CupsJob::Order order = orderFor(*request);
+    CupsJob::Order order = CupsJob::orderHere(request->page, request->info, request->sheet);
     order.printer = choice->printer.name;
     order.stopped = choice->printer.stopped;
     order.copies = choice->copies;
@@ -334,27 +320,22 @@ void PrintAction::offerPdf(Request* request, const QString& why)
     savePdf(request);
 }
 
-// The document is made and written on the action's thread, as a job is.
+// The document is made and written on a thread of its own, as a job is.
 void PrintAction::savePdf(Request* request)
 {
-    prompter_->chooseSaveFile(request->parent, suggestedPdfPath(QDate::currentDate(), request->hall),
-                              [this, request = QPointer<Request>(request)](const QString& path) {
-                                  if (request)
-                                      writePdf(request, path);
-                              });
-}
-
-void PrintAction::writePdf(Request* request, const QString& path)
-{
-    if (path.isEmpty())
-        return finish(request, PrintOutcome::NotSaved);
-    runThen(
-        pool_, request,
-        [page = request->page, info = request->info, path] {
+    const auto write = [this, request = QPointer<Request>(request)](const QString& path) {
+        if (!request)
+            return;
+        if (path.isEmpty())
+            return finish(request, PrintOutcome::NotSaved);
+        const auto make = [page = request->page, info = request->info, path] {
             const QByteArray pdf = pdfDocument(page, info);
             return pdf.isEmpty() ? QStringLiteral("PDFファイルを作れませんでした。") : savePdfFile(path, pdf);
-        },
-        [this, request, path](const QString& why) { finish(request, saved(request, path, why)); });
+        };
+        runThen(pool_, request, make,
+                [this, request, path](const QString& why) { finish(request, saved(request, path, why)); });
+    };
+    prompter_->chooseSaveFile(request->parent, suggestedPdfPath(QDate::currentDate(), request->hall), write);
 }
 
 PrintOutcome PrintAction::saved(Request* request, const QString& path, const QString& why)
@@ -365,17 +346,14 @@ PrintOutcome PrintAction::saved(Request* request, const QString& path, const QSt
         prompter_->tell(parent, QStringLiteral("PDFファイルを保存できませんでした。\n%1\n%2").arg(shown, why));
         return PrintOutcome::SaveFailed;
     }
-    if (!prompter_->ask(
-            parent,
-            QStringLiteral("見積書をPDFファイルとして保存しました。\n%1\n\nこのファイルを開きますか？").arg(shown)) ||
-        prompter_->openFile(path))
+    const QString open = QStringLiteral("見積書をPDFファイルとして保存しました。\n%1\n\nこのファイルを開きますか？");
+    if (!prompter_->ask(parent, open.arg(shown)) || prompter_->openFile(path))
         return PrintOutcome::SavedAsPdf;
     // Without a viewer, the folder shows where the file is.
     const QString folder = QFileInfo(path).absolutePath();
-    if (prompter_->ask(parent, QStringLiteral("PDFファイルを開くプログラムが見つかりませんでした。\n%1\n\n"
-                                              "保存したフォルダを開きますか？")
-                                   .arg(shown)) &&
-        !prompter_->openFile(folder))
+    const QString openFolder = QStringLiteral("PDFファイルを開くプログラムが見つかりませんでした。\n%1\n\n"
+                                              "保存したフォルダを開きますか？");
+    if (prompter_->ask(parent, openFolder.arg(shown)) && !prompter_->openFile(folder))
         prompter_->tell(parent,
                         QStringLiteral("フォルダを開けませんでした。\n%1").arg(QDir::toNativeSeparators(folder)));
     return PrintOutcome::SavedAsPdf;

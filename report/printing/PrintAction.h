@@ -1,14 +1,11 @@
 #pragma once
 
 #include "CupsJob.h"
-#include "PdfDocument.h"
 #include "PrintWay.h"
-#include "ReportPage.h"
 
 #include <QDate>
 #include <QFuture>
 #include <QObject>
-#include <QString>
 #include <memory>
 
 class QThreadPool;
@@ -21,28 +18,27 @@ class PrintProgress;
 
 // How a print ended.
 enum class PrintOutcome {
-    Printed,        // handed to the printer as one job of one page
-    Queued,         // handed over, but the printer is stopped: the job waits; the user was told
-    Cancelled,      // cancelled by the user (or a dialog closed); nothing prints
-    NotCancelled,   // cancelled too late: the service kept the job; the user was told
-    PrinterFailed,  // the printer or the print service failed the job; the user was told why
-    SavedAsPdf,     // saved as a PDF file at the user's wish
-    NotSaved,       // no printer, and the user chose not to save
-    SaveFailed,     // the chosen file could not be written; the user was told why
+    Printed, // handed to the printer as one job of one page
+    Queued, // handed over, but the printer is stopped: the job waits; the user was told
+    Cancelled, // cancelled by the user (or a dialog closed); nothing prints
+    NotCancelled, // cancelled too late: the service kept the job; the user was told
+    PrinterFailed, // the printer or the print service failed the job; the user was told why
+    SavedAsPdf, // saved as a PDF file at the user's wish
+    NotSaved, // no printer, and the user chose not to save
+    SaveFailed, // the chosen file could not be written; the user was told why
 };
 
-// Sends a report page the ways the print button offers. The three ways of
-// printing ("印 刷", the printer choice, and printing from the preview)
-// go one way: a job on a thread of its own asks the print service, within
-// seconds, for the printers and prints; the window's thread never waits on
-// the service, and the user can cancel at once. The preview and the PDF
-// file need no print service at all.
+// Sends a report page the ways the print button offers. Every way of
+// printing goes one way: a job on a thread of its own asks the print
+// service, within seconds, for the printers and prints; the window's
+// thread never waits on the service, and the user can cancel at once. The
+// preview and the PDF file need no print service at all.
 class PrintAction : public QObject {
     Q_OBJECT
 public:
     explicit PrintAction(QObject* parent = nullptr);
-    // Jobs under way are cancelled (or left to the service if it has the
-    // whole sheet); the program waits for them a fraction of a second at most.
+    // Jobs under way end as when the program ends; they are waited for a
+    // fraction of a second at most.
     ~PrintAction() override;
     // The program is ending (its window closed, a logout, a signal): the
     // jobs end with it, before its windows close, so that the closing of
@@ -50,13 +46,12 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     void setServices(PrintPrompter* prompter, PrintProgress* progress);
+    // The hall the sheets sent from now on are for; it names their PDF files.
+    void setHall(const QString& hall) { hall_ = hall; }
 
     // Starts sending a copy of the page; the future ends with how it went,
     // once the user has been told.
     QFuture<PrintOutcome> send(PrintWay way, const ReportPage& page, const PdfInfo& info, QWidget* parent);
-
-    // The hall the sheets sent from now on are for; it names their PDF files.
-    void setHall(const QString& hall) { hall_ = hall; }
 
     // The file first offered: 見積書_YYYYMMDD_<hall>.pdf in the user's
     // documents folder (or in folder), with (2), (3) … before ".pdf" when
@@ -75,17 +70,15 @@ private:
     PrintOutcome told(Request* request, const JobResult& result);
     void offerPdf(Request* request, const QString& why);
     void savePdf(Request* request);
-    void writePdf(Request* request, const QString& path);
     PrintOutcome saved(Request* request, const QString& path, const QString& why);
     void finish(Request* request, PrintOutcome outcome);
     void quitJobs();
-    CupsJob::Order orderFor(const Request& request) const;
 
     PrintPrompter* prompter_ = nullptr;
     PrintProgress* progress_ = nullptr;
     QThreadPool* pool_;
     std::shared_ptr<Mailbox> mailbox_;
-    Request* front_ = nullptr;  // the request the progress window shows
+    Request* front_ = nullptr; // the request the progress window shows
     QString hall_;
 };
 

@@ -1,11 +1,8 @@
-#include "SheetPreview.h"
-
 #include <QBuffer>
-#include <QGraphicsItem>
+#include <QGraphicsView>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QScrollBar>
-#include <QStyleOptionGraphicsItem>
 #include <QtMath>
 
 #include <algorithm>
@@ -24,24 +21,60 @@ constexpr qreal kZoomStep = 1.1;
 // pixels across for each pixel of the window and scaled down smoothly.
 constexpr int kSamplesPerPixel = 4;
 
-// The paper with its page rendered on it, and a shadow below and to its
-// right fading out over a hundredth of its width, within a grey border of
-// a 25th of its longer side.
-class PageItem : public QGraphicsItem {
-public:
-    PageItem(QPdfDocument* document, QSize paper) : document_(document), paper_(QPoint(0, 0), paper)
-    {
-        const int border = std::max(paper.width(), paper.height()) / 25;
-        bounds_ = QRectF(paper_).adjusted(-border, -border, border, border);
-        // Painted where it shows, straight on the view: the page is rendered
-        // for the part of the window it covers, at any zoom.
-        setFlag(ItemUsesExtendedStyleOption);
-    }
-    QRectF boundingRect() const override { return bounds_; }
+} // namespace
 
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) override
+// The printed PDF document's page, drawn by Qt PDF on grey with a shadow
+// below and to its right, as print previews show paper. It zooms as Qt's
+// print preview does, in steps of a tenth, and "fit" zooms follow the
+// window's size. The scene counts in dots of a 600 dpi page.
+//
+// It lives in a module of its own (lumenta_preview), loaded at the first
+// preview: Qt PDF and the libraries it brings cost nothing at start-up.
+// The window that holds it reaches its zooms by name (invokeMethod).
+class SheetPreview : public QGraphicsView {
+    Q_OBJECT
+public:
+    // Shows the document read from pdf, which it keeps a copy of.
+    SheetPreview(const QByteArray& pdf, QWidget* parent) : QGraphicsView(parent)
     {
-        painter->setClipRect(option->exposedRect);
+        auto* bytes = new QBuffer(this);
+        bytes->setData(pdf);
+        bytes->open(QIODevice::ReadOnly);
+        document_->load(bytes);
+        setInteractive(false);
+        setDragMode(ScrollHandDrag);
+        setViewportUpdateMode(SmartViewportUpdate);
+        setScene(new QGraphicsScene(this));
+        scene()->setBackgroundBrush(Qt::gray);
+        if (pageCount() == 0)
+            return;
+        // The paper within a grey border of a 25th of its longer side.
+        paper_ = QRectF(QPointF(0, 0), (document_->pagePointSize(0) * kSceneDpi / kPointsPerInch).toSize());
+        const int border = int(std::max(paper_.width(), paper_.height())) / 25;
+        scene()->setSceneRect(paper_.adjusted(-border, -border, border, border));
+    }
+
+    // The pages the document holds once read (0: it could not be read).
+    Q_INVOKABLE int pageCount() const
+    {
+        return document_->status() == QPdfDocument::Status::Ready ? document_->pageCount() : 0;
+    }
+    Q_INVOKABLE void fitInView() { fit(Zoom::FitInView, true); }
+    Q_INVOKABLE void fitToWidth() { fit(Zoom::FitToWidth, true); }
+    Q_INVOKABLE void zoomIn() { zoomBy(kZoomStep); }
+    Q_INVOKABLE void zoomOut() { zoomBy(1 / kZoomStep); }
+
+protected:
+    // The paper with its page rendered on it, and a shadow below and to its
+    // right fading out over a hundredth of its width. It is painted where it
+    // shows, straight on the view: the page is rendered for the part of the
+    // window it covers, at any zoom.
+    void drawForeground(QPainter* painter, const QRectF& exposed) override
+    {
+        if (paper_.isEmpty())
+            return;
+        painter->save();
+        painter->setClipRect(exposed);
         const qreal shadow = paper_.width() / 100;
         const QPointF corner = paper_.bottomRight();
         QLinearGradient right(paper_.topRight(), paper_.topRight() + QPointF(shadow, 0));
@@ -54,12 +87,27 @@ public:
         painter->fillRect(QRectF(paper_.topRight() + QPointF(0, shadow), corner + QPointF(shadow, 0)), right);
         painter->fillRect(QRectF(paper_.bottomLeft() + QPointF(shadow, 0), corner + QPointF(0, shadow)), below);
         painter->fillRect(QRectF(corner, corner + QPointF(shadow, shadow)), round);
-        painter->setClipRect(paper_ & option->exposedRect);
+        painter->setClipRect(paper_ & exposed);
         painter->fillRect(paper_, Qt::white);
-        drawPage(painter, paper_ & option->exposedRect);
+        drawPage(painter, paper_ & exposed);
+        painter->restore();
+    }
+
+    // A fitting zoom follows the window's size.
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QGraphicsView::resizeEvent(event);
+        fit(zoom_, false);
+    }
+    void showEvent(QShowEvent* event) override
+    {
+        QGraphicsView::showEvent(event);
+        fit(zoom_, false);
     }
 
 private:
+    enum class Zoom { Custom, FitInView, FitToWidth };
+
     // The page rendered for the pixels it covers on the device, where it shows.
     void drawPage(QPainter* painter, const QRectF& shown) const
     {
@@ -86,92 +134,44 @@ private:
         painter->drawImage(QPointF(part.topLeft()) / ratio, image);
     }
 
-    QPdfDocument* document_;
-    QRectF paper_;
-    QRectF bounds_;
+    void zoomBy(qreal factor)
+    {
+        zoom_ = Zoom::Custom;
+        scale(factor, factor);
+    }
+
+    // The whole page, or its width, in view; the page steps by its height.
+    // Asked for, the width goes to the top of the page.
+    void fit(Zoom zoom, bool asked)
+    {
+        zoom_ = zoom;
+        if (paper_.isEmpty() || zoom == Zoom::Custom)
+            return;
+        const QRectF target = sceneRect();
+        if (zoom == Zoom::FitToWidth) {
+            const qreal scale = viewport()->width() / target.width();
+            setTransform(QTransform::fromScale(scale, scale));
+            if (!asked)
+                return;
+            QRectF shown = viewportTransform().mapRect(QRectF(viewport()->rect()));
+            shown.moveTop(target.top());
+            ensureVisible(shown);
+            return;
+        }
+        QGraphicsView::fitInView(target, Qt::KeepAspectRatio);
+        const int step = qRound(transform().mapRect(target).height());
+        verticalScrollBar()->setSingleStep(step);
+        verticalScrollBar()->setPageStep(step);
+    }
+
+    QPdfDocument* document_ = new QPdfDocument(this);
+    QRectF paper_; // empty when the document could not be read
+    Zoom zoom_ = Zoom::FitInView;
 };
 
-} // namespace
-
-SheetPreview::SheetPreview(const QByteArray& pdf, QWidget* parent) : QGraphicsView(parent)
-{
-    auto* bytes = new QBuffer(this);
-    bytes->setData(pdf);
-    bytes->open(QIODevice::ReadOnly);
-    document_ = new QPdfDocument(this);
-    document_->load(bytes);
-    setInteractive(false);
-    setDragMode(ScrollHandDrag);
-    setViewportUpdateMode(SmartViewportUpdate);
-    setScene(new QGraphicsScene(this));
-    scene()->setBackgroundBrush(Qt::gray);
-    if (pageCount() == 0)
-        return;
-    const QSize paper = (document_->pagePointSize(0) * kSceneDpi / kPointsPerInch).toSize();
-    page_ = new PageItem(document_, paper);
-    scene()->addItem(page_);
-    scene()->setSceneRect(scene()->itemsBoundingRect());
-}
-
-int SheetPreview::pageCount() const
-{
-    return document_->status() == QPdfDocument::Status::Ready ? document_->pageCount() : 0;
-}
-
-void SheetPreview::fitInView() { fit(Zoom::FitInView, true); }
-
-void SheetPreview::fitToWidth() { fit(Zoom::FitToWidth, true); }
-
-void SheetPreview::zoomIn() { zoomBy(kZoomStep); }
-
-void SheetPreview::zoomOut() { zoomBy(1 / kZoomStep); }
-
-void SheetPreview::zoomBy(qreal factor)
-{
-    zoom_ = Zoom::Custom;
-    scale(factor, factor);
-}
-
-// The whole page, or its width, in view; the page steps by its height.
-// Asked for, the width goes to the top of the page.
-void SheetPreview::fit(Zoom zoom, bool asked)
-{
-    zoom_ = zoom;
-    if (!page_)
-        return;
-    const QRectF target = page_->sceneBoundingRect();
-    if (zoom == Zoom::FitToWidth) {
-        const qreal scale = viewport()->width() / target.width();
-        setTransform(QTransform::fromScale(scale, scale));
-        if (!asked)
-            return;
-        QRectF shown = viewportTransform().mapRect(QRectF(viewport()->rect()));
-        shown.moveTop(target.top());
-        ensureVisible(shown);
-        return;
-    }
-    QGraphicsView::fitInView(target, Qt::KeepAspectRatio);
-    const int step = qRound(transform().mapRect(target).height());
-    verticalScrollBar()->setSingleStep(step);
-    verticalScrollBar()->setPageStep(step);
-}
-
-// A fitting zoom follows the window's size.
-void SheetPreview::resizeEvent(QResizeEvent* event)
-{
-    QGraphicsView::resizeEvent(event);
-    if (zoom_ != Zoom::Custom)
-        fit(zoom_, false);
-}
-
-void SheetPreview::showEvent(QShowEvent* event)
-{
-    QGraphicsView::showEvent(event);
-    if (zoom_ != Zoom::Custom)
-        fit(zoom_, false);
-}
-
 } // namespace lumenta::report
+
+#include "SheetPreview.moc"
 
 // The module's entry: the preview of a PDF document, or null when Qt PDF
 // cannot read it.

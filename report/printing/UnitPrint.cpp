@@ -26,13 +26,6 @@ TFormPrint::TFormPrint(QWidget* parent) : QWidget(parent), QuickRep1(sheet::buil
     setPrintServices(nullptr, nullptr);
 }
 
-TFormPrint::~TFormPrint() = default;
-
-QFuture<PrintOutcome> TFormPrint::printEstimate(const lumenta::SheetText& sheet, QWidget* parent)
-{
-    return sendEstimate(PrintWay::DefaultPrinter, sheet, parent);
-}
-
 QFuture<PrintOutcome> TFormPrint::sendEstimate(PrintWay way, const lumenta::SheetText& text, QWidget* parent)
 {
     fill(text, QString::fromStdString(lumenta::japaneseToday()));

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "PrintAction.h"
+#include "PrintProgress.h"
 #include "PrintPrompter.h"
-#include "ProgressWindow.h"
 
 #include <QFuture>
 #include <QWidget>
@@ -19,12 +19,10 @@ class TFormPrint : public QWidget {
     Q_OBJECT
 public:
     explicit TFormPrint(QWidget* parent = nullptr);
-    ~TFormPrint() override;
 
-    // Fills the sheet with the estimate and today's date and prints it on
-    // the default printer (or, without a printer, offers a PDF file).
-    QFuture<lumenta::report::PrintOutcome> printEstimate(const lumenta::SheetText& sheet, QWidget* parent);
-    // The same, the sheet going the given way; the dialogs are parented to parent.
+    // Fills the sheet with the estimate and today's date and sends it the
+    // given way (on the default printer: without a printer, a PDF file is
+    // offered); the dialogs are parented to parent.
     QFuture<lumenta::report::PrintOutcome> sendEstimate(lumenta::report::PrintWay way, const lumenta::SheetText& sheet,
                                                         QWidget* parent);
 
@@ -36,18 +34,19 @@ public:
     void setEstimateRecord(const std::string& record) { record_ = QByteArray::fromStdString(record); }
 
     const lumenta::report::ReportPage& sheet() const { return QuickRep1; }
-    // What a PDF file of the sheet as it stands says about itself.
-    lumenta::report::PdfInfo pdfInfo() const;
 
     // Replaces the dialogs or the progress window; a null pointer keeps
     // the platform's own. Not owned.
     void setPrintServices(lumenta::report::PrintPrompter* prompter, lumenta::report::PrintProgress* progress);
 
 private:
+    // What a PDF file of the sheet as it stands says about itself.
+    lumenta::report::PdfInfo pdfInfo() const;
+
     lumenta::report::ReportPage QuickRep1;
     QByteArray record_;
-    lumenta::report::DialogPrintPrompter dialogs_;
-    lumenta::report::ProgressWindow progressWindow_;
+    lumenta::report::PrintPrompter dialogs_;
+    lumenta::report::PrintProgress progressWindow_;
     // Last, so that its jobs end before the dialogs and the progress window go.
     lumenta::report::PrintAction action_;
 };

@@ -431,7 +431,7 @@ Result sendOnQueue(lumenta::report::PrintProgress* progress, lumenta::report::Pr
     // Each is cancelled, as a user does who gives up waiting, but stays stuck
     // where the client library cannot be interrupted (see the rows).
     for (int i = 0; i < stuckFirst; ++i) {
-        form.printEstimate(samples::plainEstimate(), nullptr);
+        form.sendEstimate(PrintWay::DefaultPrinter, samples::plainEstimate(), nullptr);
         static_cast<fakes::Progress*>(progress)->cancel();
     }
     if (stuckFirst > 0)
@@ -494,7 +494,7 @@ int quitDuringAJob(int phase, const QByteArray& how)
     progress.quit = quitSoon;
     TFormPrint form;
     form.setPrintServices(&prompter, &progress);
-    form.printEstimate(samples::plainEstimate(), nullptr);
+    form.sendEstimate(PrintWay::DefaultPrinter, samples::plainEstimate(), nullptr);
     return QApplication::exec();
 }
 
@@ -677,12 +677,15 @@ private Q_SLOTS:
         const PrinterNamed printer;
         TFormPrint form;
         form.setPrintServices(&prompter, &progress);
-        const QFuture<PrintOutcome> first = form.printEstimate(samples::plainEstimate(), nullptr);
-        QCOMPARE(fakes::outcome(form.printEstimate(samples::plainEstimate(), nullptr), 1000), PrintOutcome::Cancelled);
+        const QFuture<PrintOutcome> first =
+            form.sendEstimate(PrintWay::DefaultPrinter, samples::plainEstimate(), nullptr);
+        QCOMPARE(fakes::outcome(form.sendEstimate(PrintWay::DefaultPrinter, samples::plainEstimate(), nullptr), 1000),
+                 PrintOutcome::Cancelled);
         QCOMPARE(progress.started, 1);
         progress.cancel();
         QCOMPARE(fakes::outcome(first, kPatienceMs), PrintOutcome::Cancelled);
-        const QFuture<PrintOutcome> again = form.printEstimate(samples::plainEstimate(), nullptr);
+        const QFuture<PrintOutcome> again =
+            form.sendEstimate(PrintWay::DefaultPrinter, samples::plainEstimate(), nullptr);
         QTRY_COMPARE(progress.started, 2);
         progress.cancel();
         QCOMPARE(fakes::outcome(again, kPatienceMs), PrintOutcome::Cancelled);
@@ -715,7 +718,7 @@ private Q_SLOTS:
         fakes::Progress progress;
         // The real preview, closed once it shows the page; Tab goes round
         // from the page through every button, each named.
-        lumenta::report::DialogPrintPrompter dialogs;
+        lumenta::report::PrintPrompter dialogs;
         QTimer closePreview;
         int pagesShown = 0;
         QStringList tabbed;
@@ -960,7 +963,8 @@ private Q_SLOTS:
         press.start(20);
         TFormPrint form;
         form.setPrintServices(&prompter, nullptr);
-        const PrintOutcome outcome = fakes::outcome(form.printEstimate(samples::plainEstimate(), &owner));
+        const PrintOutcome outcome =
+            fakes::outcome(form.sendEstimate(PrintWay::DefaultPrinter, samples::plainEstimate(), &owner));
         pointServiceAt(nullptr);
         QVERIFY(run(QStringLiteral("cupsenable"), {queue}));
         const QList<int> made = cups_output::jobsAfter(queue, newest);

@@ -34,11 +34,11 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextEdit>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 
@@ -252,8 +252,10 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("address");
-        QTest::newRow("banner") << "LblCM2" << "https://vermora.example/";
-        QTest::newRow("software page") << "plButton1" << "https://vermora.example/lumenta/";
+        QTest::newRow("banner") << "LblCM2"
+                                << "https://vermora.example/";
+        QTest::newRow("software page") << "plButton1"
+                                       << "https://vermora.example/lumenta/";
     }
 
     void noBrowserIsReported()
@@ -351,7 +353,7 @@ private slots:
             QTest::mouseMove(view, from + QPoint(12 * step, 0), 20);
         QTest::mouseRelease(view, Qt::LeftButton, {}, from + QPoint(48, 0), 20);
         QVERIFY(!dragged);
-        QVERIFY(memo->textCursor().hasSelection());  // a new selection, from the press on
+        QVERIFY(memo->textCursor().hasSelection()); // a new selection, from the press on
         QVERIFY(memo->textCursor().selectedText().size() < memo->toPlainText().size());
     }
 
@@ -496,8 +498,9 @@ private slots:
             QVERIFY(QTest::qWaitFor([&ended] { return !ended.isEmpty(); }, 10000));
             answer.stop();
             QCOMPARE(asked.size(), 2);
-            QVERIFY2(asked[0].startsWith(QStringLiteral("画面の見積りを、ファイル「saved.pdf」の見積りに置き換えますか？")),
-                     qPrintable(asked[0]));
+            QVERIFY2(
+                asked[0].startsWith(QStringLiteral("画面の見積りを、ファイル「saved.pdf」の見積りに置き換えますか？")),
+                qPrintable(asked[0]));
             QCOMPARE(asked[1], QStringLiteral("今の見積りを残す"));
             QCOMPARE(form.estimate().choices() == mine, !replace);
         }
@@ -539,7 +542,7 @@ private slots:
             printable = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
             dialog->close();
         });
-        lumenta::report::DialogPrintPrompter prompter;
+        lumenta::report::PrintPrompter prompter;
         QVERIFY(!prompter.choosePrinter(nullptr, printers));
         QCOMPARE(shown, chosen);
         QCOMPARE(said, saysNoDefault);
@@ -553,7 +556,7 @@ private slots:
         if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm")))
             QSKIP("Qt's Japanese catalogue (qt6-translations-l10n) is not installed");
         Program program;
-        lumenta::report::DialogPrintPrompter prompter;
+        lumenta::report::PrintPrompter prompter;
         MessageBoxAnswerer boxes;
         const auto seen = boxes.during([&] { prompter.ask(nullptr, QStringLiteral("保存しますか？")); });
         QCOMPARE(seen.size(), 1);

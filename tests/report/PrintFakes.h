@@ -1,8 +1,8 @@
 #pragma once
 
 #include "PrintAction.h"
+#include "PrintProgress.h"
 #include "PrintPrompter.h"
-#include "ProgressWindow.h"
 
 #include <QFuture>
 #include <QString>
@@ -37,7 +37,7 @@ public:
     QList<std::vector<lumenta::report::PrinterEntry>> printerLists;
     int previews = 0;
     QByteArray previewed; // the last document the preview showed
-    QList<bool> signInsAsked;  // each: asked again after a refusal
+    QList<bool> signInsAsked; // each: asked again after a refusal
     int saving = 0; // files chosen whose saving the user has not yet heard about
     std::function<void(std::optional<lumenta::report::SignIn>)> unanswered;
 

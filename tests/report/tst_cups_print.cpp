@@ -109,7 +109,8 @@ private Q_SLOTS:
         form.setPrintServices(&prompter, nullptr);
         const int newest = newestJob(printer_);
         pointServiceAt(kNoService);
-        const PrintOutcome outcome = fakes::outcome(form.printEstimate(samples::plainEstimate(), nullptr));
+        const PrintOutcome outcome =
+            fakes::outcome(form.sendEstimate(PrintWay::DefaultPrinter, samples::plainEstimate(), nullptr));
         pointServiceAt(nullptr);
         QCOMPARE(outcome, PrintOutcome::NotSaved);
         QCOMPARE(prompter.questions.size(), 1);
@@ -137,7 +138,8 @@ private Q_SLOTS:
         fakes::Progress progress(phase);
         form.setPrintServices(&prompter, &progress);
 
-        QCOMPARE(fakes::outcome(form.printEstimate(samples::plainEstimate(), nullptr)), PrintOutcome::Cancelled);
+        QCOMPARE(fakes::outcome(form.sendEstimate(PrintWay::DefaultPrinter, samples::plainEstimate(), nullptr)),
+                 PrintOutcome::Cancelled);
         QCOMPARE(progress.finished, 1);
         QVERIFY(prompter.silent());
         QCOMPARE(jobsWaiting(kHeldQueue), QList<int>());
@@ -157,7 +159,8 @@ private Q_SLOTS:
             QCOMPARE(window->windowTitle(), QStringLiteral("印刷中"));
             window->findChild<QPushButton*>()->click();
         });
-        QCOMPARE(fakes::outcome(form.printEstimate(samples::plainEstimate(), &owner)), PrintOutcome::Cancelled);
+        QCOMPARE(fakes::outcome(form.sendEstimate(PrintWay::DefaultPrinter, samples::plainEstimate(), &owner)),
+                 PrintOutcome::Cancelled);
         QVERIFY(prompter.silent());
         QCOMPARE(jobsWaiting(kHeldQueue), QList<int>());
     }

@@ -7,7 +7,7 @@
 #include "PdfReader.h"
 #include "PrintAction.h"
 #include "PrintFakes.h"
-#include "ProgressWindow.h"
+#include "PrintProgress.h"
 #include "SheetSamples.h"
 #include "UnitPrint.h"
 
@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMap>
+#include <QProcess>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -22,7 +23,6 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QProcess>
 #include <QTimer>
 
 using lumenta::report::PrintAction;
@@ -49,12 +49,13 @@ void runMounted(const QString& options, const QString& folder)
     environment.insert(QStringLiteral("LUMENTA_MOUNTED_AT"), folder);
     copy.setProcessEnvironment(environment);
     copy.setProcessChannelMode(QProcess::ForwardedChannels);
-    const QString theCase =
-        QStringLiteral("%1:%2").arg(QString::fromLatin1(QTest::currentTestFunction()), QString::fromUtf8(QTest::currentDataTag()));
-    copy.start(unshare, isolated + QStringList{QStringLiteral("sh"), QStringLiteral("-c"),
-                                               QStringLiteral("mount -t tmpfs -o \"$1\" tmpfs \"$2\" && exec \"$3\" \"$4\""),
-                                               QStringLiteral("sh"), options, folder,
-                                               QCoreApplication::applicationFilePath(), theCase});
+    const QString theCase = QStringLiteral("%1:%2").arg(QString::fromLatin1(QTest::currentTestFunction()),
+                                                        QString::fromUtf8(QTest::currentDataTag()));
+    copy.start(unshare,
+               isolated + QStringList{QStringLiteral("sh"), QStringLiteral("-c"),
+                                      QStringLiteral("mount -t tmpfs -o \"$1\" tmpfs \"$2\" && exec \"$3\" \"$4\""),
+                                      QStringLiteral("sh"), options, folder, QCoreApplication::applicationFilePath(),
+                                      theCase});
     QVERIFY(copy.waitForFinished(60000));
     QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
     QCOMPARE(copy.exitCode(), 0);
@@ -102,7 +103,8 @@ private Q_SLOTS:
         prompter.fileToChoose = dir_.filePath(QStringLiteral("見積書.pdf"));
         form.setPrintServices(&prompter, &progress);
 
-        QCOMPARE(fakes::outcome(form.printEstimate(samples::plainEstimate(), nullptr)), PrintOutcome::SavedAsPdf);
+        QCOMPARE(fakes::outcome(form.sendEstimate(PrintWay::DefaultPrinter, samples::plainEstimate(), nullptr)),
+                 PrintOutcome::SavedAsPdf);
         QCOMPARE(prompter.questions.size(), 2);
         QCOMPARE(prompter.questions.first(), kNoServiceQuestion);
         QVERIFY(prompter.questions.last().contains(QDir::toNativeSeparators(prompter.fileToChoose)));
@@ -157,8 +159,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("mount");
         QTest::addColumn<QString>("reason");
         QTest::newRow("folder gone") << QString() << QStringLiteral("保存先のフォルダがありません。");
-        QTest::newRow("disk full") << QStringLiteral("size=20k") << QStringLiteral("保存先のディスクに空きがありません。");
-        QTest::newRow("read-only") << QStringLiteral("ro") << QStringLiteral("保存先は読み取り専用で、書き込めません。");
+        QTest::newRow("disk full") << QStringLiteral("size=20k")
+                                   << QStringLiteral("保存先のディスクに空きがありません。");
+        QTest::newRow("read-only") << QStringLiteral("ro")
+                                   << QStringLiteral("保存先は読み取り専用で、書き込めません。");
         // Not replaced, not even by its owner, whom the folder would let.
         QTest::newRow("read-only file") << QStringLiteral("file")
                                         << QStringLiteral("このファイルは読み取り専用のため、上書きできません。");
@@ -284,7 +288,7 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         QTemporaryDir dir;
         const QString target = dir.filePath(kind == QLatin1String("long") ? QString(246, u'a') + QStringLiteral(".pdf")
-                                                                           : QStringLiteral("見積書.pdf"));
+                                                                          : QStringLiteral("見積書.pdf"));
         QString chosen = target;
         if (kind != QLatin1String("long")) {
             QFile old(target);
@@ -322,8 +326,9 @@ private Q_SLOTS:
         fakes::Prompter prompter;
         fakes::Progress progress;
         QCOMPARE(printWith(prompter, progress), PrintOutcome::PrinterFailed);
-        QCOMPARE(prompter.messages,
-                 QStringList{QStringLiteral("印刷できませんでした。\nプリンタ「NoSuchPrinter-Lumenta」が見つかりません。")});
+        QCOMPARE(
+            prompter.messages,
+            QStringList{QStringLiteral("印刷できませんでした。\nプリンタ「NoSuchPrinter-Lumenta」が見つかりません。")});
         QVERIFY(prompter.questions.isEmpty());
         QCOMPARE(progress.finished, progress.started);
     }
@@ -335,7 +340,7 @@ private Q_SLOTS:
     {
         QWidget owner;
         owner.show();
-        lumenta::report::ProgressWindow window;
+        lumenta::report::PrintProgress window;
         int cancels = 0;
         window.start(&owner, 4, [&cancels] { ++cancels; });
         const auto shown = [&owner] { return owner.findChild<QProgressDialog*>(QStringLiteral("PrintProgress")); };

@@ -86,7 +86,7 @@ void grabDialog(const QString& file, const std::function<void()>& open)
 void grabDialogs(TFormMain& window, const QDir& folder)
 {
     grabDialog(folder.filePath(QStringLiteral("dialog-warning.png")), [&window] { window.plBntCalClick(); });
-    lumenta::report::DialogPrintPrompter prompter;
+    lumenta::report::PrintPrompter prompter;
     grabDialog(folder.filePath(QStringLiteral("dialog-question.png")), [&] {
         prompter.ask(&window, QStringLiteral("プリンタが見つかりません。PDFファイルとして保存しますか？"));
     });
@@ -135,7 +135,8 @@ int main(int argc, char* argv[])
         window.plBntCalClick();
     }
     QApplication::processEvents();
-    for (const char* screen : {"PnlMainTop", "PnlMainBasho", "PnlMainJunbi", "PnlMainTuya", "PnlMainKoku", "PnlMainKaso"})
+    for (const char* screen :
+         {"PnlMainTop", "PnlMainBasho", "PnlMainJunbi", "PnlMainTuya", "PnlMainKoku", "PnlMainKaso"})
         find(screen)->grab().save(folder.filePath(QLatin1String(screen) + QStringLiteral(".png")));
     window.grab().save(folder.filePath(QStringLiteral("FormMain.png")));
 
@@ -149,7 +150,9 @@ int main(int argc, char* argv[])
     for (const auto& line : sheet.lines)
         for (const std::string& field : line)
             out << "sheet " << QString::fromStdString(field) << "\n";
-    out << "sheet " << QString::fromStdString(sheet.subtotal + " " + sheet.discount + " " + sheet.total + " " + sheet.version) << "\n";
+    out << "sheet "
+        << QString::fromStdString(sheet.subtotal + " " + sheet.discount + " " + sheet.total + " " + sheet.version)
+        << "\n";
     const lumenta::report::ReportPage page = lumenta::report::estimate_sheet::build();
     for (const auto& element : page.elements())
         out << "sheetlabel " << element.name << " " << element.text << "\n";

@@ -1,4 +1,4 @@
-#include "ProgressWindow.h"
+#include "PrintProgress.h"
 
 #include "CupsJob.h"
 
@@ -19,9 +19,7 @@ static_assert(std::size(kPhaseTexts) == CupsJob::kPhases);
 
 } // namespace
 
-ProgressWindow::~ProgressWindow() { finish(); }
-
-void ProgressWindow::start(QWidget* parent, int phases, std::function<void()> cancel)
+void PrintProgress::start(QWidget* parent, int phases, std::function<void()> cancel)
 {
     finish();
     auto* dialog = new QProgressDialog(parent);
@@ -36,10 +34,10 @@ void ProgressWindow::start(QWidget* parent, int phases, std::function<void()> ca
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);
     // The bar is moved directly: the dialog's own setValue() would run the event loop.
-    bar_ = new QProgressBar(dialog);
-    bar_->setRange(0, phases);
-    bar_->setTextVisible(false);
-    dialog->setBar(bar_);
+    auto* bar = new QProgressBar(dialog);
+    bar->setRange(0, phases);
+    bar->setTextVisible(false);
+    dialog->setBar(bar);
     // The button and the close box emit canceled; Escape rejects.
     const auto cancelled = [dialog, cancel = std::move(cancel)] {
         if (!dialog->wasCanceled())
@@ -52,24 +50,23 @@ void ProgressWindow::start(QWidget* parent, int phases, std::function<void()> ca
     dialog->show();
 }
 
-void ProgressWindow::reach(int phase)
+void PrintProgress::reach(int phase)
 {
     if (!dialog_ || phase < 1 || phase > int(std::size(kPhaseTexts)))
         return;
     const QString text = QString::fromUtf8(kPhaseTexts[phase - 1]);
     dialog_->setLabelText(QStringLiteral("見積書を印刷しています。\n") + text);
     dialog_->setAccessibleDescription(text);
-    bar_->setValue(phase);
+    dialog_->findChild<QProgressBar*>()->setValue(phase);
 }
 
-void ProgressWindow::finish()
+void PrintProgress::finish()
 {
     if (dialog_) {
         dialog_->hide();
         dialog_->deleteLater();
     }
     dialog_ = nullptr;
-    bar_ = nullptr;
 }
 
 } // namespace lumenta::report
