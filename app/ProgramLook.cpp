@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QToolTip>
 
 namespace program_look {
@@ -55,6 +56,10 @@ const char* const kThemedClasses[] = {
     "QMenu", "QMenuBar", "QTextEdit", "QTextControl", "QLineEdit",
 };
 
+// Whether the program is setting its own look: the changes it makes are not
+// a desktop tool's.
+bool applying = false;
+
 // A desktop tool may set its own font or palette on the application after
 // start-up (a colour-scheme tool does, once the event loop runs, and again
 // whenever its settings change): the program's are set again.
@@ -66,17 +71,11 @@ public:
     {
         const bool changed = event->type() == QEvent::ApplicationFontChange ||
                              event->type() == QEvent::ApplicationPaletteChange;
-        if (changed && watched == qApp && !applying_ &&
-            (QApplication::font() != uiFont(kWindowFontPixels) || QApplication::palette() != palette())) {
-            applying_ = true;
+        if (changed && watched == qApp && !applying &&
+            (QApplication::font() != uiFont(kWindowFontPixels) || QApplication::palette() != palette()))
             apply();
-            applying_ = false;
-        }
         return false;
     }
-
-private:
-    bool applying_ = false;
 };
 
 } // namespace
@@ -94,6 +93,7 @@ QPalette palette()
 
 void apply()
 {
+    const QScopedValueRollback<bool> own(applying, true);
     // The style first: setting a style hands the application its palette.
     static QPointer<QStyle> style;
     if (!style || QApplication::style() != style) {
