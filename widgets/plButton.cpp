@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <map>
 #include <utility>
 
 namespace {
@@ -14,6 +15,23 @@ namespace {
 const QColor kRoundFrameColor(117, 117, 117);
 const QColor kFocusColor(32, 32, 32);
 constexpr int kFocusDiameter = 8;
+
+// The rounded outline of a round button of the given size: a rounded
+// rectangle one pixel larger than the button, so the parent shows in the cut
+// corners. Buttons of one size (the header's steps, its commands) share it,
+// made once.
+QRegion roundOutline(QSize size)
+{
+    static std::map<std::pair<int, int>, QRegion> made;
+    QRegion& outline = made[{size.width(), size.height()}];
+    if (outline.isEmpty()) {
+        QPainterPath path;
+        path.addRoundedRect(QRectF(0, 0, size.width() + 1, size.height() + 1), TplButton::kCornerDiameter / 2.0,
+                            TplButton::kCornerDiameter / 2.0);
+        outline = QRegion(path.toFillPolygon().toPolygon());
+    }
+    return outline;
+}
 
 } // namespace
 
@@ -78,17 +96,16 @@ QColor TplButton::gradientRow(const QColor& begin, const QColor& end, int y, int
                   channel(begin.blue(), end.blue()));
 }
 
-// The round styles clip the window to a rounded rectangle one pixel larger
-// than the button, so the parent shows in the cut corners.
+// The round styles clip the window to their rounded outline.
 void TplButton::updateShape()
 {
     if (!isRound()) {
         clearMask();
         return;
     }
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, width() + 1, height() + 1), kCornerDiameter / 2.0, kCornerDiameter / 2.0);
-    setMask(QRegion(path.toFillPolygon().toPolygon()));
+    const QRegion outline = roundOutline(size());
+    if (mask() != outline)
+        setMask(outline);
 }
 
 void TplButton::resizeEvent(QResizeEvent* event)
