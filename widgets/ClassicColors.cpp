@@ -1,5 +1,6 @@
 #include "ClassicColors.h"
 
+#include <QBitmap>
 #include <QImage>
 #include <QPainter>
 
@@ -20,26 +21,21 @@ void drawPixelLine(QPainter& p, int x1, int y1, int x2, int y2, const QColor& co
     p.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))), colour);
 }
 
-void strokeOnPixels(QPainter& p, QSize area, const std::function<void(QPainter&)>& stroke)
+StrokedPixels strokedPixels(QSize area, const std::function<void(QPainter&)>& stroke)
 {
-    if (p.device()->devicePixelRatio() == 1) {
-        stroke(p);
-        return;
-    }
     QImage pixels(area, QImage::Format_ARGB32_Premultiplied);
     pixels.fill(Qt::transparent);
-    {
-        QPainter onPixels(&pixels);
-        stroke(onPixels);
-    }
-    // An unsmoothed stroke leaves each logical pixel either untouched or in
-    // the pen's colour; scaled up without smoothing, the image fills every
-    // touched one whole (a region made from its mask did the same, at a
-    // tenth of the start screen's painting).
-    p.save();
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.drawImage(QRect(QPoint(0, 0), area), pixels);
-    p.restore();
+    QPainter onPixels(&pixels);
+    stroke(onPixels);
+    const QColor colour = onPixels.pen().color();
+    onPixels.end();
+    return {QRegion(QBitmap::fromImage(pixels.createAlphaMask())), colour};
+}
+
+void fillPixels(QPainter& p, const StrokedPixels& stroked)
+{
+    for (const QRect& r : stroked.pixels)
+        p.fillRect(r, stroked.colour);
 }
 
 } // namespace classic
