@@ -2,11 +2,11 @@
 
 #include <QColor>
 #include <QRect>
-#include <QRegion>
 #include <QSize>
 
 #include <cmath>
 #include <functional>
+#include <vector>
 
 class QPainter;
 
@@ -43,12 +43,12 @@ inline QSize screenPixels(QSize logical, qreal ratio)
 void drawPixelLine(QPainter& p, int x1, int y1, int x2, int y2, const QColor& colour);
 
 // The logical pixels that an unsmoothed, opaque stroke touches in an area of
-// the given size, and the stroke's colour: an outline that is not made of
-// straight lines (a rounded frame, a dotted focus frame) as whole logical
-// pixels. The stroke sets its own pen and draws in the logical coordinates of
-// the area.
+// the given size, as few rectangles, and the stroke's colour: an outline that
+// is not made of straight lines (a rounded frame, a dotted focus frame) as
+// whole logical pixels. The stroke sets its own pen and draws in the logical
+// coordinates of the area.
 struct StrokedPixels {
-    QRegion pixels;
+    std::vector<QRect> rects;
     QColor colour;
 };
 StrokedPixels strokedPixels(QSize area, const std::function<void(QPainter&)>& stroke);
