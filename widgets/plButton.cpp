@@ -7,8 +7,6 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include <algorithm>
-#include <cmath>
 #include <map>
 #include <tuple>
 #include <utility>
@@ -74,28 +72,6 @@ void drawOutline(QPainter& p, Outline outline, QSize size)
     if (!pixels.colour.isValid())
         pixels = classic::strokedPixels(size, [outline, size](QPainter& q) { strokeOutline(q, outline, size); });
     classic::fillPixels(p, pixels);
-}
-
-// The face of a button at a whole device pixel ratio, each row of screen
-// pixels in its gradient colour; made once for all the buttons of that size
-// and those colours.
-const QImage& faceImage(QSize size, int ratio, const QColor& begin, const QColor& end)
-{
-    static std::map<std::tuple<int, int, int, QRgb, QRgb>, QImage> made;
-    QImage& face = made[{size.width(), size.height(), ratio, begin.rgb(), end.rgb()}];
-    if (face.isNull()) {
-        face = QImage(size * ratio, QImage::Format_RGB32);
-        // Each row is filled from its first pixels, doubling the filled part.
-        const int width = face.width();
-        for (int y = 0; y < face.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(face.scanLine(y));
-            line[0] = TplButton::gradientRow(begin, end, y, face.height()).rgb();
-            for (int filled = 1; filled < width; filled *= 2)
-                std::copy_n(line, std::min(filled, width - filled), line + filled);
-        }
-        face.setDevicePixelRatio(ratio);
-    }
-    return face;
 }
 
 } // namespace
@@ -215,10 +191,6 @@ void TplButton::paintFace(QPainter& p) const
     // stay as fine as at 1 and no row straddles two screen pixels.
     const qreal ratio = devicePixelRatioF();
     const int rows = classic::screenPixels(height(), ratio);
-    if (ratio == std::floor(ratio)) {
-        p.drawImage(QPoint(0, 0), faceImage(QSize(width(), height()), int(ratio), begin_, end_));
-        return;
-    }
     const qreal rowHeight = height() / qreal(rows);
     const int w = width();
     for (int y = 0; y < rows; ++y)
