@@ -38,7 +38,14 @@ QLabel* label(const char* name, const QString& text, const QPoint& at, const QFo
     l->setFont(font);
     setTextColour(l, colour);
     l->move(at);
-    l->adjustSize();
+    return l;
+}
+
+// A label as large as its text, measured once: a label's own size hint lays
+// its text out three times.
+QLabel* sizedToText(QLabel* l)
+{
+    l->resize(l->fontMetrics().size(0, l->text()));
     return l;
 }
 
@@ -58,9 +65,9 @@ void buildBanner(HeaderBar& h)
     h.ImgIcon->setProperty(kPictureProperty, QStringLiteral("ImgIcon"));
     h.ImgIcon->setPixmap(builtInPicture(QStringLiteral("ImgIcon"), h.ImgIcon));
     h.bannerLabels = {
-        label("LblCM1", kServiceSlogan, {79, 9}, uiFont(15), Qt::white, h.PnlCM1),
-        label("LblCM2", "家族葬のヴェルモラ", {94, 27}, uiFont(21, true), Qt::white, h.PnlCM1),
-        label("LblCM3", kMakerHomePage, {107, 47}, uiFont(13), Qt::white, h.PnlCM1),
+        sizedToText(label("LblCM1", kServiceSlogan, {79, 9}, uiFont(15), Qt::white, h.PnlCM1)),
+        sizedToText(label("LblCM2", "家族葬のヴェルモラ", {94, 27}, uiFont(21, true), Qt::white, h.PnlCM1)),
+        sizedToText(label("LblCM3", kMakerHomePage, {107, 47}, uiFont(13), Qt::white, h.PnlCM1)),
     };
 }
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QToolTip>
 
 namespace program_look {
@@ -47,13 +48,9 @@ const RoleColours kColours[] = {
     {QPalette::PlaceholderText, 0x80000000, 0x80000000},
 };
 
-// The classes to which a platform theme may give palettes of their own (a
-// colour-scheme tool gives every one its scheme); each gets the program's.
-const char* const kThemedClasses[] = {
-    "QToolButton", "QAbstractButton", "QCheckBox", "QRadioButton", "QHeaderView",
-    "QAbstractItemView", "QMessageBoxLabel", "QTabBar", "QLabel", "QGroupBox",
-    "QMenu", "QMenuBar", "QTextEdit", "QTextControl", "QLineEdit",
-};
+// Whether the program is setting its own look: the changes it makes are not
+// a desktop tool's.
+bool applying = false;
 
 // A desktop tool may set its own font or palette on the application after
 // start-up (a colour-scheme tool does, once the event loop runs, and again
@@ -66,17 +63,11 @@ public:
     {
         const bool changed = event->type() == QEvent::ApplicationFontChange ||
                              event->type() == QEvent::ApplicationPaletteChange;
-        if (changed && watched == qApp && !applying_ &&
-            (QApplication::font() != uiFont(kWindowFontPixels) || QApplication::palette() != palette())) {
-            applying_ = true;
+        if (changed && watched == qApp && !applying &&
+            (QApplication::font() != uiFont(kWindowFontPixels) || QApplication::palette() != palette()))
             apply();
-            applying_ = false;
-        }
         return false;
     }
-
-private:
-    bool applying_ = false;
 };
 
 } // namespace
@@ -94,6 +85,7 @@ QPalette palette()
 
 void apply()
 {
+    const QScopedValueRollback<bool> own(applying, true);
     // The style first: setting a style hands the application its palette.
     static QPointer<QStyle> style;
     if (!style || QApplication::style() != style) {
@@ -103,10 +95,11 @@ void apply()
     static LookKeeper* keeper = nullptr;
     if (!keeper)
         qApp->installEventFilter(keeper = new LookKeeper(qApp));
+    // Setting the application's palette also drops the palettes a platform
+    // theme gives to classes of widgets (a colour-scheme tool gives every
+    // one its scheme): every widget takes this one.
     const QPalette pal = palette();
     QApplication::setPalette(pal);
-    for (const char* className : kThemedClasses)
-        QApplication::setPalette(pal, className);
     QToolTip::setPalette(pal);
     // Dialogs and tool tips take the window's font rather than the desktop's,
     // so that a refusal stays on one line in the warning box at any desktop font size.

@@ -73,8 +73,10 @@ void setUpForm(QWidget* form)
     for (TRadioGroup* group : form->findChildren<TRadioGroup*>())
         group->setColumns(group->columns());
     layOutMemosWhenSeen(form);
-    for (QTextEdit* memo : form->findChildren<QTextEdit*>())
+    for (QTextEdit* memo : form->findChildren<QTextEdit*>()) {
         keepTextInPlace(memo);
+        keepShapedLines(memo);
+    }
     for (QComboBox* list : form->findChildren<QComboBox*>()) {
         fitList(list);
         pickByTypedDigits(list);

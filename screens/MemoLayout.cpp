@@ -1,8 +1,10 @@
 #include "MemoLayout.h"
 
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTextLayout>
 
 namespace {
 constexpr int kMemoMargin = 2;
@@ -19,4 +21,10 @@ void layOutMemos(QWidget* screen)
         all.select(QTextCursor::Document);
         all.mergeBlockFormat(pitch);
     }
+}
+
+void keepShapedLines(QTextEdit* memo)
+{
+    for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
 }

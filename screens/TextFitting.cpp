@@ -44,6 +44,10 @@ struct GapParts {
 
 GapParts splitAtGap(const QString& text)
 {
+    // Most texts have no gap: they are not matched, and the pattern is not
+    // compiled before a text with a gap comes.
+    if (!text.contains(QChar(0x3000)))
+        return {};
     static const QRegularExpression gap(QStringLiteral("^(.*?)\\x{3000}+ ?(.+)$"));
     const QRegularExpressionMatch m = gap.match(text);
     return m.hasMatch() ? GapParts{m.captured(1), m.captured(2), true} : GapParts{};

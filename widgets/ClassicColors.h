@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <functional>
+#include <vector>
 
 class QPainter;
 
@@ -41,14 +42,21 @@ inline QSize screenPixels(QSize logical, qreal ratio)
 // ratio of 1 both draw the same pixels.
 void drawPixelLine(QPainter& p, int x1, int y1, int x2, int y2, const QColor& colour);
 
-// Strokes an outline that is not made of straight lines (a rounded frame, a
-// dotted focus frame) on whole logical pixels. The stroke sets its own pen
-// and draws in the logical coordinates of an area of the given size. At a
-// device pixel ratio of 1 it is drawn as it stands; at any other ratio it is
-// drawn once on a plain image of the logical size and the logical pixels it
-// touched are filled in the pen's colour, so the outline has the same shape
-// and thickness as at 1, only larger, and no edge of it falls between
-// screen pixels.
-void strokeOnPixels(QPainter& p, QSize area, const std::function<void(QPainter&)>& stroke);
+// The logical pixels that an unsmoothed, opaque stroke touches in an area of
+// the given size, as few rectangles, and the stroke's colour: an outline that
+// is not made of straight lines (a rounded frame, a dotted focus frame) as
+// whole logical pixels. The stroke sets its own pen and draws in the logical
+// coordinates of the area.
+struct StrokedPixels {
+    std::vector<QRect> rects;
+    QColor colour;
+};
+StrokedPixels strokedPixels(QSize area, const std::function<void(QPainter&)>& stroke);
+
+// Fills the stroked pixels in the stroke's colour: at a device pixel ratio of
+// 1 the very pixels the stroke draws; at any other ratio the outline has the
+// same shape and thickness as at 1, only larger, and no edge of it falls
+// between screen pixels.
+void fillPixels(QPainter& p, const StrokedPixels& stroked);
 
 } // namespace classic

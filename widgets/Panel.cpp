@@ -3,7 +3,10 @@
 #include "ClassicColors.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <cmath>
 
 TPanel::TPanel(QWidget* parent) : QFrame(parent) { updateOpaque(); }
 
@@ -46,15 +49,36 @@ void TPanel::changeEvent(QEvent* event)
         updateOpaque();
 }
 
-void TPanel::paintEvent(QPaintEvent*)
+QRect TPanel::paintFace(QPainter& p) const
 {
-    QPainter p(this);
     QRect r = rect();
     p.fillRect(r, faceColor());
     drawBevel(p, r, outer_);
     drawBevel(p, r, inner_);
+    return r;
+}
+
+void TPanel::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    // The area to paint leaves out the panels that lie on this one; under it
+    // as a whole Qt clips every fill line by line. At a whole device pixel
+    // ratio the face and the bevels are painted rectangle by rectangle of the
+    // area instead, each under a clip of its own, on the same pixels.
+    QRect inside;
+    const qreal ratio = devicePixelRatioF();
+    if (event->region().rectCount() > 1 && ratio == std::floor(ratio)) {
+        for (const QRect& part : event->region()) {
+            p.setClipRect(part);
+            inside = paintFace(p);
+        }
+        p.setClipping(false);
+    } else {
+        inside = paintFace(p);
+    }
     if (!caption_.isEmpty()) {
         p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(r.adjusted(2, 0, -2, 0), int(alignment_ | Qt::AlignVCenter) & ~Qt::AlignTop & ~Qt::AlignBottom, caption_);
+        p.drawText(inside.adjusted(2, 0, -2, 0), int(alignment_ | Qt::AlignVCenter) & ~Qt::AlignTop & ~Qt::AlignBottom,
+                   caption_);
     }
 }

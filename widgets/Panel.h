@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QString>
 
+class QPainter;
+
 // A panel with an inner and an outer bevel, a face colour and an optional
 // caption: item panels, header bars, bodies and picture frames.
 class TPanel : public QFrame {
@@ -37,6 +39,8 @@ protected:
 
 private:
     QColor faceColor() const;
+    // Fills the face and draws the bevels; returns the rectangle inside them.
+    QRect paintFace(QPainter& p) const;
     // A panel with an opaque face covers everything beneath it: whatever
     // lies under it (a screen under the start screen) is not painted.
     void updateOpaque();

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <map>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -14,6 +16,63 @@ namespace {
 const QColor kRoundFrameColor(117, 117, 117);
 const QColor kFocusColor(32, 32, 32);
 constexpr int kFocusDiameter = 8;
+
+// The rounded outline of a round button of the given size: a rounded
+// rectangle one pixel larger than the button, so the parent shows in the cut
+// corners. Buttons of one size (the header's steps, its commands) share it,
+// made once.
+QRegion roundOutline(QSize size)
+{
+    static std::map<std::pair<int, int>, QRegion> made;
+    QRegion& outline = made[{size.width(), size.height()}];
+    if (outline.isEmpty()) {
+        QPainterPath path;
+        path.addRoundedRect(QRectF(0, 0, size.width() + 1, size.height() + 1), TplButton::kCornerDiameter / 2.0,
+                            TplButton::kCornerDiameter / 2.0);
+        outline = QRegion(path.toFillPolygon().toPolygon());
+    }
+    return outline;
+}
+
+// The outlines a button draws on top of its face.
+enum class Outline { RoundFrame, RoundFocus, SquareFocus };
+
+void strokeOutline(QPainter& q, Outline outline, QSize size)
+{
+    const QRect r(QPoint(0, 0), size);
+    q.setBrush(Qt::NoBrush);
+    switch (outline) {
+    case Outline::RoundFrame:
+        q.setPen(kRoundFrameColor);
+        q.drawRoundedRect(r.adjusted(0, 0, -1, -1), TplButton::kCornerDiameter / 2.0, TplButton::kCornerDiameter / 2.0);
+        break;
+    case Outline::RoundFocus:
+        q.setPen(QPen(kFocusColor, 1, Qt::DotLine));
+        q.drawRoundedRect(r.adjusted(2, 2, -3, -3), kFocusDiameter / 2.0, kFocusDiameter / 2.0);
+        break;
+    case Outline::SquareFocus:
+        q.setPen(QPen(kFocusColor, 1, Qt::DotLine));
+        q.drawRect(r.adjusted(3, 3, -4, -4));
+        break;
+    }
+}
+
+// Draws an outline of a button of the given size on whole logical pixels. At
+// a device pixel ratio of 1 the stroke draws the very pixels it touches; at
+// any other ratio those logical pixels are filled, found once for each
+// outline and size of button.
+void drawOutline(QPainter& p, Outline outline, QSize size)
+{
+    if (p.device()->devicePixelRatio() == 1) {
+        strokeOutline(p, outline, size);
+        return;
+    }
+    static std::map<std::tuple<Outline, int, int>, classic::StrokedPixels> made;
+    classic::StrokedPixels& pixels = made[{outline, size.width(), size.height()}];
+    if (!pixels.colour.isValid())
+        pixels = classic::strokedPixels(size, [outline, size](QPainter& q) { strokeOutline(q, outline, size); });
+    classic::fillPixels(p, pixels);
+}
 
 } // namespace
 
@@ -47,12 +106,32 @@ void TplButton::setGradColor(int index, const QColor& color)
     requestRepaint();
 }
 
-void TplButton::setCaptionA(const QString& text) { lines_[0] = text; requestRepaint(); }
-void TplButton::setCaptionB(const QString& text) { lines_[1] = text; requestRepaint(); }
+void TplButton::setCaptionA(const QString& text)
+{
+    lines_[0] = text;
+    requestRepaint();
+}
+void TplButton::setCaptionB(const QString& text)
+{
+    lines_[1] = text;
+    requestRepaint();
+}
 
-void TplButton::setCaptionTop(int top) { captionTop_ = top; requestRepaint(); }
-void TplButton::setCaptionVertCenter(bool on) { vertCenter_ = on; requestRepaint(); }
-void TplButton::setCaptionLineSpace(int space) { lineSpace_ = space; requestRepaint(); }
+void TplButton::setCaptionTop(int top)
+{
+    captionTop_ = top;
+    requestRepaint();
+}
+void TplButton::setCaptionVertCenter(bool on)
+{
+    vertCenter_ = on;
+    requestRepaint();
+}
+void TplButton::setCaptionLineSpace(int space)
+{
+    lineSpace_ = space;
+    requestRepaint();
+}
 
 void TplButton::click()
 {
@@ -78,17 +157,16 @@ QColor TplButton::gradientRow(const QColor& begin, const QColor& end, int y, int
                   channel(begin.blue(), end.blue()));
 }
 
-// The round styles clip the window to a rounded rectangle one pixel larger
-// than the button, so the parent shows in the cut corners.
+// The round styles clip the window to their rounded outline.
 void TplButton::updateShape()
 {
     if (!isRound()) {
         clearMask();
         return;
     }
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, width() + 1, height() + 1), kCornerDiameter / 2.0, kCornerDiameter / 2.0);
-    setMask(QRegion(path.toFillPolygon().toPolygon()));
+    const QRegion outline = roundOutline(size());
+    if (mask() != outline)
+        setMask(outline);
 }
 
 void TplButton::resizeEvent(QResizeEvent* event)
@@ -167,11 +245,7 @@ void TplButton::paintFrame(QPainter& p) const
     const QRect r = rect().adjusted(0, 0, -1, -1);
     switch (style_) {
     case bsRoundRect:
-        classic::strokeOnPixels(p, size(), [r](QPainter& q) {
-            q.setPen(kRoundFrameColor);
-            q.setBrush(Qt::NoBrush);
-            q.drawRoundedRect(r, kCornerDiameter / 2.0, kCornerDiameter / 2.0);
-        });
+        drawOutline(p, Outline::RoundFrame, size());
         break;
     case bsNormal:
         if (pressed_) {
@@ -188,18 +262,8 @@ void TplButton::paintFrame(QPainter& p) const
 
 void TplButton::paintFocus(QPainter& p) const
 {
-    if (!hasFocus())
-        return;
-    const QRect r = rect();
-    const bool round = isRound();
-    classic::strokeOnPixels(p, size(), [r, round](QPainter& q) {
-        q.setBrush(Qt::NoBrush);
-        q.setPen(QPen(kFocusColor, 1, Qt::DotLine));
-        if (round)
-            q.drawRoundedRect(r.adjusted(2, 2, -3, -3), kFocusDiameter / 2.0, kFocusDiameter / 2.0);
-        else
-            q.drawRect(r.adjusted(3, 3, -4, -4));
-    });
+    if (hasFocus())
+        drawOutline(p, isRound() ? Outline::RoundFocus : Outline::SquareFocus, size());
 }
 
 void TplButton::mousePressEvent(QMouseEvent* e)
