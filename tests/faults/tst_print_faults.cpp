@@ -65,6 +65,9 @@ constexpr qint64 kStillWindowMs = 500;
 constexpr qint64 kCancelledWithinMs = 2000;
 // ... and where it can shut the connection, at once: the margin is a busy machine's.
 constexpr qint64 kCancelledAtOnceMs = 250;
+// Each answer of a silent service is waited for 8 s; the printer list takes
+// about a second more. The rest is a busy machine's margin.
+constexpr qint64 kSilenceGivenUpMs = 8000 + 1500;
 // The program ends this soon after it is told to, in any phase of a job.
 constexpr qint64 kQuitWithinMs = 1000;
 
@@ -414,6 +417,9 @@ private:
     std::jthread watchdog_;
 };
 
+// How the stand-in service lets a job down.
+enum class Service { Silent, HangsUp, NeverAccepts };
+
 struct Result {
     PrintOutcome outcome;
     qint64 elapsedMs;
@@ -619,7 +625,7 @@ private Q_SLOTS:
     void silentServiceIsReported_data()
     {
         QTest::addColumn<PrintWay>("way");
-        QTest::addColumn<bool>("hangUp");
+        QTest::addColumn<Service>("service");
         QTest::addColumn<QString>(
             "printer"); // "": the default; "chosen": in the printer choice; "PRINTER": by the environment
         QTest::addColumn<int>("encryption");
@@ -631,36 +637,40 @@ private Q_SLOTS:
         const QString named = QStringLiteral("PRINTER");
         const int plain = HTTP_ENCRYPTION_IF_REQUESTED;
         QTest::newRow("silent, default printer")
-            << PrintWay::DefaultPrinter << false << QString() << plain << 0 << kPatienceMs << silent;
+            << PrintWay::DefaultPrinter << Service::Silent << QString() << plain << 0 << kSilenceGivenUpMs << silent;
         // The service listed its printers, and keeps silent about the one chosen.
         QTest::newRow("silent, named printer")
-            << PrintWay::ChoosePrinter << false << chosen << plain << 0 << kPatienceMs << silent;
+            << PrintWay::ChoosePrinter << Service::Silent << chosen << plain << 0 << kSilenceGivenUpMs << silent;
         // The printer is known without the service: the service is what failed.
         QTest::newRow("silent, printer named by PRINTER")
-            << PrintWay::DefaultPrinter << false << named << plain << 0 << kPatienceMs << silent;
+            << PrintWay::DefaultPrinter << Service::Silent << named << plain << 0 << kSilenceGivenUpMs << silent;
         QTest::newRow("hangs up, named printer")
-            << PrintWay::DefaultPrinter << true << named << plain << 0 << kPatienceMs
+            << PrintWay::DefaultPrinter << Service::HangsUp << named << plain << 0 << kPatienceMs
             << QStringLiteral("パソコンの印刷機能との接続が切れました。");
         // The TLS handshake is waited for as long as a connection: 3 s.
         QTest::newRow("silent TLS handshake, encryption required")
-            << PrintWay::DefaultPrinter << false << named << int(HTTP_ENCRYPTION_REQUIRED) << 0
+            << PrintWay::DefaultPrinter << Service::Silent << named << int(HTTP_ENCRYPTION_REQUIRED) << 0
             << qint64(3000 + kStillWindowMs) << silent;
         // "Always" opens the connection anew for its handshake, which the
         // client library gives 10 s of its own, with no word why it failed.
         QTest::newRow("silent TLS handshake, encryption always")
-            << PrintWay::DefaultPrinter << false << named << int(HTTP_ENCRYPTION_ALWAYS) << 0
+            << PrintWay::DefaultPrinter << Service::Silent << named << int(HTTP_ENCRYPTION_ALWAYS) << 0
             << qint64(10000 + kStillWindowMs)
             << QStringLiteral("パソコンの印刷機能と暗号化した接続を結べませんでした。");
+        // A service that never takes the connection is given up as soon.
+        QTest::newRow("never accepts, default printer")
+            << PrintWay::DefaultPrinter << Service::NeverAccepts << QString() << plain << 0
+            << qint64(3000 + kStillWindowMs) << QStringLiteral("パソコンの印刷機能（CUPS）が動いていません。");
         QTest::newRow("silent, printer choice")
-            << PrintWay::ChoosePrinter << false << QString() << plain << 0 << kPatienceMs << silent;
-        QTest::newRow("silent, preview") << PrintWay::Preview << false << QString() << plain << 0 << kPatienceMs
-                                         << QString();
+            << PrintWay::ChoosePrinter << Service::Silent << QString() << plain << 0 << kSilenceGivenUpMs << silent;
+        QTest::newRow("silent, preview") << PrintWay::Preview << Service::Silent << QString() << plain << 0
+                                         << kPatienceMs << QString();
         QTest::newRow("silent, PDF file")
-            << PrintWay::Pdf << false << QString() << plain << 0 << kPatienceMs << QString();
+            << PrintWay::Pdf << Service::Silent << QString() << plain << 0 << kPatienceMs << QString();
         // A save waits for no print: as many stuck prints as the machine has
         // cores, cancelled in a handshake the client library keeps for 10 s.
         QTest::newRow("silent, PDF file behind stuck prints")
-            << PrintWay::Pdf << false << named << int(HTTP_ENCRYPTION_ALWAYS)
+            << PrintWay::Pdf << Service::Silent << named << int(HTTP_ENCRYPTION_ALWAYS)
             << std::max(2, QThread::idealThreadCount()) << qint64(1000) << QString();
     }
 
@@ -694,17 +704,18 @@ private Q_SLOTS:
     void silentServiceIsReported()
     {
         QFETCH(PrintWay, way);
-        QFETCH(bool, hangUp);
+        QFETCH(Service, service);
         QFETCH(QString, printer);
         QFETCH(int, encryption);
         QFETCH(int, stuckPrints);
         QFETCH(qint64, withinMs);
         QFETCH(QString, cause);
         const bool chosen = printer == QLatin1String("chosen");
-        StandInService service({chosen ? int(kGetPrinterAttributes) : int(kEvery),
-                                hangUp ? StandInService::Act::HangUp : StandInService::Act::Silent});
-        QVERIFY(service.listening());
-        pointServiceAt(service.address().constData());
+        const auto act = service == Service::HangsUp ? StandInService::Act::HangUp : StandInService::Act::Silent;
+        StandInService standIn({chosen ? int(kGetPrinterAttributes) : int(kEvery), act});
+        QVERIFY(standIn.listening());
+        const FullListener full;
+        pointServiceAt((service == Service::NeverAccepts ? full.address() : standIn.address()).constData());
         cupsSetEncryption(http_encryption_t(encryption));
         const auto restore = qScopeGuard([] {
             pointServiceAt(nullptr);
