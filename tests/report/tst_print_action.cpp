@@ -25,6 +25,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
 using lumenta::report::PrintAction;
 using lumenta::report::PrintOutcome;
 using lumenta::report::PrintWay;
@@ -66,6 +69,24 @@ struct NoPrintService {
     NoPrintService() { cups_output::pointServiceAt(cups_output::kNoService); }
     ~NoPrintService() { cups_output::pointServiceAt(nullptr); }
 };
+
+// Gives the folder a default access list under which a file made in it
+// may be read and written by everyone; false where the file system keeps none.
+bool giveEveryoneNewFiles(const QString& folder)
+{
+    struct Entry {
+        quint16 tag;
+        quint16 permissions;
+        quint32 id;
+    };
+    constexpr quint16 kReadWrite = 6;
+    constexpr quint32 kNoId = ~0u;
+    const struct {
+        quint32 version = 2;
+        Entry entries[3] = {{0x01, kReadWrite, kNoId}, {0x04, kReadWrite, kNoId}, {0x20, kReadWrite, kNoId}};
+    } list; // the owner, the group, the others
+    return setxattr(QFile::encodeName(folder).constData(), "system.posix_acl_default", &list, sizeof list, 0) == 0;
+}
 
 const QString kNoServiceQuestion =
     QStringLiteral("プリンタが見つかりません。パソコンの印刷機能（CUPS）が動いていません。\n"
@@ -273,13 +294,16 @@ private Q_SLOTS:
 
     // A save over a file keeps what the user gave it: a private file stays
     // private, a link's target receives the document (the link stays), and
-    // a long name that the system allows is not refused.
+    // a long name that the system allows is not refused. A new file gets
+    // what its folder gives new files: here read and write for everyone,
+    // which the umask alone would not give.
     void saveKeepsTheFilesPlace_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::newRow("private file") << QStringLiteral("private");
         QTest::newRow("link") << QStringLiteral("link");
         QTest::newRow("name of 250 bytes") << QStringLiteral("long");
+        QTest::newRow("new file, folder's default access list") << QStringLiteral("acl");
     }
 
     void saveKeepsTheFilesPlace()
@@ -290,7 +314,12 @@ private Q_SLOTS:
         const QString target = dir.filePath(kind == QLatin1String("long") ? QString(246, u'a') + QStringLiteral(".pdf")
                                                                           : QStringLiteral("見積書.pdf"));
         QString chosen = target;
-        if (kind != QLatin1String("long")) {
+        const bool fileThere = kind == QLatin1String("private") || kind == QLatin1String("link");
+        const mode_t umaskBefore = umask(022);
+        const auto restore = qScopeGuard([umaskBefore] { umask(umaskBefore); });
+        if (kind == QLatin1String("acl") && !giveEveryoneNewFiles(dir.path()))
+            QSKIP("the file system keeps no access lists");
+        if (fileThere) {
             QFile old(target);
             QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
             old.close();
@@ -312,8 +341,12 @@ private Q_SLOTS:
         QVERIFY(saved.read(5) == "%PDF-");
         if (kind == QLatin1String("link"))
             QCOMPARE(QFileInfo(chosen).symLinkTarget(), target);
-        if (kind != QLatin1String("long"))
+        if (fileThere)
             QCOMPARE(saved.permissions() & kOwnerGroupOther, QFile::ReadOwner | QFile::WriteOwner);
+        if (kind == QLatin1String("acl"))
+            QCOMPARE(saved.permissions() & kOwnerGroupOther, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                                                 QFile::WriteGroup | QFile::ReadOther |
+                                                                 QFile::WriteOther);
     }
 
     // A printer named by LPDEST that the print service (the tests' own)
