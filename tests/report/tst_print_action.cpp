@@ -123,6 +123,15 @@ private Q_SLOTS:
         prompter.answer = true;
         prompter.fileToChoose = dir_.filePath(QStringLiteral("見積書.pdf"));
         form.setPrintServices(&prompter, &progress);
+        // The documents folder as the desktop names it, elsewhere than the home.
+        QTemporaryDir config;
+        const QString documents = config.filePath(QStringLiteral("書類"));
+        QFile names(config.filePath(QStringLiteral("user-dirs.dirs")));
+        QVERIFY(QDir().mkpath(documents) && names.open(QIODevice::WriteOnly));
+        names.write("XDG_DOCUMENTS_DIR=\"" + documents.toUtf8() + "\"\n");
+        names.close();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
 
         QCOMPARE(fakes::outcome(form.sendEstimate(PrintWay::DefaultPrinter, samples::plainEstimate(), nullptr)),
                  PrintOutcome::SavedAsPdf);
@@ -131,6 +140,7 @@ private Q_SLOTS:
         QVERIFY(prompter.questions.last().contains(QDir::toNativeSeparators(prompter.fileToChoose)));
         QCOMPARE(prompter.opened, QStringList{prompter.fileToChoose});
         QCOMPARE(prompter.suggestions.size(), 1);
+        QCOMPARE(QFileInfo(prompter.suggestions.first()).absolutePath(), documents);
         QVERIFY2(prompter.suggestions.first().contains(
                      QRegularExpression(QStringLiteral("/見積書_%1_堀之内斎場(\\(\\d+\\))?\\.pdf$")
                                             .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))))),
