@@ -151,7 +151,7 @@ private Q_SLOTS:
         QCOMPARE(form.sheet().text(sheet::kDateField), date);
         QVERIFY(QFileInfo(prompter.fileToChoose).size() > 0);
         if (!pdf::toolsInstalled())
-            return;
+            QSKIP("poppler-utils is not installed: the file's own names are not read");
         QCOMPARE(pdf::pages(prompter.fileToChoose), 1);
         QMap<QString, QString> info;
         for (const QString& line : pdf::run(QStringLiteral("pdfinfo"), {prompter.fileToChoose}).split(u'\n'))
