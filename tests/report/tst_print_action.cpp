@@ -360,12 +360,17 @@ private Q_SLOTS:
     }
 
     // A printer named by LPDEST that the print service (the tests' own)
-    // doesn't know is not silently replaced by another printer: the user
-    // hears that it is not there.
+    // doesn't know is not silently replaced by another printer, not even by
+    // the one PRINTER names, which LPDEST goes before: the user hears that
+    // it is not there.
     void unknownPrinterIsReported()
     {
         qputenv("LPDEST", "NoSuchPrinter-Lumenta");
-        const auto restore = qScopeGuard([] { qunsetenv("LPDEST"); });
+        qputenv("PRINTER", cups_output::kHeldQueue.toUtf8());
+        const auto restore = qScopeGuard([] {
+            qunsetenv("LPDEST");
+            qunsetenv("PRINTER");
+        });
         fakes::Prompter prompter;
         fakes::Progress progress;
         QCOMPARE(printWith(prompter, progress), PrintOutcome::PrinterFailed);
