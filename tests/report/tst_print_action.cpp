@@ -383,7 +383,7 @@ private Q_SLOTS:
 
     // The progress dialog titled "印刷中" over the window that prints, not
     // modal: it says what the job is doing and its bar moves with each phase. The
-    // button and Escape cancel the job once and close it at once, for good.
+    // button, Escape and the close box cancel the job once and close it at once, for good.
     void progressWindowCancels()
     {
         QWidget owner;
@@ -419,6 +419,13 @@ private Q_SLOTS:
         window.start(&owner, 4, [&cancels] { ++cancels; });
         QTest::keyClick(shown(), Qt::Key_Escape);
         QCOMPARE(cancels, 2);
+        QVERIFY(!shown()->isVisible());
+        window.finish();
+        QTRY_VERIFY(!shown());
+
+        window.start(&owner, 4, [&cancels] { ++cancels; }); // its close box
+        QVERIFY(shown()->close());
+        QCOMPARE(cancels, 3);
         QVERIFY(!shown()->isVisible());
         window.finish();
     }
