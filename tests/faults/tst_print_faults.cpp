@@ -579,12 +579,41 @@ private Q_SLOTS:
         run(QStringLiteral("cancel"), {QStringLiteral("-a"), kQueue});
     }
 
-    // The healthy queue: the job is taken and nothing is said.
+    // The healthy queue: the job is taken and nothing is said. The printer
+    // is the one lp would use, named by PRINTER, or by the user's or the
+    // system's lpoptions (here in folders of the test's own) before the
+    // service's default.
+    void acceptedJobIsPrinted_data()
+    {
+        QTest::addColumn<QByteArray>("folder"); // where lpoptions is looked for; none: PRINTER names it
+        QTest::addColumn<QString>("options");
+        QTest::newRow("PRINTER") << QByteArray() << QString();
+        QTest::newRow("the user's lpoptions") << QByteArray("HOME") << QStringLiteral(".cups/lpoptions");
+        QTest::newRow("the system's lpoptions") << QByteArray("CUPS_SERVERROOT") << QStringLiteral("lpoptions");
+    }
+
     void acceptedJobIsPrinted()
     {
+        QFETCH(QByteArray, folder);
+        QFETCH(QString, options);
+        QTemporaryDir settings;
+        const bool wasSet = qEnvironmentVariableIsSet(folder.constData());
+        const QByteArray before = qgetenv(folder.constData());
+        const auto restore = qScopeGuard([&] {
+            if (wasSet)
+                qputenv(folder.constData(), before);
+            else if (!folder.isEmpty())
+                qunsetenv(folder.constData());
+        });
+        if (!folder.isEmpty()) {
+            QFile file(settings.filePath(options));
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
+            file.write("Default " + kQueue.toUtf8() + '\n');
+            qputenv(folder.constData(), QFile::encodeName(settings.path()));
+        }
         fakes::Prompter prompter;
         fakes::Progress progress;
-        const Result r = sendOnQueue(&progress, &prompter, true);
+        const Result r = sendOnQueue(&progress, &prompter, folder.isEmpty());
         QCOMPARE(r.outcome, PrintOutcome::Printed);
         QVERIFY2(prompter.silent(), qPrintable(prompter.messages.join(u'|')));
         QCOMPARE(jobsWaiting(), 1);
