@@ -25,8 +25,10 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QGraphicsView>
+#include <QLineEdit>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QProgressBar>
@@ -1037,19 +1039,22 @@ private Q_SLOTS:
         QTest::addColumn<bool>("named");
         QTest::addColumn<PrintOutcome>("outcome");
         QTest::addColumn<QList<bool>>("askedAgain");
+        QTest::addColumn<bool>("typed"); // into the program's own sign-in window
         const SignIn right{QStringLiteral("lumenta"), QStringLiteral("secret")};
         const SignIn wrong{QStringLiteral("lumenta"), QStringLiteral("guess")};
         using Answers = QList<std::optional<SignIn>>;
         QTest::newRow("right password") << Answers{right} << false << true << PrintOutcome::Printed
-                                        << QList<bool>{false};
+                                        << QList<bool>{false} << false;
+        QTest::newRow("wrong, then right, typed")
+            << Answers{wrong, right} << false << true << PrintOutcome::Printed << QList<bool>{false, true} << true;
         QTest::newRow("wrong, then right")
-            << Answers{wrong, right} << false << true << PrintOutcome::Printed << QList<bool>{false, true};
+            << Answers{wrong, right} << false << true << PrintOutcome::Printed << QList<bool>{false, true} << false;
         QTest::newRow("declined") << Answers{std::nullopt} << false << true << PrintOutcome::Cancelled
-                                  << QList<bool>{false};
+                                  << QList<bool>{false} << false;
         QTest::newRow("user not allowed, named printer")
-            << Answers{right} << true << true << PrintOutcome::PrinterFailed << QList<bool>{false};
+            << Answers{right} << true << true << PrintOutcome::PrinterFailed << QList<bool>{false} << false;
         QTest::newRow("user not allowed, default printer")
-            << Answers{right} << true << false << PrintOutcome::PrinterFailed << QList<bool>{false};
+            << Answers{right} << true << false << PrintOutcome::PrinterFailed << QList<bool>{false} << false;
     }
 
     void signInIsAskedFor()
@@ -1059,11 +1064,30 @@ private Q_SLOTS:
         QFETCH(bool, named);
         QFETCH(PrintOutcome, outcome);
         QFETCH(QList<bool>, askedAgain);
+        QFETCH(bool, typed);
         StandInService service;
         service.askPassword("lumenta", "secret", forbidden);
         pointServiceAt(service.address().constData());
         fakes::Prompter prompter;
         prompter.signIns = answers;
+        prompter.signInWindow = typed;
+        // The window asks for a user name and a hidden password; it is
+        // declined when it asks otherwise, or once more than the answers.
+        QTimer typist;
+        QObject::connect(&typist, &QTimer::timeout, &typist, [&answers] {
+            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!window || window->objectName() != QLatin1String("PrintSignIn") || !window->isVisible())
+                return;
+            const QList<QLineEdit*> fields = window->findChildren<QLineEdit*>();
+            if (answers.isEmpty() || fields.size() != 2 || fields[1]->echoMode() != QLineEdit::Password)
+                return window->reject();
+            const SignIn given = *answers.takeFirst();
+            fields[0]->setText(given.user);
+            fields[1]->setText(given.password);
+            window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        if (typed)
+            typist.start(50);
         fakes::Progress progress;
         const Result r = sendOnQueue(&progress, &prompter, named);
         pointServiceAt(nullptr);
