@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
+#include <QTextEdit>
 #include <QWidget>
 
 namespace {
@@ -24,10 +25,12 @@ WindowMenu::WindowMenu(QWidget* window, const QList<QAction*>& entries)
     cover(window);
 }
 
+// Fields and description boxes have a menu of their own (copy, paste ...).
 void WindowMenu::cover(QWidget* root)
 {
-    for (QLineEdit* field : root->findChildren<QLineEdit*>())
-        field->setContextMenuPolicy(Qt::NoContextMenu);
+    for (QWidget* text : root->findChildren<QWidget*>())
+        if (qobject_cast<QLineEdit*>(text) || qobject_cast<QTextEdit*>(text))
+            text->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 QMenu* WindowMenu::menu()

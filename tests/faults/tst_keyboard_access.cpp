@@ -11,9 +11,11 @@
 #include "UnitMain.h"
 #include "plButton.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
@@ -677,12 +679,13 @@ private slots:
     }
 
     // The window's menu opens with Shift+F10 or the menu key wherever the
-    // focus is, on the start screen too: opening an estimate, and the ways of
-    // sending the sheet, each with a key of its own.
+    // focus is, and with a right click anywhere, on the start screen too:
+    // opening an estimate, and the ways of sending the sheet, each with a key
+    // of its own.
     void printMenuAndWaysByKeys()
     {
         using lumenta::report::PrintWay;
-        const auto menuOpensWith = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        const auto menuOpensOn = [this](const std::function<void()>& asked) {
             QStringList entries;
             const QObject scope; // no menu: the look ends with this call
             QTimer::singleShot(0, &scope, [&entries] {
@@ -693,7 +696,7 @@ private slots:
                     menu->close();
                 }
             });
-            keydriver::press(form.get(), key, modifiers);
+            asked();
             QCoreApplication::processEvents(); // the menu pops up without waiting
             // The closed menu gives the window back its activation.
             form->activateWindow();
@@ -701,7 +704,22 @@ private slots:
                 QTest::qWait(10);
             return entries;
         };
+        const auto menuOpensWith = [this, &menuOpensOn](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            return menuOpensOn([&] { keydriver::press(form.get(), key, modifiers); });
+        };
+        // A right click on a control that has no menu of its own, or on a text box.
+        const auto menuOpensOver = [this, &menuOpensOn](const char* name) {
+            return menuOpensOn([this, name] {
+                QWidget* over = widget(name);
+                if (auto* area = qobject_cast<QAbstractScrollArea*>(over))
+                    over = area->viewport(); // where the pointer is
+                QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(4, 4), over->mapToGlobal(QPoint(4, 4)));
+                QCoreApplication::sendEvent(over, &click);
+            });
+        };
         const QStringList entries{"見積りを開く…", "PDFとして保存…", "印刷プレビュー…", "プリンタを選んで印刷…"};
+        QCOMPARE(menuOpensOver("Memo1"), entries);
+        QCOMPARE(menuOpensOver("PnlMainTop"), entries);
         QCOMPARE(menuOpensWith(Qt::Key_F10, Qt::ShiftModifier), entries);
         keydriver::press(form.get(), Qt::Key_Return);
         QCOMPARE(menuOpensWith(Qt::Key_Menu, Qt::NoModifier), entries);

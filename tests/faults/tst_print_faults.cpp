@@ -25,8 +25,10 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QGraphicsView>
+#include <QLineEdit>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QProgressBar>
@@ -65,6 +67,9 @@ constexpr qint64 kStillWindowMs = 500;
 constexpr qint64 kCancelledWithinMs = 2000;
 // ... and where it can shut the connection, at once: the margin is a busy machine's.
 constexpr qint64 kCancelledAtOnceMs = 250;
+// Each answer of a silent service is waited for 8 s; the printer list takes
+// about a second more. The rest is a busy machine's margin.
+constexpr qint64 kSilenceGivenUpMs = 8000 + 1500;
 // The program ends this soon after it is told to, in any phase of a job.
 constexpr qint64 kQuitWithinMs = 1000;
 
@@ -414,6 +419,9 @@ private:
     std::jthread watchdog_;
 };
 
+// How the stand-in service lets a job down.
+enum class Service { Silent, HangsUp, NeverAccepts };
+
 struct Result {
     PrintOutcome outcome;
     qint64 elapsedMs;
@@ -428,14 +436,14 @@ Result sendOnQueue(lumenta::report::PrintProgress* progress, lumenta::report::Pr
     const PrinterNamed printer(named);
     TFormPrint form;
     form.setPrintServices(prompter, progress);
-    // Each is cancelled, as a user does who gives up waiting, but stays stuck
-    // where the client library cannot be interrupted (see the rows).
+    // Each is cancelled once it is waiting on the service, as a user does who
+    // gives up waiting, but stays stuck where the client library cannot be
+    // interrupted (see the rows). Cancelled sooner, it would never wait.
     for (int i = 0; i < stuckFirst; ++i) {
         form.sendEstimate(PrintWay::DefaultPrinter, samples::plainEstimate(), nullptr);
+        QTest::qWait(200); // it reaches the service
         static_cast<fakes::Progress*>(progress)->cancel();
     }
-    if (stuckFirst > 0)
-        QTest::qWait(200); // they reach the service
     QElapsedTimer clock;
     clock.start();
     const PrintOutcome outcome = fakes::outcome(form.sendEstimate(way, samples::plainEstimate(), nullptr));
@@ -573,12 +581,41 @@ private Q_SLOTS:
         run(QStringLiteral("cancel"), {QStringLiteral("-a"), kQueue});
     }
 
-    // The healthy queue: the job is taken and nothing is said.
+    // The healthy queue: the job is taken and nothing is said. The printer
+    // is the one lp would use, named by PRINTER, or by the user's or the
+    // system's lpoptions (here in folders of the test's own) before the
+    // service's default.
+    void acceptedJobIsPrinted_data()
+    {
+        QTest::addColumn<QByteArray>("folder"); // where lpoptions is looked for; none: PRINTER names it
+        QTest::addColumn<QString>("options");
+        QTest::newRow("PRINTER") << QByteArray() << QString();
+        QTest::newRow("the user's lpoptions") << QByteArray("HOME") << QStringLiteral(".cups/lpoptions");
+        QTest::newRow("the system's lpoptions") << QByteArray("CUPS_SERVERROOT") << QStringLiteral("lpoptions");
+    }
+
     void acceptedJobIsPrinted()
     {
+        QFETCH(QByteArray, folder);
+        QFETCH(QString, options);
+        QTemporaryDir settings;
+        const bool wasSet = qEnvironmentVariableIsSet(folder.constData());
+        const QByteArray before = qgetenv(folder.constData());
+        const auto restore = qScopeGuard([&] {
+            if (wasSet)
+                qputenv(folder.constData(), before);
+            else if (!folder.isEmpty())
+                qunsetenv(folder.constData());
+        });
+        if (!folder.isEmpty()) {
+            QFile file(settings.filePath(options));
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
+            file.write("Default " + kQueue.toUtf8() + '\n');
+            qputenv(folder.constData(), QFile::encodeName(settings.path()));
+        }
         fakes::Prompter prompter;
         fakes::Progress progress;
-        const Result r = sendOnQueue(&progress, &prompter, true);
+        const Result r = sendOnQueue(&progress, &prompter, folder.isEmpty());
         QCOMPARE(r.outcome, PrintOutcome::Printed);
         QVERIFY2(prompter.silent(), qPrintable(prompter.messages.join(u'|')));
         QCOMPARE(jobsWaiting(), 1);
@@ -619,7 +656,7 @@ private Q_SLOTS:
     void silentServiceIsReported_data()
     {
         QTest::addColumn<PrintWay>("way");
-        QTest::addColumn<bool>("hangUp");
+        QTest::addColumn<Service>("service");
         QTest::addColumn<QString>(
             "printer"); // "": the default; "chosen": in the printer choice; "PRINTER": by the environment
         QTest::addColumn<int>("encryption");
@@ -631,36 +668,40 @@ private Q_SLOTS:
         const QString named = QStringLiteral("PRINTER");
         const int plain = HTTP_ENCRYPTION_IF_REQUESTED;
         QTest::newRow("silent, default printer")
-            << PrintWay::DefaultPrinter << false << QString() << plain << 0 << kPatienceMs << silent;
+            << PrintWay::DefaultPrinter << Service::Silent << QString() << plain << 0 << kSilenceGivenUpMs << silent;
         // The service listed its printers, and keeps silent about the one chosen.
         QTest::newRow("silent, named printer")
-            << PrintWay::ChoosePrinter << false << chosen << plain << 0 << kPatienceMs << silent;
+            << PrintWay::ChoosePrinter << Service::Silent << chosen << plain << 0 << kSilenceGivenUpMs << silent;
         // The printer is known without the service: the service is what failed.
         QTest::newRow("silent, printer named by PRINTER")
-            << PrintWay::DefaultPrinter << false << named << plain << 0 << kPatienceMs << silent;
+            << PrintWay::DefaultPrinter << Service::Silent << named << plain << 0 << kSilenceGivenUpMs << silent;
         QTest::newRow("hangs up, named printer")
-            << PrintWay::DefaultPrinter << true << named << plain << 0 << kPatienceMs
+            << PrintWay::DefaultPrinter << Service::HangsUp << named << plain << 0 << kPatienceMs
             << QStringLiteral("パソコンの印刷機能との接続が切れました。");
         // The TLS handshake is waited for as long as a connection: 3 s.
         QTest::newRow("silent TLS handshake, encryption required")
-            << PrintWay::DefaultPrinter << false << named << int(HTTP_ENCRYPTION_REQUIRED) << 0
+            << PrintWay::DefaultPrinter << Service::Silent << named << int(HTTP_ENCRYPTION_REQUIRED) << 0
             << qint64(3000 + kStillWindowMs) << silent;
         // "Always" opens the connection anew for its handshake, which the
         // client library gives 10 s of its own, with no word why it failed.
         QTest::newRow("silent TLS handshake, encryption always")
-            << PrintWay::DefaultPrinter << false << named << int(HTTP_ENCRYPTION_ALWAYS) << 0
+            << PrintWay::DefaultPrinter << Service::Silent << named << int(HTTP_ENCRYPTION_ALWAYS) << 0
             << qint64(10000 + kStillWindowMs)
             << QStringLiteral("パソコンの印刷機能と暗号化した接続を結べませんでした。");
+        // A service that never takes the connection is given up as soon.
+        QTest::newRow("never accepts, default printer")
+            << PrintWay::DefaultPrinter << Service::NeverAccepts << QString() << plain << 0
+            << qint64(3000 + kStillWindowMs) << QStringLiteral("パソコンの印刷機能（CUPS）が動いていません。");
         QTest::newRow("silent, printer choice")
-            << PrintWay::ChoosePrinter << false << QString() << plain << 0 << kPatienceMs << silent;
-        QTest::newRow("silent, preview") << PrintWay::Preview << false << QString() << plain << 0 << kPatienceMs
-                                         << QString();
+            << PrintWay::ChoosePrinter << Service::Silent << QString() << plain << 0 << kSilenceGivenUpMs << silent;
+        QTest::newRow("silent, preview") << PrintWay::Preview << Service::Silent << QString() << plain << 0
+                                         << kPatienceMs << QString();
         QTest::newRow("silent, PDF file")
-            << PrintWay::Pdf << false << QString() << plain << 0 << kPatienceMs << QString();
+            << PrintWay::Pdf << Service::Silent << QString() << plain << 0 << kPatienceMs << QString();
         // A save waits for no print: as many stuck prints as the machine has
         // cores, cancelled in a handshake the client library keeps for 10 s.
         QTest::newRow("silent, PDF file behind stuck prints")
-            << PrintWay::Pdf << false << named << int(HTTP_ENCRYPTION_ALWAYS)
+            << PrintWay::Pdf << Service::Silent << named << int(HTTP_ENCRYPTION_ALWAYS)
             << std::max(2, QThread::idealThreadCount()) << qint64(1000) << QString();
     }
 
@@ -694,17 +735,18 @@ private Q_SLOTS:
     void silentServiceIsReported()
     {
         QFETCH(PrintWay, way);
-        QFETCH(bool, hangUp);
+        QFETCH(Service, service);
         QFETCH(QString, printer);
         QFETCH(int, encryption);
         QFETCH(int, stuckPrints);
         QFETCH(qint64, withinMs);
         QFETCH(QString, cause);
         const bool chosen = printer == QLatin1String("chosen");
-        StandInService service({chosen ? int(kGetPrinterAttributes) : int(kEvery),
-                                hangUp ? StandInService::Act::HangUp : StandInService::Act::Silent});
-        QVERIFY(service.listening());
-        pointServiceAt(service.address().constData());
+        const auto act = service == Service::HangsUp ? StandInService::Act::HangUp : StandInService::Act::Silent;
+        StandInService standIn({chosen ? int(kGetPrinterAttributes) : int(kEvery), act});
+        QVERIFY(standIn.listening());
+        const FullListener full;
+        pointServiceAt((service == Service::NeverAccepts ? full.address() : standIn.address()).constData());
         cupsSetEncryption(http_encryption_t(encryption));
         const auto restore = qScopeGuard([] {
             pointServiceAt(nullptr);
@@ -997,19 +1039,22 @@ private Q_SLOTS:
         QTest::addColumn<bool>("named");
         QTest::addColumn<PrintOutcome>("outcome");
         QTest::addColumn<QList<bool>>("askedAgain");
+        QTest::addColumn<bool>("typed"); // into the program's own sign-in window
         const SignIn right{QStringLiteral("lumenta"), QStringLiteral("secret")};
         const SignIn wrong{QStringLiteral("lumenta"), QStringLiteral("guess")};
         using Answers = QList<std::optional<SignIn>>;
         QTest::newRow("right password") << Answers{right} << false << true << PrintOutcome::Printed
-                                        << QList<bool>{false};
+                                        << QList<bool>{false} << false;
+        QTest::newRow("wrong, then right, typed")
+            << Answers{wrong, right} << false << true << PrintOutcome::Printed << QList<bool>{false, true} << true;
         QTest::newRow("wrong, then right")
-            << Answers{wrong, right} << false << true << PrintOutcome::Printed << QList<bool>{false, true};
+            << Answers{wrong, right} << false << true << PrintOutcome::Printed << QList<bool>{false, true} << false;
         QTest::newRow("declined") << Answers{std::nullopt} << false << true << PrintOutcome::Cancelled
-                                  << QList<bool>{false};
+                                  << QList<bool>{false} << false;
         QTest::newRow("user not allowed, named printer")
-            << Answers{right} << true << true << PrintOutcome::PrinterFailed << QList<bool>{false};
+            << Answers{right} << true << true << PrintOutcome::PrinterFailed << QList<bool>{false} << false;
         QTest::newRow("user not allowed, default printer")
-            << Answers{right} << true << false << PrintOutcome::PrinterFailed << QList<bool>{false};
+            << Answers{right} << true << false << PrintOutcome::PrinterFailed << QList<bool>{false} << false;
     }
 
     void signInIsAskedFor()
@@ -1019,11 +1064,30 @@ private Q_SLOTS:
         QFETCH(bool, named);
         QFETCH(PrintOutcome, outcome);
         QFETCH(QList<bool>, askedAgain);
+        QFETCH(bool, typed);
         StandInService service;
         service.askPassword("lumenta", "secret", forbidden);
         pointServiceAt(service.address().constData());
         fakes::Prompter prompter;
         prompter.signIns = answers;
+        prompter.signInWindow = typed;
+        // The window asks for a user name and a hidden password; it is
+        // declined when it asks otherwise, or once more than the answers.
+        QTimer typist;
+        QObject::connect(&typist, &QTimer::timeout, &typist, [&answers] {
+            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!window || window->objectName() != QLatin1String("PrintSignIn") || !window->isVisible())
+                return;
+            const QList<QLineEdit*> fields = window->findChildren<QLineEdit*>();
+            if (answers.isEmpty() || fields.size() != 2 || fields[1]->echoMode() != QLineEdit::Password)
+                return window->reject();
+            const SignIn given = *answers.takeFirst();
+            fields[0]->setText(given.user);
+            fields[1]->setText(given.password);
+            window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        if (typed)
+            typist.start(50);
         fakes::Progress progress;
         const Result r = sendOnQueue(&progress, &prompter, named);
         pointServiceAt(nullptr);

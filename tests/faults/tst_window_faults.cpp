@@ -387,13 +387,22 @@ private slots:
         QVERIFY(prompter.suggestions.isEmpty());
         QVERIFY(noteShown());
         keydriver::press(&form, Qt::Key_Return); // on to step 1, where Ctrl+P acts
-        keydriver::press(&form, Qt::Key_P, Qt::ControlModifier);
-        QVERIFY(noteShown());
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> printKeys[] = {
+            {Qt::Key_P, Qt::ControlModifier},
+            {Qt::Key_P, Qt::AltModifier},
+            {Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier},
+            {Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier},
+        };
+        for (const auto& [key, modifiers] : printKeys) {
+            keydriver::press(&form, key, modifiers);
+            QVERIFY2(noteShown(), qPrintable(QKeySequence(key | modifiers).toString()));
+        }
         auto* printButton = form.findChild<TplButton*>(QStringLiteral("plBtnPrint"));
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), printButton->mapToGlobal(QPoint(5, 5)));
         QCoreApplication::sendEvent(printButton, &rightClick);
         QVERIFY(noteShown());
-        QVERIFY(printButton->toolTip().contains(QStringLiteral("PDFとして保存")));
+        for (const char* entry : {"PDFとして保存", "印刷プレビュー", "プリンタを選んで印刷"})
+            QVERIFY2(printButton->toolTip().contains(QString::fromUtf8(entry)), entry);
 
         QCOMPARE(keydriver::completeEstimate(&form), QString());
         QVERIFY(form.findChild<TplButton*>(QStringLiteral("plBtnPrint"))->isEnabled());

@@ -67,9 +67,23 @@ bool waitUntilCompleted(const QString& queue, int job, int timeoutMs)
     return QTest::qWaitFor([&] { return jobs(queue, QStringLiteral("completed")).contains(job); }, timeoutMs);
 }
 
+int copiesOf(int job)
+{
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr,
+                 ("ipp://localhost/jobs/" + QByteArray::number(job)).constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ipp_t* answer = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    ipp_attribute_t* copies = ippFindAttribute(answer, "copies", IPP_TAG_INTEGER);
+    const int count = copies ? ippGetInteger(copies, 0) : 0;
+    ippDelete(answer);
+    return count;
+}
+
 QString keptDocument(int job)
 {
-    const QString file = QDir(serviceFolder()).filePath(QStringLiteral("spool/d%1-001").arg(job, 5, 10, QLatin1Char('0')));
+    const QString file =
+        QDir(serviceFolder()).filePath(QStringLiteral("spool/d%1-001").arg(job, 5, 10, QLatin1Char('0')));
     return QFileInfo(file).isReadable() ? file : QString();
 }
 

@@ -31,6 +31,8 @@ QList<int> jobsAfter(const QString& queue, int job);
 QList<int> jobsWaiting(const QString& queue);
 // Waits until the job has completed; false when it has not within the time.
 bool waitUntilCompleted(const QString& queue, int job, int timeoutMs);
+// The number of copies the job asks for; 0 when the service does not say.
+int copiesOf(int job);
 // The job's document as the service keeps it: exactly what the program
 // handed over. Empty when there is none.
 QString keptDocument(int job);

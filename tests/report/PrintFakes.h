@@ -29,6 +29,8 @@ public:
     int previewMs = 0;
     // The sign-ins given, in turn; once they run out the question stays open.
     QList<std::optional<lumenta::report::SignIn>> signIns;
+    // Or the program's own sign-in window asks, for the test to answer.
+    bool signInWindow = false;
 
     QStringList questions;
     QStringList messages;
@@ -81,10 +83,12 @@ public:
         QTest::qSleep(previewMs);
         return printFromPreview;
     }
-    QWidget* askSignIn(QWidget*, const QString&, bool refused,
+    QWidget* askSignIn(QWidget* parent, const QString& user, bool refused,
                        std::function<void(std::optional<lumenta::report::SignIn>)> answer) override
     {
         signInsAsked << refused;
+        if (signInWindow)
+            return PrintPrompter::askSignIn(parent, user, refused, std::move(answer));
         if (!signIns.isEmpty())
             answer(signIns.takeFirst());
         else

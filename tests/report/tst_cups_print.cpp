@@ -52,22 +52,26 @@ private Q_SLOTS:
     void init() { pdf::run(QStringLiteral("cancel"), {QStringLiteral("-a"), kHeldQueue}); }
 
     // Each way of printing: one job of one A4 page on the default printer,
-    // without a question; the printer choice lists the service's printers.
+    // without a question; the printer choice lists the service's printers
+    // and prints the copies chosen there.
     // The preview prints the document it showed, not one made again later
     // (which would carry a later time).
     void printsOneA4Page_data()
     {
         QTest::addColumn<PrintWay>("way");
-        QTest::newRow("印 刷") << PrintWay::DefaultPrinter;
-        QTest::newRow("プリンタを選んで印刷") << PrintWay::ChoosePrinter;
-        QTest::newRow("印刷プレビュー") << PrintWay::Preview;
+        QTest::addColumn<int>("copies");
+        QTest::newRow("印 刷") << PrintWay::DefaultPrinter << 1;
+        QTest::newRow("プリンタを選んで印刷, 3部") << PrintWay::ChoosePrinter << 3;
+        QTest::newRow("印刷プレビュー") << PrintWay::Preview << 1;
     }
 
     void printsOneA4Page()
     {
         QFETCH(PrintWay, way);
+        QFETCH(int, copies);
         TFormPrint form;
         fakes::Prompter prompter;
+        prompter.copies = copies;
         prompter.printFromPreview = true;
         prompter.previewMs = 1100;
         form.setPrintServices(&prompter, nullptr);
@@ -87,6 +91,7 @@ private Q_SLOTS:
         const QList<int> made = jobsAfter(printer_, newest);
         QCOMPARE(made.size(), 1);
         QVERIFY(waitUntilCompleted(printer_, made.first(), 60000));
+        QCOMPARE(copiesOf(made.first()), copies);
         const QString printed = keptDocument(made.first());
         QCOMPARE(pdf::pages(printed), 1);
         if (way == PrintWay::Preview) {
