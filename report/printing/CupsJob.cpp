@@ -210,10 +210,15 @@ http_t* CupsJob::connect(int* cancel, bool live)
     const auto within = quitting_ ? kCleanUpWhileQuitting : kConnectWithin;
     const auto wanted = http_encryption_t(order_.encryption);
     const bool encrypted = wanted == HTTP_ENCRYPTION_REQUIRED || wanted == HTTP_ENCRYPTION_ALWAYS;
+    const auto start = Clock::now();
     http_t* http = c_.httpConnect2(order_.host.constData(), order_.port, nullptr, AF_UNSPEC,
                                    encrypted ? HTTP_ENCRYPTION_IF_REQUESTED : wanted, 1, int(within.count()), cancel);
-    if (!http)
+    // A service that is there but never takes the connection is silent;
+    // where none listens, the connection is refused at once.
+    if (!http) {
+        timedOut_ = Clock::now() - start >= within;
         return nullptr;
+    }
     c_.httpSetTimeout(http, std::chrono::duration<double>(kPoll).count(), &onSilence, this);
     if (live)
         follow(http);

@@ -688,10 +688,13 @@ private Q_SLOTS:
             << PrintWay::DefaultPrinter << Service::Silent << named << int(HTTP_ENCRYPTION_ALWAYS) << 0
             << qint64(10000 + kStillWindowMs)
             << QStringLiteral("パソコンの印刷機能と暗号化した接続を結べませんでした。");
-        // A service that never takes the connection is given up as soon.
+        // A service that never takes the connection is given up as soon, as silent.
         QTest::newRow("never accepts, default printer")
             << PrintWay::DefaultPrinter << Service::NeverAccepts << QString() << plain << 0
-            << qint64(3000 + kStillWindowMs) << QStringLiteral("パソコンの印刷機能（CUPS）が動いていません。");
+            << qint64(3000 + kStillWindowMs) << silent;
+        QTest::newRow("never accepts, printer named by PRINTER")
+            << PrintWay::DefaultPrinter << Service::NeverAccepts << named << plain << 0 << qint64(3000 + kStillWindowMs)
+            << silent;
         QTest::newRow("silent, printer choice")
             << PrintWay::ChoosePrinter << Service::Silent << QString() << plain << 0 << kSilenceGivenUpMs << silent;
         QTest::newRow("silent, preview") << PrintWay::Preview << Service::Silent << QString() << plain << 0
