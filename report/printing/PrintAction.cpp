@@ -366,10 +366,9 @@ void PrintAction::finish(Request* request, PrintOutcome outcome)
     request->deleteLater();
 }
 
-QString PrintAction::suggestedPdfPath(const QDate& day, const QString& hall, const QString& folder)
+QString PrintAction::suggestedPdfPath(const QDate& day, const QString& hall)
 {
-    const QDir documents(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                                          : folder);
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     const QDir place = documents.exists() ? documents : QDir::home();
     QString name = QStringLiteral("見積書_") + day.toString(QStringLiteral("yyyyMMdd"));
     if (!hall.isEmpty())

@@ -54,9 +54,9 @@ public:
     QFuture<PrintOutcome> send(PrintWay way, const ReportPage& page, const PdfInfo& info, QWidget* parent);
 
     // The file first offered: 見積書_YYYYMMDD_<hall>.pdf in the user's
-    // documents folder (or in folder), with (2), (3) … before ".pdf" when
-    // a file of that name is there.
-    static QString suggestedPdfPath(const QDate& day, const QString& hall, const QString& folder = {});
+    // documents folder, with (2), (3) … before ".pdf" when a file of that
+    // name is there.
+    static QString suggestedPdfPath(const QDate& day, const QString& hall);
 
 private:
     struct Request;

@@ -64,6 +64,21 @@ void runMounted(const QString& options, const QString& folder)
     QCOMPARE(copy.exitCode(), 0);
 }
 
+// The documents folder as the desktop names it (user-dirs.dirs), a new
+// folder elsewhere than the home, while it lives.
+struct DocumentsFolder {
+    DocumentsFolder()
+    {
+        QFile names(config.filePath(QStringLiteral("user-dirs.dirs")));
+        if (QDir().mkpath(path) && names.open(QIODevice::WriteOnly))
+            names.write("XDG_DOCUMENTS_DIR=\"" + path.toUtf8() + "\"\n");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    }
+    ~DocumentsFolder() { qunsetenv("XDG_CONFIG_HOME"); }
+    QTemporaryDir config;
+    const QString path = config.filePath(QStringLiteral("書類"));
+};
+
 // No print service at all, and so no printer, while it lives.
 struct NoPrintService {
     NoPrintService() { cups_output::pointServiceAt(cups_output::kNoService); }
@@ -123,15 +138,7 @@ private Q_SLOTS:
         prompter.answer = true;
         prompter.fileToChoose = dir_.filePath(QStringLiteral("見積書.pdf"));
         form.setPrintServices(&prompter, &progress);
-        // The documents folder as the desktop names it, elsewhere than the home.
-        QTemporaryDir config;
-        const QString documents = config.filePath(QStringLiteral("書類"));
-        QFile names(config.filePath(QStringLiteral("user-dirs.dirs")));
-        QVERIFY(QDir().mkpath(documents) && names.open(QIODevice::WriteOnly));
-        names.write("XDG_DOCUMENTS_DIR=\"" + documents.toUtf8() + "\"\n");
-        names.close();
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-        const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
+        const DocumentsFolder documents;
 
         QCOMPARE(fakes::outcome(form.sendEstimate(PrintWay::DefaultPrinter, samples::plainEstimate(), nullptr)),
                  PrintOutcome::SavedAsPdf);
@@ -140,7 +147,7 @@ private Q_SLOTS:
         QVERIFY(prompter.questions.last().contains(QDir::toNativeSeparators(prompter.fileToChoose)));
         QCOMPARE(prompter.opened, QStringList{prompter.fileToChoose});
         QCOMPARE(prompter.suggestions.size(), 1);
-        QCOMPARE(QFileInfo(prompter.suggestions.first()).absolutePath(), documents);
+        QCOMPARE(QFileInfo(prompter.suggestions.first()).absolutePath(), documents.path);
         QVERIFY2(prompter.suggestions.first().contains(
                      QRegularExpression(QStringLiteral("/見積書_%1_堀之内斎場(\\(\\d+\\))?\\.pdf$")
                                             .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))))),
@@ -293,13 +300,13 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, there);
         QFETCH(QString, offered);
-        QTemporaryDir dir;
+        const DocumentsFolder documents;
+        const QDir dir(documents.path);
         for (const QString& name : there) {
             QFile file(dir.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
-        QCOMPARE(PrintAction::suggestedPdfPath(QDate(2026, 12, 9), QStringLiteral("町屋斎場"), dir.path()),
-                 dir.filePath(offered));
+        QCOMPARE(PrintAction::suggestedPdfPath(QDate(2026, 12, 9), QStringLiteral("町屋斎場")), dir.filePath(offered));
     }
 
     // A save over a file keeps what the user gave it: a private file stays
