@@ -4,10 +4,15 @@
 #include "PrintProgress.h"
 #include "PrintPrompter.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QFuture>
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -27,6 +32,8 @@ public:
     // The preview: whether the user prints from it, after looking at it this long.
     bool printFromPreview = false;
     int previewMs = 0;
+    // Or the program's own preview shows it, and its 印刷… is pressed then.
+    bool previewWindow = false;
     // The sign-ins given, in turn; once they run out the question stays open.
     QList<std::optional<lumenta::report::SignIn>> signIns;
     // Or the program's own sign-in window asks, for the test to answer.
@@ -76,10 +83,23 @@ public:
             return std::nullopt;
         return lumenta::report::PrinterChoice{*chosen, *copies};
     }
-    bool preview(QWidget*, const QByteArray& sheet) override
+    bool preview(QWidget* parent, const QByteArray& sheet) override
     {
         ++previews;
         previewed = sheet;
+        if (previewWindow) {
+            QTimer press;
+            QElapsedTimer shown;
+            shown.start();
+            QObject::connect(&press, &QTimer::timeout, [&] {
+                auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                for (auto* button : window ? window->findChildren<QToolButton*>() : QList<QToolButton*>())
+                    if (button->text() == QStringLiteral("印刷…") && shown.elapsed() >= previewMs)
+                        button->click();
+            });
+            press.start(100);
+            return PrintPrompter::preview(parent, sheet);
+        }
         QTest::qSleep(previewMs);
         return printFromPreview;
     }

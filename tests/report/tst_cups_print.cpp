@@ -60,19 +60,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<PrintWay>("way");
         QTest::addColumn<int>("copies");
-        QTest::newRow("印 刷") << PrintWay::DefaultPrinter << 1;
-        QTest::newRow("プリンタを選んで印刷, 3部") << PrintWay::ChoosePrinter << 3;
-        QTest::newRow("印刷プレビュー") << PrintWay::Preview << 1;
+        QTest::addColumn<bool>("previewWindow");
+        QTest::newRow("印 刷") << PrintWay::DefaultPrinter << 1 << false;
+        QTest::newRow("プリンタを選んで印刷, 3部") << PrintWay::ChoosePrinter << 3 << false;
+        QTest::newRow("印刷プレビュー") << PrintWay::Preview << 1 << false;
+        QTest::newRow("印刷プレビュー, its 印刷… button") << PrintWay::Preview << 1 << true;
     }
 
     void printsOneA4Page()
     {
         QFETCH(PrintWay, way);
         QFETCH(int, copies);
+        QFETCH(bool, previewWindow);
         TFormPrint form;
         fakes::Prompter prompter;
         prompter.copies = copies;
         prompter.printFromPreview = true;
+        prompter.previewWindow = previewWindow;
         prompter.previewMs = 1100;
         form.setPrintServices(&prompter, nullptr);
         const int newest = newestJob(printer_);
