@@ -431,7 +431,7 @@ struct Result {
 // printer is asked for). stuckFirst: prints on that printer started just
 // before, which the service keeps waiting.
 Result sendOnQueue(lumenta::report::PrintProgress* progress, lumenta::report::PrintPrompter* prompter, bool named,
-                   PrintWay way = PrintWay::DefaultPrinter, int stuckFirst = 0)
+                   PrintWay way = PrintWay::DefaultPrinter, int stuckFirst = 0, QWidget* window = nullptr)
 {
     const PrinterNamed printer(named);
     TFormPrint form;
@@ -446,7 +446,7 @@ Result sendOnQueue(lumenta::report::PrintProgress* progress, lumenta::report::Pr
     }
     QElapsedTimer clock;
     clock.start();
-    const PrintOutcome outcome = fakes::outcome(form.sendEstimate(way, samples::plainEstimate(), nullptr));
+    const PrintOutcome outcome = fakes::outcome(form.sendEstimate(way, samples::plainEstimate(), window));
     const qint64 elapsed = clock.elapsed();
     QTest::qWait(20); // a turn of the event loop after a way that ended without one
     return {outcome, elapsed};
@@ -1074,15 +1074,19 @@ private Q_SLOTS:
         fakes::Prompter prompter;
         prompter.signIns = answers;
         prompter.signInWindow = typed;
-        // The window asks for a user name and a hidden password; it is
-        // declined when it asks otherwise, or once more than the answers.
+        // The window asks, over the main window, for a user name and a
+        // hidden password; it is declined when it asks otherwise, or once
+        // more than the answers.
+        QWidget mainWindow;
+        mainWindow.show();
         QTimer typist;
-        QObject::connect(&typist, &QTimer::timeout, &typist, [&answers] {
+        QObject::connect(&typist, &QTimer::timeout, &typist, [&answers, &mainWindow] {
             auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!window || window->objectName() != QLatin1String("PrintSignIn") || !window->isVisible())
                 return;
             const QList<QLineEdit*> fields = window->findChildren<QLineEdit*>();
-            if (answers.isEmpty() || fields.size() != 2 || fields[1]->echoMode() != QLineEdit::Password)
+            if (answers.isEmpty() || fields.size() != 2 || fields[1]->echoMode() != QLineEdit::Password ||
+                window->parentWidget() != &mainWindow || window->windowModality() != Qt::WindowModal)
                 return window->reject();
             const SignIn given = *answers.takeFirst();
             fields[0]->setText(given.user);
@@ -1092,10 +1096,13 @@ private Q_SLOTS:
         if (typed)
             typist.start(50);
         fakes::Progress progress;
-        const Result r = sendOnQueue(&progress, &prompter, named);
+        const Result r = sendOnQueue(&progress, &prompter, named, PrintWay::DefaultPrinter, 0, &mainWindow);
         pointServiceAt(nullptr);
         QCOMPARE(r.outcome, outcome);
         QCOMPARE(prompter.signInsAsked, askedAgain);
+        // The window was still open, and the window's loop its own, when the question returned.
+        if (typed)
+            QCOMPARE(prompter.signInsLeftOpen, askedAgain.size());
         QCOMPARE(jobsWaiting(), outcome == PrintOutcome::Printed ? 1 : 0);
         if (forbidden)
             checkToldOnce(

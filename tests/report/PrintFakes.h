@@ -47,6 +47,7 @@ public:
     int previews = 0;
     QByteArray previewed; // the last document the preview showed
     QList<bool> signInsAsked; // each: asked again after a refusal
+    int signInsLeftOpen = 0; // the program's own sign-in windows still open when asking returned
     int saving = 0; // files chosen whose saving the user has not yet heard about
     std::function<void(std::optional<lumenta::report::SignIn>)> unanswered;
 
@@ -107,8 +108,11 @@ public:
                        std::function<void(std::optional<lumenta::report::SignIn>)> answer) override
     {
         signInsAsked << refused;
-        if (signInWindow)
-            return PrintPrompter::askSignIn(parent, user, refused, std::move(answer));
+        if (signInWindow) {
+            QWidget* window = PrintPrompter::askSignIn(parent, user, refused, std::move(answer));
+            signInsLeftOpen += window && window->isVisible() ? 1 : 0;
+            return window;
+        }
         if (!signIns.isEmpty())
             answer(signIns.takeFirst());
         else
